@@ -1,0 +1,126 @@
+// The main window: tool panel, file boxes, the editor holding the document, and the status line.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QToolButton;
+class TEditor;
+class TImage;
+class TPanel;
+class TSplitter;
+class TStatusBar;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window as designed, showing the splash window while it does so.
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Tool panel
+    TPanel* Panel1;
+    TImage* Image1;
+    QToolButton* SpeedButton1;   // save
+    QToolButton* SpeedButton2;   // open
+    QToolButton* SpeedButton5;   // undo
+    QToolButton* SpeedButton6;   // redo
+    QToolButton* SpeedButton7;   // copy
+    QToolButton* SpeedButton8;   // paste
+    QToolButton* SpeedButton9;   // cut
+    QToolButton* SpeedButton10;  // delete
+    QPushButton* BitBtn1;        // F1 font and text decoration
+    QPushButton* BitBtn2;        // F2 margin
+    QPushButton* BitBtn3;        // F3 border
+    QPushButton* BitBtn4;        // F4 list
+    QPushButton* BitBtn5;        // F5 colour and background
+    QPushButton* BitBtn6;        // F6 text layout
+    QPushButton* BitBtn7;        // F7 basic style
+    QPushButton* BitBtn8;        // F8 aural
+    TSplitter* Splitter1;
+
+    // File panel
+    TPanel* Panel2;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* Edit3;  // file name
+    QLineEdit* Edit2;  // link tag
+    QLineEdit* Edit4;  // location
+
+    // Editor area
+    TSplitter* Splitter4;
+    TSplitter* Splitter2;
+    TSplitter* Splitter3;
+    TEditor* ExtMemo1;
+    TStatusBar* StatusBar1;
+
+    // Main menu
+    QMenuBar* MainMenu1;
+    QMenu* hu1;
+    QAction* Open1;
+    QAction* SaveAs1;
+    QAction* N14;
+    QAction* Open2;
+    QMenu* Edit1;
+    QMenu* N1;
+    QAction* N3;
+    QAction* N4;
+    QAction* N5;
+    QAction* N6;
+    QAction* N18;
+    QAction* N19;
+    QAction* N20;
+    QAction* N21;
+    QAction* N22;
+    QAction* N15;
+    QAction* N7;
+    QAction* N8;
+    QAction* N9;
+    QAction* N10;
+    QAction* N16;
+    QAction* Paste2;
+    QAction* Delete1;
+    QAction* Cut2;
+    QAction* N17;
+    QMenu* N25;
+    QAction* N26;
+    QMenu* Help1;
+    QAction* About1;
+
+    // Context menu of the editor
+    QMenu* PopupMenu1;
+    QAction* N2;
+    QAction* N11;
+    QAction* Paste1;
+    QAction* Cut1;
+    QAction* N12;
+    QAction* N13;
+    QAction* STYLE1;
+    QAction* N23;
+    QAction* N24;
+    QAction* N27;
+    QAction* N28;
+    QAction* N29;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateToolPanel();
+    void CreateFilePanel();
+    void CreateEditorArea();
+    void CreateMainMenu();
+    void CreatePopupMenu();
+    void CenterOnScreen();
+
+    bool shownBefore_ = false;
+};
+
+extern QPointer<TForm1> Form1;

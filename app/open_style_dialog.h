@@ -1,0 +1,23 @@
+// Runs one of the program's dialogs modally and releases it afterwards.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <utility>
+
+// Creates a `Form` (constructed from `args`, with no parent window: the application
+// owns it), stores it in `formVariable`, shows it modally and, when the modal loop
+// ends by any route (a button, closing the window, an exception), releases it with a
+// deferred destruction. The modal result is not examined: the dialog does its work
+// itself before it closes. `formVariable` becomes null once the form is destroyed.
+template <typename Form, typename... Args>
+void OpenStyleDialog(QPointer<Form>& formVariable, Args&&... args)
+{
+    Form* form = new Form(std::forward<Args>(args)...);
+    formVariable = form;
+    struct Release {
+        QDialog* dialog;
+        ~Release() { dialog->deleteLater(); }
+    } release{form};
+    form->exec();
+}

@@ -1,0 +1,30 @@
+// The error the editor core raises for failures a user sees (files that cannot be read or written, bad indexes).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tavi {
+
+// what() is the UTF-8 message shown to the user as it stands.
+class TEditorError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Message shown when a file cannot be opened or read.
+inline constexpr std::string_view kCannotOpenFile = "ﾌｧｲﾙ %s は開けません";
+// Message shown when a file cannot be created or written.
+inline constexpr std::string_view kCannotCreateFile = "ﾌｧｲﾙ %s を作成できません";
+// Message of an index outside a string list.
+inline constexpr std::string_view kListIndexError = "リストのインデックスが範囲を超えています (%s)";
+
+// Replaces the first "%s" of `format` by `argument`, byte for byte.
+inline std::string FormatMessage(std::string_view format, std::string_view argument) {
+  std::string out(format);
+  if (auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, argument);
+  return out;
+}
+
+}  // namespace tavi

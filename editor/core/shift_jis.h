@@ -1,0 +1,47 @@
+// Shift-JIS (code page 932) rules on row texts: lead bytes, display columns, tabs and wrap points.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tavi {
+
+// True for a byte in 0x81..0x9F or 0xE0..0xFC: it and the byte after it form one
+// double-byte character of two display columns that is never split.
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Tab width limits: 2..8, then an odd value is lowered by one (2, 4, 6 or 8).
+int ClampTabSpaceCount(int value);
+
+// Columns a tab covers when it starts at display column `col` (counted from 0).
+constexpr int TabWidthAt(int col, int tabSpaceCount) { return tabSpaceCount - col % tabSpaceCount; }
+
+// One character per display column: '0' single byte or first column of a tab,
+// '1' lead byte, '2' trail byte, 't' further tab column. A lead byte at the very
+// end of the text still yields "12". The map's length is the display width.
+std::string BuildColumnMap(std::string_view text, int tabSpaceCount);
+
+// Byte index of the character at display column `col` of a column map: col minus
+// the 't' entries among positions 0..col (positions past the end count as no 't').
+int ColumnToByte(std::string_view map, int col);
+
+// Display width of `text`: the length of its column map, without building it.
+int DisplayWidth(std::string_view text, int tabSpaceCount);
+
+// The text with each tab replaced by spaces up to the next tab stop; double-byte
+// characters are copied as their two bytes. A text without a tab comes back unchanged.
+std::string ExpandTabs(std::string_view text, int tabSpaceCount);
+
+// Length of ExpandTabs(text) without building it.
+int ExpandedLength(std::string_view text, int tabSpaceCount);
+
+// Where wrapping at `wrapByte` columns cuts `text`: 0 when the display width is below
+// `wrapByte` (no cut); otherwise the byte length (>= 1) of the first row. The row holds
+// at most `wrapByte` columns, one less where a double-byte character would straddle
+// the edge; a tab that starts inside the row stays whole in it.
+std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount);
+
+}  // namespace tavi

@@ -1,0 +1,215 @@
+// Draws the banner, the splash picture and the tool-button glyphs into the resources folder.
+// Usage: picture_maker <resources folder>. The pictures are committed; run this only to change them.
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+#include <iostream>
+
+namespace {
+
+const QColor kDeep(0x0b, 0x3d, 0x5c);
+const QColor kTeal(0x1f, 0x8a, 0x8c);
+const QColor kLight(0xd8, 0xf3, 0xf0);
+const QColor kAccent(0xff, 0xc8, 0x57);
+
+QFont Face(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void PaintBackdrop(QPainter& p, const QRect& r)
+{
+    QLinearGradient g(r.topLeft(), r.bottomRight());
+    g.setColorAt(0, kDeep);
+    g.setColorAt(1, kTeal);
+    p.fillRect(r, g);
+    // Faint rule lines, like lines of a style sheet, behind the title.
+    p.setPen(QColor(255, 255, 255, 22));
+    for (int y = r.top() + 6; y < r.bottom(); y += 9)
+        p.drawLine(r.left(), y, r.right(), y);
+}
+
+void PaintBraces(QPainter& p, const QRect& box)
+{
+    p.setPen(kAccent);
+    p.setFont(Face(box.height(), true));
+    p.drawText(box, Qt::AlignCenter, QStringLiteral("{ }"));
+}
+
+bool SaveJpeg(const QImage& image, const QString& path)
+{
+    return image.save(path, "JPEG", 92);
+}
+
+bool DrawBanner(const QString& path)
+{
+    QImage image(257, 63, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    PaintBackdrop(p, image.rect());
+    PaintBraces(p, QRect(6, 8, 62, 44));
+    p.setPen(Qt::white);
+    p.setFont(Face(22, true));
+    p.drawText(QRect(72, 6, 182, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("TAVI CSS Editor"));
+    p.setPen(kLight);
+    p.setFont(Face(12, false));
+    p.drawText(QRect(74, 36, 180, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("スタイルシート・エディタ"));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+bool DrawSplash(const QString& path)
+{
+    QImage image(296, 198, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    PaintBackdrop(p, image.rect());
+    PaintBraces(p, QRect(0, 18, 296, 64));
+    p.setPen(Qt::white);
+    p.setFont(Face(28, true));
+    p.drawText(QRect(0, 86, 296, 36), Qt::AlignCenter, QStringLiteral("TAVI CSS Editor"));
+    p.setPen(kLight);
+    p.setFont(Face(13, false));
+    p.drawText(QRect(0, 122, 296, 20), Qt::AlignCenter, QStringLiteral("スタイルシート・エディタ"));
+    p.setFont(Face(11, false));
+    p.drawText(QRect(0, 166, 284, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 1.0"));
+    p.setPen(QColor(255, 255, 255, 90));
+    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+// Glyphs are drawn on an 18 by 18 grid; the disabled state is the same drawing in grey.
+using GlyphPainter = std::function<void(QPainter&, const QColor& ink, const QColor& fill)>;
+
+void Page(QPainter& p, const QRectF& r, const QColor& ink, const QColor& fill)
+{
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(fill);
+    p.drawRect(r);
+    for (qreal y = r.top() + 3; y < r.bottom() - 1; y += 2.5)
+        p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+}
+
+void CurvedArrow(QPainter& p, const QColor& ink, bool toLeft)
+{
+    p.save();
+    if (!toLeft) {
+        p.translate(18, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath arc;
+    arc.moveTo(4, 8);
+    arc.cubicTo(7, 3, 15, 3, 15, 9);
+    arc.cubicTo(15, 13, 12, 15, 9, 15);
+    p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    QPainterPath head;
+    head.moveTo(1, 9);
+    head.lineTo(8, 9.5);
+    head.lineTo(4.5, 3);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPath(head);
+    p.restore();
+}
+
+const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
+{
+    static const std::vector<std::pair<QString, GlyphPainter>> glyphs{
+        {"save", [](QPainter& p, const QColor& ink, const QColor& fill) {
+             p.setPen(QPen(ink, 1.2));
+             p.setBrush(fill);
+             p.drawRoundedRect(QRectF(2, 2, 14, 14), 1.5, 1.5);
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(5, 2.5, 8, 5));
+             p.setBrush(ink);
+             p.drawRect(QRectF(4.5, 10, 9, 5.5));
+         }},
+        {"open", [](QPainter& p, const QColor& ink, const QColor& fill) {
+             p.setPen(QPen(ink, 1.2));
+             p.setBrush(fill.darker(115));
+             p.drawPolygon(QPolygonF({{1.5, 4}, {6, 4}, {7.5, 5.5}, {14.5, 5.5}, {14.5, 15}, {1.5, 15}}));
+             p.setBrush(fill);
+             p.drawPolygon(QPolygonF({{1.5, 15}, {4.5, 8.5}, {17, 8.5}, {14.5, 15}}));
+         }},
+        {"undo", [](QPainter& p, const QColor& ink, const QColor&) { CurvedArrow(p, ink, true); }},
+        {"redo", [](QPainter& p, const QColor& ink, const QColor&) { CurvedArrow(p, ink, false); }},
+        {"copy", [](QPainter& p, const QColor& ink, const QColor& fill) {
+             Page(p, QRectF(1.5, 1.5, 9, 11), ink, fill);
+             Page(p, QRectF(7.5, 5.5, 9, 11), ink, Qt::white);
+         }},
+        {"paste", [](QPainter& p, const QColor& ink, const QColor& fill) {
+             p.setPen(QPen(ink, 1.2));
+             p.setBrush(fill.darker(130));
+             p.drawRoundedRect(QRectF(2, 3, 11, 13.5), 1.5, 1.5);
+             p.setBrush(ink);
+             p.drawRect(QRectF(5, 1.5, 5, 3));
+             Page(p, QRectF(8, 7, 8.5, 10), ink, Qt::white);
+         }},
+        {"cut", [](QPainter& p, const QColor& ink, const QColor& fill) {
+             p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+             p.drawLine(QPointF(5, 2), QPointF(11.5, 11));
+             p.drawLine(QPointF(13, 2), QPointF(6.5, 11));
+             p.setBrush(fill);
+             p.drawEllipse(QPointF(5, 13.5), 2.8, 2.8);
+             p.drawEllipse(QPointF(13, 13.5), 2.8, 2.8);
+         }},
+        {"delete", [](QPainter& p, const QColor& ink, const QColor&) {
+             p.setPen(QPen(ink, 2.6, Qt::SolidLine, Qt::RoundCap));
+             p.drawLine(QPointF(4, 4), QPointF(14, 14));
+             p.drawLine(QPointF(14, 4), QPointF(4, 14));
+         }},
+    };
+    return glyphs;
+}
+
+bool DrawGlyph(const QString& folder, const QString& name, const GlyphPainter& paint, bool enabled)
+{
+    QImage image(18, 18, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool red = name == QLatin1String("delete") || name == QLatin1String("cut");
+    const QColor ink = enabled ? (red ? QColor(0xc0, 0x28, 0x28) : kDeep) : QColor(0x9a, 0x9a, 0x9a);
+    const QColor fill = enabled ? (red ? QColor(0xf6, 0xd0, 0xd0) : QColor(0x9c, 0xd8, 0xe6)) : QColor(0xe4, 0xe4, 0xe4);
+    paint(p, ink, fill);
+    p.end();
+    const QString file = folder + "/glyphs/" + name + (enabled ? "" : "_disabled") + ".png";
+    return image.save(file, "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: picture_maker <resources folder>\n";
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder + "/pictures");
+    QDir().mkpath(folder + "/glyphs");
+    bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg");
+    for (const auto& [name, paint] : Glyphs())
+        ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
+    if (!ok) {
+        std::cerr << "picture_maker: could not write the pictures into " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,1 @@
+// Anchors the compiled-in pictures in a library of their own.
