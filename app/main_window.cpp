@@ -1,6 +1,7 @@
 // The main window: tool panel, file boxes, the editor holding the document, and the status line.
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -9,12 +10,16 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "app/command.h"
+#include "app/open_style_dialog.h"
 #include "app/splash_window.h"
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/splitter.h"
 #include "components/status_bar.h"
+#include "dialogs/margin_dialog.h"
 #include "editor/editor.h"
+#include "platform/code_page.h"
 #include "platform/font_names.h"
 
 QPointer<TForm1> Form1;
@@ -97,6 +102,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     CreateMainMenu();
     CreatePopupMenu();
+    ConnectCommands();
     FormCreate();
 }
 
@@ -125,16 +131,14 @@ void TForm1::CreateToolPanel()
                                 QStringLiteral("マージン（周囲の余白）の指定(F2)"));
     BitBtn3 = FunctionKeyButton(Panel1, 184, 8, QStringLiteral("F3 ボーダー"),
                                 QStringLiteral("ボーダーラインに関する指定(F3)"));
-    BitBtn4 = FunctionKeyButton(Panel1, 184, 32, QStringLiteral("F4 リスト"),
-                                QStringLiteral("リストに関する指定(F4)"));
-    BitBtn5 = FunctionKeyButton(Panel1, 256, 8, QStringLiteral("F5 色・背景"),
-                                QStringLiteral("色や背景に関する指定(F5)"));
+    BitBtn4 = FunctionKeyButton(Panel1, 184, 32, QStringLiteral("F4 リスト"), QStringLiteral("リストに関する指定(F4)"));
+    BitBtn5 =
+        FunctionKeyButton(Panel1, 256, 8, QStringLiteral("F5 色・背景"), QStringLiteral("色や背景に関する指定(F5)"));
     BitBtn6 = FunctionKeyButton(Panel1, 256, 32, QStringLiteral("F6 テキスト"),
                                 QStringLiteral("テキストのレイアウトに関する指定(F6)"));
-    BitBtn7 = FunctionKeyButton(Panel1, 328, 8, QStringLiteral("F7 基本"),
-                                QStringLiteral("基本的な諸設定(F7)"));
-    BitBtn8 = FunctionKeyButton(Panel1, 328, 32, QStringLiteral("F8 音声"),
-                                QStringLiteral("音声・読み上げに関する指定"));
+    BitBtn7 = FunctionKeyButton(Panel1, 328, 8, QStringLiteral("F7 基本"), QStringLiteral("基本的な諸設定(F7)"));
+    BitBtn8 =
+        FunctionKeyButton(Panel1, 328, 32, QStringLiteral("F8 音声"), QStringLiteral("音声・読み上げに関する指定"));
 
     Splitter1 = new TSplitter(Qt::Horizontal, 3, client);
     Splitter1->SetControl(Panel1);
@@ -147,8 +151,9 @@ void TForm1::CreateFilePanel()
     Panel2->setFixedHeight(61);
     Label1 = Label(Panel2, 10, 13, QStringLiteral("編集中のファイル名"));
     Edit3 = FileBox(Panel2, 16, 28, 177, QStringLiteral("無題"));
-    Label2 = Label(Panel2, 216, 13, QStringLiteral("参照用リンクタグ"),
-                   QStringLiteral("ＨＴＭＬから外部リンクとしてこのシートを参照する場合のリンクタグ（同一ディレクトリ）"));
+    Label2 =
+        Label(Panel2, 216, 13, QStringLiteral("参照用リンクタグ"),
+              QStringLiteral("ＨＴＭＬから外部リンクとしてこのシートを参照する場合のリンクタグ（同一ディレクトリ）"));
     Edit2 = FileBox(Panel2, 312, 8, 337);
     Label3 = Label(Panel2, 216, 32, QStringLiteral("ファイルの場所"), QStringLiteral("編集中のファイルのフルパス"));
     Edit4 = FileBox(Panel2, 312, 32, 337);
@@ -166,9 +171,24 @@ void TForm1::CreateEditorArea()
     ExtMemo1->setObjectName(QStringLiteral("ExtMemo1"));
 
     StatusBar1 = new TStatusBar(client);
-    StatusBar1->SetPanels({{QStringLiteral(" TAVI CSS Editor "), 150},
-                           {QStringLiteral("UserUnknown"), 400},
-                           {QString(), 50}});
+    StatusBar1->SetPanels(
+        {{QStringLiteral(" TAVI CSS Editor "), 150}, {QStringLiteral("UserUnknown"), 400}, {QString(), 50}});
+}
+
+void TForm1::ConnectCommands()
+{
+    ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
+    ConnectCommand(BitBtn2, &QPushButton::clicked, this, &TForm1::N4Click);
+}
+
+void TForm1::AppendLine(const QString& line)
+{
+    ExtMemo1->Lines().Add(tavi::ToCp932String(line));
+}
+
+void TForm1::N4Click()
+{
+    OpenStyleDialog(Form3, [this](const QString& line) { AppendLine(line); });
 }
 
 void TForm1::FormCreate()

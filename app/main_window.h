@@ -108,6 +108,9 @@ public:
     QAction* N28;
     QAction* N29;
 
+public slots:
+    void N4Click();  // margin dialog (F2)
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -119,6 +122,9 @@ private:
     void CreateMainMenu();
     void CreatePopupMenu();
     void CenterOnScreen();
+    void ConnectCommands();
+    // Appends one line, given in Unicode, at the end of the document.
+    void AppendLine(const QString& line);
 
     bool shownBefore_ = false;
 };

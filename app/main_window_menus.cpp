@@ -1,8 +1,8 @@
 // The main window's menu bar and the editor's context menu with their shortcuts.
 #include <QAction>
-#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "editor/editor.h"

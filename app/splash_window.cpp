@@ -7,8 +7,7 @@
 
 QPointer<TForm5> Form5;
 
-TForm5::TForm5(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setFixedSize(296, 198);
     Image1 = new TImage(this);

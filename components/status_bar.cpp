@@ -1,15 +1,15 @@
 // A status line divided into panels of fixed widths, each showing one text.
 #include "components/status_bar.h"
 
+#include <qdrawutil.h>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <qdrawutil.h>
 
 namespace {
-constexpr int kPanelGap = 2;      // space between two panels
-constexpr int kTextIndent = 2;    // space between a panel's edge and its text
-}
+constexpr int kPanelGap = 2;    // space between two panels
+constexpr int kTextIndent = 2;  // space between a panel's edge and its text
+}  // namespace
 
 TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent)
 {

@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <functional>
 #include <iostream>
 
@@ -62,8 +63,7 @@ bool DrawBanner(const QString& path)
     p.drawText(QRect(72, 6, 182, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("TAVI CSS Editor"));
     p.setPen(kLight);
     p.setFont(Face(12, false));
-    p.drawText(QRect(74, 36, 180, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("スタイルシート・エディタ"));
+    p.drawText(QRect(74, 36, 180, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("スタイルシート・エディタ"));
     p.end();
     return SaveJpeg(image, path);
 }
@@ -88,6 +88,85 @@ bool DrawSplash(const QString& path)
     p.drawRect(image.rect().adjusted(0, 0, -1, -1));
     p.end();
     return SaveJpeg(image, path);
+}
+
+// The title picture of the margin dialog: a box with a margin band around it.
+bool DrawMarginTitle(const QString& path)
+{
+    QImage image(48, 48, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintBackdrop(p, image.rect());
+    p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
+    p.drawRect(QRectF(6.5, 6.5, 35, 35));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawRect(QRectF(15, 15, 18, 18));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+void DoubleArrow(QPainter& p, QPointF from, QPointF to)
+{
+    p.drawLine(from, to);
+    const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+    const QPointF n(-d.y(), d.x());
+    for (const auto& [tip, dir] : {std::pair{from, d}, std::pair{to, -d}})
+        p.drawPolygon(QPolygonF({tip, tip + dir * 8 + n * 4, tip + dir * 8 - n * 4}));
+}
+
+// The figure of the margin dialog: a block element inside its margin, one arrow per side.
+// The dialog puts each side's spin edit on the middle of that side's arrow.
+bool DrawMarginFigure(const QString& path)
+{
+    QImage image(420, 220, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(QPen(kTeal, 1.2, Qt::DashLine));
+    p.setBrush(QColor(0xf2, 0xfa, 0xfa));
+    p.drawRect(QRectF(10.5, 10.5, 399, 199));
+    p.setPen(QPen(kDeep, 1.5));
+    p.setBrush(QColor(0xc9, 0xe9, 0xee));
+    p.drawRect(QRectF(110.5, 60.5, 199, 99));
+    p.setFont(Face(14, true));
+    p.drawText(QRect(110, 60, 200, 100), Qt::AlignCenter, QStringLiteral("ブロック要素"));
+    p.setPen(QPen(QColor(0xc0, 0x50, 0x20), 1.4));
+    p.setBrush(QColor(0xc0, 0x50, 0x20));
+    DoubleArrow(p, {210, 12}, {210, 58});
+    DoubleArrow(p, {210, 162}, {210, 208});
+    DoubleArrow(p, {12, 110}, {108, 110});
+    DoubleArrow(p, {312, 110}, {408, 110});
+    p.setPen(kDeep);
+    p.setFont(Face(12, false));
+    p.drawText(QPoint(254, 40), QStringLiteral("上"));
+    p.drawText(QPoint(254, 192), QStringLiteral("下"));
+    p.drawText(QPoint(54, 92), QStringLiteral("左"));
+    p.drawText(QPoint(356, 92), QStringLiteral("右"));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+// The OK and Cancel glyphs of the dialogs' buttons, 16 by 16.
+bool DrawButtonGlyphs(const QString& folder)
+{
+    QImage ok(16, 16, QImage::Format_ARGB32_Premultiplied);
+    ok.fill(Qt::transparent);
+    QPainter p(&ok);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1e, 0x8a, 0x3c), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({{2.5, 8.5}, {6.5, 12.5}, {13.5, 3.5}}));
+    p.end();
+    QImage cancel(16, 16, QImage::Format_ARGB32_Premultiplied);
+    cancel.fill(Qt::transparent);
+    p.begin(&cancel);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xc0, 0x28, 0x28), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+    p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    p.end();
+    return ok.save(folder + "/glyphs/ok.png", "PNG") && cancel.save(folder + "/glyphs/cancel.png", "PNG");
 }
 
 // Glyphs are drawn on an 18 by 18 grid; the disabled state is the same drawing in grey.
@@ -130,7 +209,8 @@ void CurvedArrow(QPainter& p, const QColor& ink, bool toLeft)
 const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
 {
     static const std::vector<std::pair<QString, GlyphPainter>> glyphs{
-        {"save", [](QPainter& p, const QColor& ink, const QColor& fill) {
+        {"save",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
              p.setPen(QPen(ink, 1.2));
              p.setBrush(fill);
              p.drawRoundedRect(QRectF(2, 2, 14, 14), 1.5, 1.5);
@@ -139,7 +219,8 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
              p.setBrush(ink);
              p.drawRect(QRectF(4.5, 10, 9, 5.5));
          }},
-        {"open", [](QPainter& p, const QColor& ink, const QColor& fill) {
+        {"open",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
              p.setPen(QPen(ink, 1.2));
              p.setBrush(fill.darker(115));
              p.drawPolygon(QPolygonF({{1.5, 4}, {6, 4}, {7.5, 5.5}, {14.5, 5.5}, {14.5, 15}, {1.5, 15}}));
@@ -148,11 +229,13 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
          }},
         {"undo", [](QPainter& p, const QColor& ink, const QColor&) { CurvedArrow(p, ink, true); }},
         {"redo", [](QPainter& p, const QColor& ink, const QColor&) { CurvedArrow(p, ink, false); }},
-        {"copy", [](QPainter& p, const QColor& ink, const QColor& fill) {
+        {"copy",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
              Page(p, QRectF(1.5, 1.5, 9, 11), ink, fill);
              Page(p, QRectF(7.5, 5.5, 9, 11), ink, Qt::white);
          }},
-        {"paste", [](QPainter& p, const QColor& ink, const QColor& fill) {
+        {"paste",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
              p.setPen(QPen(ink, 1.2));
              p.setBrush(fill.darker(130));
              p.drawRoundedRect(QRectF(2, 3, 11, 13.5), 1.5, 1.5);
@@ -160,7 +243,8 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
              p.drawRect(QRectF(5, 1.5, 5, 3));
              Page(p, QRectF(8, 7, 8.5, 10), ink, Qt::white);
          }},
-        {"cut", [](QPainter& p, const QColor& ink, const QColor& fill) {
+        {"cut",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
              p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
              p.drawLine(QPointF(5, 2), QPointF(11.5, 11));
              p.drawLine(QPointF(13, 2), QPointF(6.5, 11));
@@ -168,7 +252,8 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
              p.drawEllipse(QPointF(5, 13.5), 2.8, 2.8);
              p.drawEllipse(QPointF(13, 13.5), 2.8, 2.8);
          }},
-        {"delete", [](QPainter& p, const QColor& ink, const QColor&) {
+        {"delete",
+         [](QPainter& p, const QColor& ink, const QColor&) {
              p.setPen(QPen(ink, 2.6, Qt::SolidLine, Qt::RoundCap));
              p.drawLine(QPointF(4, 4), QPointF(14, 14));
              p.drawLine(QPointF(14, 4), QPointF(4, 14));
@@ -185,7 +270,8 @@ bool DrawGlyph(const QString& folder, const QString& name, const GlyphPainter& p
     p.setRenderHint(QPainter::Antialiasing);
     const bool red = name == QLatin1String("delete") || name == QLatin1String("cut");
     const QColor ink = enabled ? (red ? QColor(0xc0, 0x28, 0x28) : kDeep) : QColor(0x9a, 0x9a, 0x9a);
-    const QColor fill = enabled ? (red ? QColor(0xf6, 0xd0, 0xd0) : QColor(0x9c, 0xd8, 0xe6)) : QColor(0xe4, 0xe4, 0xe4);
+    const QColor fill =
+        enabled ? (red ? QColor(0xf6, 0xd0, 0xd0) : QColor(0x9c, 0xd8, 0xe6)) : QColor(0xe4, 0xe4, 0xe4);
     paint(p, ink, fill);
     p.end();
     const QString file = folder + "/glyphs/" + name + (enabled ? "" : "_disabled") + ".png";
@@ -204,7 +290,9 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder + "/pictures");
     QDir().mkpath(folder + "/glyphs");
-    bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg");
+    bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
+              DrawMarginTitle(folder + "/pictures/margin_title.jpg") &&
+              DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);
     for (const auto& [name, paint] : Glyphs())
         ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
     if (!ok) {

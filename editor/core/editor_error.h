@@ -9,8 +9,8 @@ namespace tavi {
 
 // what() is the UTF-8 message shown to the user as it stands.
 class TEditorError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // Message shown when a file cannot be opened or read.
@@ -21,10 +21,12 @@ inline constexpr std::string_view kCannotCreateFile = "ﾌｧｲﾙ %s を作成
 inline constexpr std::string_view kListIndexError = "リストのインデックスが範囲を超えています (%s)";
 
 // Replaces the first "%s" of `format` by `argument`, byte for byte.
-inline std::string FormatMessage(std::string_view format, std::string_view argument) {
-  std::string out(format);
-  if (auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, argument);
-  return out;
+inline std::string FormatMessage(std::string_view format, std::string_view argument)
+{
+    std::string out(format);
+    if (auto at = out.find("%s"); at != std::string::npos)
+        out.replace(at, 2, argument);
+    return out;
 }
 
 }  // namespace tavi

@@ -6,101 +6,114 @@
 
 namespace tavi {
 
-int ClampTabSpaceCount(int value) {
-  value = std::clamp(value, 2, 8);
-  return value - value % 2;
+int ClampTabSpaceCount(int value)
+{
+    value = std::clamp(value, 2, 8);
+    return value - value % 2;
 }
 
-std::string BuildColumnMap(std::string_view text, int tabSpaceCount) {
-  std::string map;
-  map.reserve(text.size() + 8);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(c)) {
-      map += "12";
-      ++i;
-    } else {
-      const int col = static_cast<int>(map.size());
-      map += '0';
-      if (c == '\t') map.append(TabWidthAt(col, tabSpaceCount) - 1, 't');
+std::string BuildColumnMap(std::string_view text, int tabSpaceCount)
+{
+    std::string map;
+    map.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c)) {
+            map += "12";
+            ++i;
+        } else {
+            const int col = static_cast<int>(map.size());
+            map += '0';
+            if (c == '\t')
+                map.append(TabWidthAt(col, tabSpaceCount) - 1, 't');
+        }
     }
-  }
-  return map;
+    return map;
 }
 
-int ColumnToByte(std::string_view map, int col) {
-  const int end = std::min(col + 1, static_cast<int>(map.size()));
-  return col - static_cast<int>(std::count(map.begin(), map.begin() + std::max(end, 0), 't'));
+int ColumnToByte(std::string_view map, int col)
+{
+    const int end = std::min(col + 1, static_cast<int>(map.size()));
+    return col - static_cast<int>(std::count(map.begin(), map.begin() + std::max(end, 0), 't'));
 }
 
-int DisplayWidth(std::string_view text, int tabSpaceCount) {
-  int col = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(c)) {
-      col += 2;
-      ++i;
-    } else {
-      col += c == '\t' ? TabWidthAt(col, tabSpaceCount) : 1;
+int DisplayWidth(std::string_view text, int tabSpaceCount)
+{
+    int col = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c)) {
+            col += 2;
+            ++i;
+        } else {
+            col += c == '\t' ? TabWidthAt(col, tabSpaceCount) : 1;
+        }
     }
-  }
-  return col;
+    return col;
 }
 
-std::string ExpandTabs(std::string_view text, int tabSpaceCount) {
-  if (text.find('\t') == std::string_view::npos) return std::string(text);
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(c)) {
-      out += text.substr(i, 2);
-      ++i;
-    } else if (c == '\t') {
-      out.append(TabWidthAt(static_cast<int>(out.size()), tabSpaceCount), ' ');
-    } else {
-      out += static_cast<char>(c);
+std::string ExpandTabs(std::string_view text, int tabSpaceCount)
+{
+    if (text.find('\t') == std::string_view::npos)
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c)) {
+            out += text.substr(i, 2);
+            ++i;
+        } else if (c == '\t') {
+            out.append(TabWidthAt(static_cast<int>(out.size()), tabSpaceCount), ' ');
+        } else {
+            out += static_cast<char>(c);
+        }
     }
-  }
-  return out;
+    return out;
 }
 
-int ExpandedLength(std::string_view text, int tabSpaceCount) {
-  if (text.find('\t') == std::string_view::npos) return static_cast<int>(text.size());
-  int len = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(c)) {
-      len += i + 1 < text.size() ? 2 : 1;
-      ++i;
-    } else {
-      len += c == '\t' ? TabWidthAt(len, tabSpaceCount) : 1;
+int ExpandedLength(std::string_view text, int tabSpaceCount)
+{
+    if (text.find('\t') == std::string_view::npos)
+        return static_cast<int>(text.size());
+    int len = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(c)) {
+            len += i + 1 < text.size() ? 2 : 1;
+            ++i;
+        } else {
+            len += c == '\t' ? TabWidthAt(len, tabSpaceCount) : 1;
+        }
     }
-  }
-  return len;
+    return len;
 }
 
-std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount) {
-  const std::size_t n = text.size();
-  // Without tabs every byte covers one column (a lone final lead byte two), so a
-  // short row needs no walk.
-  if (n + 1 < static_cast<std::size_t>(wrapByte) && std::memchr(text.data(), '\t', n) == nullptr) return 0;
-  const int last = wrapByte - 1;  // the last column that fits
-  int col = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const bool lead = IsLeadByte(c);
-    const int width = lead ? 2 : c == '\t' ? TabWidthAt(col, tabSpaceCount) : 1;
-    if (col + width > last) {
-      // This character covers the last column. A double-byte character starting
-      // there would be cut, so the row ends before it.
-      if (lead && col == last) return i;
-      return std::min(i + (lead ? 2 : 1), n);
+std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount)
+{
+    const std::size_t n = text.size();
+    // Without tabs every byte covers one column (a lone final lead byte two), so a
+    // short row needs no walk.
+    if (n + 1 < static_cast<std::size_t>(wrapByte) && std::memchr(text.data(), '\t', n) == nullptr)
+        return 0;
+    const int last = wrapByte - 1;  // the last column that fits
+    int col = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool lead = IsLeadByte(c);
+        const int width = lead ? 2 : c == '\t' ? TabWidthAt(col, tabSpaceCount) : 1;
+        if (col + width > last) {
+            // This character covers the last column. A double-byte character starting
+            // there would be cut, so the row ends before it.
+            if (lead && col == last)
+                return i;
+            return std::min(i + (lead ? 2 : 1), n);
+        }
+        col += width;
+        if (lead)
+            ++i;
     }
-    col += width;
-    if (lead) ++i;
-  }
-  return 0;
+    return 0;
 }
 
 }  // namespace tavi

@@ -9,15 +9,19 @@ namespace tavi {
 
 // True for a byte in 0x81..0x9F or 0xE0..0xFC: it and the byte after it form one
 // double-byte character of two display columns that is never split.
-constexpr bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+constexpr bool IsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
 // Tab width limits: 2..8, then an odd value is lowered by one (2, 4, 6 or 8).
 int ClampTabSpaceCount(int value);
 
 // Columns a tab covers when it starts at display column `col` (counted from 0).
-constexpr int TabWidthAt(int col, int tabSpaceCount) { return tabSpaceCount - col % tabSpaceCount; }
+constexpr int TabWidthAt(int col, int tabSpaceCount)
+{
+    return tabSpaceCount - col % tabSpaceCount;
+}
 
 // One character per display column: '0' single byte or first column of a tab,
 // '1' lead byte, '2' trail byte, 't' further tab column. A lead byte at the very

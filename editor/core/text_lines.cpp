@@ -3,20 +3,23 @@
 
 namespace tavi {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
-  return lines;
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
+    return lines;
 }
 
-std::string_view TrimTrailingBlanks(std::string_view line) {
-  std::size_t n = line.size();
-  while (n > 0) {
-    const auto c = static_cast<unsigned char>(line[n - 1]);
-    if (c > 32 || c == '\t') break;
-    --n;
-  }
-  return line.substr(0, n);
+std::string_view TrimTrailingBlanks(std::string_view line)
+{
+    std::size_t n = line.size();
+    while (n > 0) {
+        const auto c = static_cast<unsigned char>(line[n - 1]);
+        if (c > 32 || c == '\t')
+            break;
+        --n;
+    }
+    return line.substr(0, n);
 }
 
 }  // namespace tavi

@@ -5,30 +5,33 @@
 
 namespace tavi {
 
-RowList WrapText(std::string_view text, const TWrapRule& rule) {
-  RowList rows;
-  if (text.empty()) {
-    rows.Append({}, reBreak);
-    return rows;
-  }
-  rows.Reserve(4, text.size());
-  ForEachLine(text, [&](std::string_view line) {
-    if (!rule.wordWrap) {
-      rows.Append(line, reBreak);
-      return;
+RowList WrapText(std::string_view text, const TWrapRule& rule)
+{
+    RowList rows;
+    if (text.empty()) {
+        rows.Append({}, reBreak);
+        return rows;
     }
-    ForEachWrapPiece(line, rule.wrapByte, rule.tabSpaceCount, [&](std::size_t pos, std::size_t len, TRowEnd end) {
-      rows.Append(line.substr(pos, len), end);
+    rows.Reserve(4, text.size());
+    ForEachLine(text, [&](std::string_view line) {
+        if (!rule.wordWrap) {
+            rows.Append(line, reBreak);
+            return;
+        }
+        ForEachWrapPiece(line, rule.wrapByte, rule.tabSpaceCount, [&](std::size_t pos, std::size_t len, TRowEnd end) {
+            rows.Append(line.substr(pos, len), end);
+        });
     });
-  });
-  return rows;
+    return rows;
 }
 
-RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd) {
-  RowList rows = WrapText(text, rule);
-  if (lastEnd == reWrap && rows.Count() > 1 && rows.Text(rows.Count() - 1).empty()) rows.Delete(rows.Count() - 1, 1);
-  rows.SetEnd(rows.Count() - 1, lastEnd);
-  return rows;
+RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd)
+{
+    RowList rows = WrapText(text, rule);
+    if (lastEnd == reWrap && rows.Count() > 1 && rows.Text(rows.Count() - 1).empty())
+        rows.Delete(rows.Count() - 1, 1);
+    rows.SetEnd(rows.Count() - 1, lastEnd);
+    return rows;
 }
 
 }  // namespace tavi

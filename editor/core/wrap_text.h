@@ -10,24 +10,26 @@ namespace tavi {
 
 // The settings wrapping depends on.
 struct TWrapRule {
-  bool wordWrap = false;
-  int wrapByte = 80;
-  int tabSpaceCount = 8;
+    bool wordWrap = false;
+    int wrapByte = 80;
+    int tabSpaceCount = 8;
 };
 
 // Calls piece(offset, length, end) for the rows one line wraps into at `wrapByte`
 // columns: the cut pieces as reWrap, then the rest (possibly empty) as reBreak. A line
 // exactly wrapByte columns wide gives a full piece and an empty rest.
 template <class F>
-void ForEachWrapPiece(std::string_view line, int wrapByte, int tabSpaceCount, F&& piece) {
-  std::size_t pos = 0;
-  for (;;) {
-    const std::size_t cut = WrapCutLength(line.substr(pos), wrapByte, tabSpaceCount);
-    if (cut == 0) break;
-    piece(pos, cut, reWrap);
-    pos += cut;
-  }
-  piece(pos, line.size() - pos, reBreak);
+void ForEachWrapPiece(std::string_view line, int wrapByte, int tabSpaceCount, F&& piece)
+{
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t cut = WrapCutLength(line.substr(pos), wrapByte, tabSpaceCount);
+        if (cut == 0)
+            break;
+        piece(pos, cut, reWrap);
+        pos += cut;
+    }
+    piece(pos, line.size() - pos, reBreak);
 }
 
 // The rows of `text`: an empty text gives one empty row; otherwise each line (split at

@@ -30,8 +30,7 @@ struct SeenMessageBox {
 
 // Records the next message box and presses its button with the role `press` (or its
 // escape button when none has that role).
-inline void RecordNextMessageBox(SeenMessageBox& seen,
-                                 QMessageBox::ButtonRole press = QMessageBox::AcceptRole)
+inline void RecordNextMessageBox(SeenMessageBox& seen, QMessageBox::ButtonRole press = QMessageBox::AcceptRole)
 {
     AnswerNextModal([&seen, press](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);

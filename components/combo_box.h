@@ -1,0 +1,22 @@
+// An editable drop-down list whose ItemIndex is -1 unless the user picked an item.
+#pragma once
+
+#include <QComboBox>
+
+class TComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    // `text` is shown at first with no item chosen.
+    TComboBox(const QStringList& items, const QString& text, QWidget* parent = nullptr);
+
+    // What the box shows, typed or picked.
+    QString Text() const { return currentText(); }
+    void SetText(const QString& text);
+
+    // The picked item; -1 when none was picked or the text was edited since.
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+
+private:
+    int itemIndex_ = -1;
+};

@@ -1,0 +1,96 @@
+// The caret of the editor document: placing it on the row grid around double-byte characters, tabs and wrapped rows.
+#include <algorithm>
+
+#include "editor/core/editor_core.h"
+#include "editor/core/shift_jis.h"
+
+namespace tavi {
+
+int TEditorCore::LastCaretRow() const
+{
+    const int count = rows_.Count();
+    return count > 0 && rows_.End(count - 1) == reEof ? count - 1 : count;
+}
+
+void TEditorCore::SetCaretRow(int r)
+{
+    // The rows may have changed under an unmoved caret; it is fitted again only if its
+    // row is no longer a legal one.
+    if (r == caretRow_ && caretRow_ <= LastCaretRow())
+        return;
+    view_->HideUnderline();
+    const int count = rows_.Count();
+    caretRow_ = std::clamp(r, 0, count);
+    // There is no position after a text that ends without a line break.
+    if (caretRow_ == count && count > 0 && rows_.End(count - 1) == reEof)
+        --caretRow_;
+    FitCaretCol(true, -1);
+    view_->ShowUnderline();
+}
+
+void TEditorCore::SetCaretCol(int c)
+{
+    const int old = caretCol_;
+    caretCol_ = std::clamp(c, 0, std::max(0, view_->MaxLeftCol() + view_->VisibleCols()));
+    FitCaretCol(false, caretCol_ > old ? 1 : -1);
+}
+
+void TEditorCore::KeepCaretInRows()
+{
+    if (caretRow_ > LastCaretRow())
+        SetCaretRow(LastCaretRow());
+}
+
+void TEditorCore::PlaceCaretAt(int row, int col)
+{
+    view_->HideCaret();
+    SetCaretRow(row);
+    SetCaretCol(col);
+    view_->ShowCaret();
+}
+
+// Keeps the caret off the second half of a double-byte character, out of tabs (unless
+// CaretInTab) and, with WordWrap on, inside the wrap width.
+void TEditorCore::FitCaretCol(bool vertical, int dir)
+{
+    const std::string map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
+    const int width = static_cast<int>(map.size());
+    const auto at = [&](int col) { return col >= 0 && col < width ? map[col] : ' '; };
+    if (!vertical)
+        halfStep_ = false;
+    if (!caretFree_ && caretCol_ > width)
+        caretCol_ = width;
+    if (at(caretCol_) == '2') {
+        if (halfStep_) {
+            ++caretCol_;
+            halfStep_ = false;
+        } else {
+            caretCol_ += dir;
+            if (vertical)
+                halfStep_ = true;
+        }
+    } else if (halfStep_ && (caretCol_ >= width || at(caretCol_) == '0')) {
+        // A caret that went up or down through a double-byte character returns to its column.
+        ++caretCol_;
+        halfStep_ = false;
+    }
+    if (!vertical && !caretInTab_) {
+        while (at(caretCol_) == 't')
+            caretCol_ += dir;
+    }
+    if (wordWrap_) {
+        caretCol_ = std::min(caretCol_, wrapByte_ - 1);
+        if (RowEnd(caretRow_) == reWrap && caretCol_ == width)
+            --caretCol_;
+        if (at(caretCol_) == '2')
+            --caretCol_;
+        if (!vertical && !caretInTab_) {
+            while (at(caretCol_) == 't')
+                --caretCol_;
+        }
+    }
+    caretCol_ = std::max(caretCol_, 0);
+    view_->PlaceCaret();
+}
+
+}  // namespace tavi

@@ -1,0 +1,79 @@
+// Lines: the logical-line view of the editor's rows, through which documents are edited, loaded and saved.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavi {
+
+class TEditorCore;
+
+// A string-list view of the editor's logical lines (wrapped rows joined again). Every
+// change becomes row changes with one undo record, places the caret (SetCaretRow, then
+// SetCaretCol, with the caret hidden meanwhile) and, while no update is open, asks the
+// view to repaint or shift only the rows involved.
+//
+// Indexes outside the list throw TEditorError (the list index error).
+class TEditorStrings {
+public:
+    explicit TEditorStrings(TEditorCore& editor) : editor_(editor) {}
+    TEditorStrings(const TEditorStrings&) = delete;
+    TEditorStrings& operator=(const TEditorStrings&) = delete;
+
+    // Number of logical lines.
+    int GetCount() const;
+    int Count() const { return GetCount(); }
+    // Line i (0 <= i < GetCount()).
+    std::string Get(int i) const;
+    // Replaces line i by s (which may hold several lines); the last new row takes the
+    // end of the old line's last row. Caret: after the new rows, column 0.
+    void Put(int i, std::string_view s);
+    // Inserts s before line i (0 <= i <= GetCount()); at the end it is Add. Caret:
+    // after the new rows, column 0.
+    void Insert(int i, std::string_view s);
+    // Appends s (split at line breaks) at the very end, whatever the caret position,
+    // keeping whether the text ends with a line break. Returns the line count before.
+    int Add(std::string_view s);
+    // Removes line i with all its rows. Caret: row of the line, column 0.
+    void Delete(int i);
+    // Removes all rows, empties undo and redo, caret to 0,0.
+    void Clear();
+    // The first line equal to s, or -1.
+    int IndexOf(std::string_view s) const;
+
+    // All rows in order, CR LF after each reBreak row.
+    std::string GetTextStr() const;
+    // Replaces the document by the lines of s, each ending with a line break; empties
+    // undo and redo; re-wraps with WordWrap on.
+    void SetTextStr(std::string_view s);
+    std::string Text() const { return GetTextStr(); }
+    void SetText(std::string_view s) { SetTextStr(s); }
+    // SetTextStr with the source's text, then the caret goes after the last row.
+    void Assign(const TEditorStrings& source);
+    void Assign(const std::vector<std::string>& lines);
+
+    // Replaces the document by the file's text (see ReadTextFile); undo is emptied, the
+    // caret goes to 0,0 and the document counts as modified. A file that cannot be read
+    // throws TEditorError and leaves the document as it was.
+    void LoadFromFile(const std::string& fileName);
+    // Writes GetTextStr() to the file atomically (see WriteTextFile).
+    void SaveToFile(const std::string& fileName) const;
+
+    // Update brackets: while open, the row list reports its changes once at the end and
+    // the operations above skip their own repainting and scrolling.
+    void BeginUpdate();
+    void EndUpdate();
+    void SetUpdateState(bool updating);
+    bool Updating() const { return updateCount_ > 0; }
+
+private:
+    std::string PrepareText(std::string_view s) const;
+    void CheckIndex(int i, int limit) const;
+
+    TEditorCore& editor_;
+    int beginCount_ = 0;   // BeginUpdate nesting
+    int updateCount_ = 0;  // raised and lowered by SetUpdateState
+};
+
+}  // namespace tavi

@@ -1,0 +1,145 @@
+// The undo engine: records that put a band of rows back, kept in an undo and a redo list.
+#include "editor/core/undo.h"
+
+#include <algorithm>
+
+#include "editor/core/editor_core.h"
+
+namespace tavi {
+
+TUndoRecord& TUndoDataList::Add(std::unique_ptr<TUndoRecord> record)
+{
+    items_.push_back(std::move(record));
+    return *items_.back();
+}
+
+TUndoRecord& TEditorUndoObj::NewRecord()
+{
+    auto record = std::make_unique<TUndoRecord>();
+    record->CaretRow = editor_.CaretRow();
+    record->CaretCol = editor_.CaretCol();
+    undo_.Add(std::move(record));
+    if (undo_.Count() > listMax_)
+        undo_.DeleteFirst();
+    if (!redoing_)
+        redo_.Clear();
+    return undo_.Last();
+}
+
+void TEditorUndoObj::PushRedo(const TUndoRecord& record)
+{
+    auto copy = std::make_unique<TUndoRecord>();
+    copy->CaretRow = editor_.CaretRow();
+    copy->CaretCol = editor_.CaretCol();
+    copy->Row = record.Row;
+    copy->RowCount = record.RowCount;
+    copy->LastEnd = record.LastEnd;
+    copy->Text = record.Text;
+    redo_.Add(std::move(copy));
+}
+
+void TEditorUndoObj::Clear()
+{
+    undo_.Clear();
+    redo_.Clear();
+}
+
+void TEditorUndoObj::SetListMax(int value)
+{
+    listMax_ = std::max(kMinListMax, value);
+    while (undo_.Count() > listMax_)
+        undo_.DeleteFirst();
+}
+
+void TEditorUndoObj::BeginApply()
+{
+    editor_.View().HideUnderline();
+    editor_.View().HideCaret();
+    editor_.Rows().BeginUpdate();
+}
+
+void TEditorUndoObj::EndApply()
+{
+    editor_.Rows().EndUpdate();
+    editor_.View().ShowCaret();
+    editor_.View().ShowUnderline();
+}
+
+// The rows a record's text stands for. The text puts CR LF after every reBreak row, so
+// when it ends with a line break but its last row did not, that last row was empty.
+RowList TEditorUndoObj::RowsOfText(const std::string& text, TRowEnd lastEnd) const
+{
+    const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    if (!endsWithBreak || lastEnd == reBreak)
+        return editor_.WrapTextWithEnd(text, lastEnd);
+    RowList rows = editor_.WrapText(text);
+    rows.Append({}, lastEnd);
+    return rows;
+}
+
+// Replaces the record's band by its text and repaints; returns what was there.
+TEditorUndoObj::TApplied TEditorUndoObj::Apply(const TUndoRecord& record)
+{
+    TApplied applied;
+    RowList& rows = editor_.Rows();
+    if (record.RowCount != 0) {
+        TEditorCore::TTakenRows taken = editor_.TakeRows(record.Row, record.RowCount);
+        applied.text = std::move(taken.Text);
+        applied.removed = taken.Count;
+        applied.lastEnd = taken.LastEnd;
+    }
+    RowList fresh;
+    if (record.LastEnd != -1)
+        fresh = RowsOfText(record.Text, static_cast<TRowEnd>(record.LastEnd));
+    applied.inserted = fresh.Count();
+    rows.Replace(record.Row, applied.removed, fresh);
+
+    TEditorView& view = editor_.View();
+    if (std::max(applied.removed, applied.inserted) > view.VisibleRows()) {
+        view.InvalidateAll();
+    } else {
+        if (applied.inserted != applied.removed)
+            view.ShiftRowsBelow(record.Row + 1, applied.inserted - applied.removed);
+        view.InvalidateRows(record.Row, record.Row + applied.inserted);
+    }
+    return applied;
+}
+
+void TEditorUndoObj::Undo()
+{
+    if (undo_.Empty())
+        return;
+    TUndoRecord& record = undo_.Last();
+    BeginApply();
+    TApplied applied = Apply(record);
+    record.RowCount = applied.inserted;
+    record.LastEnd = applied.lastEnd;
+    record.Text = std::move(applied.text);
+    PushRedo(record);
+    editor_.SetCaretRow(record.CaretRow);
+    editor_.SetCaretCol(record.CaretCol);
+    EndApply();
+    undo_.DeleteLast();
+}
+
+void TEditorUndoObj::Redo()
+{
+    if (redo_.Empty())
+        return;
+    TUndoRecord& record = redo_.Last();
+    BeginApply();
+    TApplied applied = Apply(record);
+    redoing_ = true;
+    TUndoRecord& inverse = NewRecord();
+    redoing_ = false;
+    inverse.Row = record.Row;
+    inverse.RowCount = applied.inserted;
+    inverse.LastEnd = applied.lastEnd;
+    inverse.Text = std::move(applied.text);
+    editor_.SetCaretRow(record.CaretRow);
+    editor_.SetCaretCol(record.CaretCol);
+    EndApply();
+    redo_.DeleteLast();
+}
+
+}  // namespace tavi

@@ -1,0 +1,60 @@
+// Conversion between Unicode text and the Shift-JIS bytes (code page 932) the document holds.
+#include "platform/code_page.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tavi {
+
+namespace {
+
+constexpr const char* kCodePageName = "windows-31j";
+
+QByteArray EncodeOrEmpty(QStringView text, bool* failed)
+{
+    QStringEncoder encoder(kCodePageName);
+    QByteArray bytes = encoder.encode(text);
+    *failed = encoder.hasError();
+    return bytes;
+}
+
+}  // namespace
+
+QByteArray ToCp932(QStringView text)
+{
+    bool failed = false;
+    QByteArray bytes = EncodeOrEmpty(text, &failed);
+    if (!failed)
+        return bytes;
+    // The converter's own substitute is a double-byte character; "?" is what users
+    // expect, so encode one character at a time and put "?" where one fails.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        bool charFailed = false;
+        const QByteArray one = EncodeOrEmpty(text.mid(i, length), &charFailed);
+        bytes += charFailed ? QByteArray("?") : one;
+        i += length;
+    }
+    return bytes;
+}
+
+std::string ToCp932String(QStringView text)
+{
+    return ToCp932(text).toStdString();
+}
+
+bool FitsCp932(QStringView text)
+{
+    bool failed = false;
+    EncodeOrEmpty(text, &failed);
+    return !failed;
+}
+
+QString FromCp932(std::string_view bytes)
+{
+    QStringDecoder decoder(kCodePageName);
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+}  // namespace tavi

@@ -1,0 +1,21 @@
+// Conversion between Unicode text and the Shift-JIS bytes (code page 932) the document holds.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tavi {
+
+// Encodes `text` in code page 932; a character the code page cannot hold becomes "?".
+QByteArray ToCp932(QStringView text);
+std::string ToCp932String(QStringView text);
+
+// True when every character of `text` has a code page 932 form.
+bool FitsCp932(QStringView text);
+
+// Decodes code page 932 bytes; bytes that form no character become U+FFFD.
+QString FromCp932(std::string_view bytes);
+
+}  // namespace tavi

@@ -1,0 +1,53 @@
+// A fake editor view for core tests: it records every request the core makes of the screen.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/core/editor_view.h"
+
+namespace tavi::testing {
+
+class TRecordingView : public TEditorView {
+public:
+    // One line per request, e.g. "rows 3 4", "shift 5 2", "all", "caret".
+    std::vector<std::string> calls;
+    int caretHidden = 0;
+    int underlineHidden = 0;
+    int visibleRows = 20;
+
+    // The repaint and scroll requests only (no caret, metrics or redraw bookkeeping).
+    std::vector<std::string> Paints() const
+    {
+        std::vector<std::string> out;
+        for (const auto& c : calls) {
+            if (c.rfind("rows", 0) == 0 || c.rfind("shift", 0) == 0 || c == "all")
+                out.push_back(c);
+        }
+        return out;
+    }
+    void Reset() { calls.clear(); }
+
+    void InvalidateRows(int a, int b) override { Log("rows " + std::to_string(a) + " " + std::to_string(b)); }
+    void InvalidateAll() override { Log("all"); }
+    void ShiftRowsBelow(int row, int n) override { Log("shift " + std::to_string(row) + " " + std::to_string(n)); }
+    void UpdateMetrics() override { Log("metrics"); }
+    void UpdateScrollBars() override { Log("scrollbars"); }
+    void PlaceCaret() override { Log("caret"); }
+    void HideCaret() override { ++caretHidden; }
+    void ShowCaret() override { --caretHidden; }
+    void HideUnderline() override { ++underlineHidden; }
+    void ShowUnderline() override { --underlineHidden; }
+    void SetRedraw(bool on) override { Log(on ? "redraw on" : "redraw off"); }
+    int VisibleRows() const override { return visibleRows; }
+    int VisibleCols() const override { return 80; }
+    int MaxLeftCol() const override { return 1000; }
+    std::string ClipboardText() const override { return clipboard; }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    std::string clipboard;
+
+private:
+    void Log(std::string s) { calls.push_back(std::move(s)); }
+};
+
+}  // namespace tavi::testing

@@ -1,0 +1,96 @@
+// Tests of the Shift-JIS rules: lead bytes, column maps, tab expansion and wrap points.
+#include "editor/core/shift_jis.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tavi {
+namespace {
+
+TEST(ShiftJisTest, LeadByteRangesAreExact)
+{
+    for (int c : {0x81, 0x9F, 0xE0, 0xFC})
+        EXPECT_TRUE(IsLeadByte(c)) << c;
+    // 0xA1..0xDF are half-width katakana, single bytes; 0x5C and 0x7F are never lead bytes.
+    for (int c : {0x00, 0x5C, 0x7F, 0x80, 0xA0, 0xA1, 0xDF, 0xFD, 0xFF})
+        EXPECT_FALSE(IsLeadByte(c)) << c;
+}
+
+TEST(ShiftJisTest, ColumnMapMarksEveryColumn)
+{
+    EXPECT_EQ(BuildColumnMap("a\tb", 4), "00tt0");
+    EXPECT_EQ(BuildColumnMap("\x83\x5C"
+                             "a",
+                             8),
+              "120");                                    // the trail byte 0x5C is not a backslash here
+    EXPECT_EQ(BuildColumnMap("\xB1\xB2", 8), "00");      // half-width katakana
+    EXPECT_EQ(BuildColumnMap("\x82\xA0\t", 4), "120t");  // the tab starts at column 2
+    EXPECT_EQ(BuildColumnMap("a\x81", 8), "012");        // a lead byte at the end still covers two columns
+    EXPECT_EQ(BuildColumnMap("\x81\t", 4), "12");        // a lead byte takes any following byte as its trail
+    EXPECT_EQ(BuildColumnMap("", 8), "");
+}
+
+TEST(ShiftJisTest, ColumnToByteSkipsTabColumns)
+{
+    const std::string map = BuildColumnMap("a\tb\x82\xA0", 4);  // 0 0tt 0 12
+    ASSERT_EQ(map, "00tt012");
+    EXPECT_EQ(ColumnToByte(map, 0), 0);
+    EXPECT_EQ(ColumnToByte(map, 2), 1);  // inside the tab: the tab's byte
+    EXPECT_EQ(ColumnToByte(map, 4), 2);
+    EXPECT_EQ(ColumnToByte(map, 6), 4);   // trail byte
+    EXPECT_EQ(ColumnToByte(map, 10), 8);  // beyond the end: no further tabs
+}
+
+TEST(ShiftJisTest, ExpandTabsReachesTheNextTabStop)
+{
+    EXPECT_EQ(ExpandTabs("a\tb", 8), "a       b");
+    EXPECT_EQ(ExpandTabs("\x82\xA0\tx", 4), "\x82\xA0  x");
+    EXPECT_EQ(ExpandTabs("\t\t", 2), "    ");
+    EXPECT_EQ(ExpandTabs("no tab \x83\x5C", 8), "no tab \x83\x5C");
+}
+
+// The wrap point as the column-map rule states it, for comparison with the fast walk.
+std::size_t CutByColumnMap(std::string_view text, int wrapByte, int tab)
+{
+    const std::string map = BuildColumnMap(text, tab);
+    if (static_cast<int>(map.size()) < wrapByte)
+        return 0;
+    const int k = map[wrapByte - 1] == '1' ? wrapByte - 2 : wrapByte - 1;
+    return std::min<std::size_t>(ColumnToByte(map, k) + 1, text.size());
+}
+
+TEST(ShiftJisTest, WrapCutAtTheEdge)
+{
+    const std::string a79(79, 'a');
+    EXPECT_EQ(WrapCutLength(a79, 80, 8), 0u);
+    EXPECT_EQ(WrapCutLength(a79 + "a", 80, 8), 80u);
+    // A double-byte character over columns 79-80 moves to the next row.
+    EXPECT_EQ(WrapCutLength(a79 + "\x82\xA0", 80, 8), 79u);
+    EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\x82\xA0", 80, 8), 80u);
+    // A tab starting at column 78 covers 78-79 and stays in the row.
+    EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\tb", 80, 8), 79u);
+    // A tab starting at column 76 with width 4 reaches past the edge and stays whole.
+    EXPECT_EQ(WrapCutLength(std::string(76, 'a') + "\tbbbb", 79, 8), 77u);
+    // A lone lead byte at the end counts two columns.
+    EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\x81", 80, 8), 79u);
+}
+
+TEST(ShiftJisTest, FastMeasuresAgreeWithTheColumnMapOnRandomTexts)
+{
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', '\t', '\x82', '\xA0', '\x83', '\x5C', '\xB1', '\x80', '\xFD', ' '};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text(random() % 120, ' ');
+        for (char& c : text)
+            c = alphabet[random() % sizeof alphabet];
+        const int tab = 2 * (1 + static_cast<int>(random() % 4));
+        const int wrap = 20 + static_cast<int>(random() % 80);
+        ASSERT_EQ(DisplayWidth(text, tab), static_cast<int>(BuildColumnMap(text, tab).size()));
+        ASSERT_EQ(ExpandedLength(text, tab), static_cast<int>(ExpandTabs(text, tab).size()));
+        ASSERT_EQ(WrapCutLength(text, wrap, tab), CutByColumnMap(text, wrap, tab)) << text << " at " << wrap;
+    }
+}
+
+}  // namespace
+}  // namespace tavi

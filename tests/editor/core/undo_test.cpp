@@ -1,0 +1,143 @@
+// Tests of the undo engine: one record per operation, redo, the record limit and clearing.
+#include "editor/core/undo.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/core/editor_core.h"
+#include "recording_view.h"
+#include "row_dump.h"
+
+namespace tavi {
+namespace {
+
+using testing::Dump;
+using testing::DumpLengths;
+
+class UndoTest : public ::testing::Test {
+protected:
+    UndoTest() { core.SetView(&view); }
+    std::string Caret() const { return std::to_string(core.CaretRow()) + "," + std::to_string(core.CaretCol()); }
+
+    testing::TRecordingView view;
+    TEditorCore core;
+    TEditorStrings& lines = core.Lines();
+};
+
+TEST_F(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryOperation)
+{
+    lines.Add("a");
+    lines.Add("b");
+    lines.Insert(0, "c");
+    lines.Put(1, "A");
+    lines.Delete(2);
+    ASSERT_EQ(Dump(core.Rows()), "c|B A|B");
+    const std::vector<std::string> states = {"", "a|B", "a|B b|B", "c|B a|B b|B", "c|B A|B b|B", "c|B A|B"};
+    for (int i = 4; i >= 0; --i) {
+        core.Undo();
+        ASSERT_EQ(Dump(core.Rows()), states[i]) << i;
+    }
+    EXPECT_FALSE(core.CanUndo());
+    core.Undo();  // nothing to undo: nothing happens
+    EXPECT_EQ(Dump(core.Rows()), "");
+    for (int i = 1; i <= 5; ++i) {
+        core.Redo();
+        ASSERT_EQ(Dump(core.Rows()), states[i]) << i;
+    }
+    EXPECT_FALSE(core.CanRedo());
+    EXPECT_EQ(core.UndoObj().UndoList().Count(), 5);
+}
+
+TEST_F(UndoTest, TheCaretReturnsToWhereEachRecordWasMade)
+{
+    lines.Add("ab");
+    lines.Add("cd");
+    ASSERT_EQ(Caret(), "2,0");
+    lines.Delete(0);
+    ASSERT_EQ(Caret(), "0,0");
+    core.Undo();
+    EXPECT_EQ(Caret(), "2,0");  // where the caret stood before the deletion
+    core.Redo();
+    EXPECT_EQ(Caret(), "0,0");  // where it stood when the deletion was undone
+}
+
+TEST_F(UndoTest, ANewEditClearsRedo)
+{
+    lines.Add("a");
+    lines.Add("b");
+    core.Undo();
+    ASSERT_TRUE(core.CanRedo());
+    lines.Add("c");
+    EXPECT_FALSE(core.CanRedo());
+    EXPECT_EQ(Dump(core.Rows()), "a|B c|B");
+}
+
+TEST_F(UndoTest, KeepsTheNewestSixtyFourRecords)
+{
+    for (int i = 0; i < 65; ++i)
+        lines.Add(std::to_string(i));
+    EXPECT_EQ(core.UndoObj().UndoList().Count(), 64);
+    while (core.CanUndo())
+        core.Undo();
+    EXPECT_EQ(Dump(core.Rows()), "0|B");  // the first Add can no longer be undone
+    EXPECT_EQ(core.UndoObj().RedoList().Count(), 64);
+}
+
+TEST_F(UndoTest, ListMaxIsNeverBelowSixtyFour)
+{
+    core.SetUndoListMax(10);
+    EXPECT_EQ(core.UndoListMax(), 64);
+    core.SetUndoListMax(100);
+    for (int i = 0; i < 120; ++i)
+        lines.Add("x");
+    EXPECT_EQ(core.UndoObj().UndoList().Count(), 100);
+    core.SetUndoListMax(70);  // lowering drops the oldest records at once
+    EXPECT_EQ(core.UndoObj().UndoList().Count(), 70);
+}
+
+TEST_F(UndoTest, RewrappingClearsBothLists)
+{
+    lines.Add("a");
+    lines.Add("b");
+    core.Undo();
+    ASSERT_TRUE(core.CanUndo() && core.CanRedo());
+    core.SetWordWrap(true);
+    EXPECT_FALSE(core.CanUndo() || core.CanRedo());
+    lines.Add("c");
+    core.SetWrapByte(80);  // unchanged: nothing is cleared
+    EXPECT_TRUE(core.CanUndo());
+    core.SetWrapByte(40);
+    EXPECT_FALSE(core.CanUndo());
+    lines.Add("d");
+    core.SetWordWrap(false);
+    EXPECT_FALSE(core.CanUndo());
+}
+
+TEST_F(UndoTest, AnOpenFullRowGainsNoEmptyRestWhenRestored)
+{
+    core.SetWordWrap(true);
+    core.SetWrapByte(20);
+    RowList rows;
+    rows.Append(std::string(20, 'a'), reWrap);
+    core.Rows().TakeRows(std::move(rows));
+    lines.Delete(0);
+    EXPECT_EQ(core.Rows().Count(), 0);
+    core.Undo();
+    EXPECT_EQ(DumpLengths(core.Rows()), "20|W");
+}
+
+TEST_F(UndoTest, RepaintsTheBandOrTheWholeControl)
+{
+    lines.Add("a\r\nb");
+    view.Reset();
+    core.Undo();
+    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"shift 1 -2", "rows 0 0"}));
+    EXPECT_EQ(view.caretHidden, 0);
+    EXPECT_EQ(view.underlineHidden, 0);
+    view.visibleRows = 1;
+    view.Reset();
+    core.Redo();
+    EXPECT_EQ(view.Paints(), std::vector<std::string>{"all"});
+}
+
+}  // namespace
+}  // namespace tavi
