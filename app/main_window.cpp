@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/command.h"
+#include "app/main_editor_setup.h"
 #include "app/open_style_dialog.h"
 #include "app/splash_window.h"
 #include "components/image.h"
@@ -169,6 +170,7 @@ void TForm1::CreateEditorArea()
 
     ExtMemo1 = new TEditor(client);
     ExtMemo1->setObjectName(QStringLiteral("ExtMemo1"));
+    ConfigureMainEditor(ExtMemo1);
 
     StatusBar1 = new TStatusBar(client);
     StatusBar1->SetPanels(
