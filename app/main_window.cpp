@@ -103,6 +103,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     CreateMainMenu();
     CreatePopupMenu();
+    CreateFileDialogs();
     ConnectCommands();
     FormCreate();
 }
@@ -181,6 +182,11 @@ void TForm1::ConnectCommands()
 {
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
     ConnectCommand(BitBtn2, &QPushButton::clicked, this, &TForm1::N4Click);
+    ConnectCommand(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+    ConnectCommand(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    ConnectCommand(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
+    ConnectCommand(Open2, &QAction::triggered, this, &TForm1::Open2Click);
+    ConnectCommand(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 }
 
 void TForm1::AppendLine(const QString& line)
@@ -198,6 +204,9 @@ void TForm1::FormCreate()
     Form5 = new TForm5;
     Form5->show();
     Form5->repaint();
+
+    // Files dropped anywhere on the window are opened (dropEvent).
+    setAcceptDrops(true);
 
     // The splash goes when the event loop first runs, that is when this window shows.
     Form5->deleteLater();

@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -16,6 +18,8 @@ class TImage;
 class TPanel;
 class TSplitter;
 class TStatusBar;
+class TTextOpenDialog;
+class TTextSaveDialog;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -108,11 +112,35 @@ public:
     QAction* N28;
     QAction* N29;
 
+    // File dialogs of the save and open commands, kept for the whole run so that they
+    // remember the chosen name and file type.
+    TTextSaveDialog* SaveDialog1;
+    TTextOpenDialog* OpenDialog1;
+
+    // Runs one of the file dialogs above and tells whether the user chose a file (its
+    // FileName() then holds it). Runs the dialog modally unless replaced; tests replace
+    // it to answer without a modal loop.
+    std::function<bool(TTextOpenDialog& dialog)> RunFileDialog;
+
 public slots:
     void N4Click();  // margin dialog (F2)
 
+    // Save: writes the document to its file; an untitled document asks for a name first.
+    void Open1Click();
+    void SpeedButton1Click() { Open1Click(); }
+    // Save As: asks for a name, writes the document there and names the document after it.
+    void SaveAs1Click();
+    // Open: offers to save a changed document, then loads the file the user chooses.
+    void Open2Click();
+    void SpeedButton2Click() { Open2Click(); }
+    // Loads the first of `paths` (files dropped on the window) without asking; the rest
+    // are ignored. Nothing happens for an empty list.
+    void DropFiles(const QStringList& paths);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -125,6 +153,17 @@ private:
     void ConnectCommands();
     // Appends one line, given in Unicode, at the end of the document.
     void AppendLine(const QString& line);
+
+    // Document file commands (file_commands.cpp).
+    void CreateFileDialogs();
+    bool IsUntitled() const;
+    QString DocumentPath() const;
+    void UpdateFileBoxes(const QString& path);
+    void SaveDocument(const QString& path);
+    void LoadDocument(const QString& path);
+    enum class TSaveAnswer { Yes, No, Cancel };
+    // Asks whether to save the changed document; closing the box counts as Cancel.
+    TSaveAnswer AskToSave();
 
     bool shownBefore_ = false;
 };

@@ -10,6 +10,7 @@
 #include <new>
 #include <string>
 
+#include "bench/style_sheet_generator.h"
 #include "editor/core/editor_core.h"
 
 namespace {
@@ -76,45 +77,16 @@ void operator delete[](void* p, std::size_t) noexcept
 namespace {
 
 namespace fs = std::filesystem;
-constexpr std::size_t kSheetBytes = 20u << 20;
-
-// Japanese comments in code page 932: headings, a long remark that wraps at 80
-// columns, and words with trail bytes equal to "\".
-const char* const kComments[] = {
-    "/* \x8C\xA9\x8F\x6F\x82\xB5\x82\xCC\x8F\x91\x8E\xAE */",
-    "/* \x96\x7B\x95\xB6\x82\xCC\x97\x5D\x94\x92\x82\xF0\x8D\x4C\x82\xDF\x82\xC9\x82\xC6\x82\xE9 */",
-    "/* \x82\xB1\x82\xB1\x82\xA9\x82\xE7\x89\xBA\x82\xCD\x88\xF3\x8D\xFC\x97\x70\x82\xCC\x90\xDD\x92\xE8\x82\xC5"
-    "\x82\xB7\x81\x42\x89\xE6\x96\xCA\x95\x5C\x8E\xA6\x82\xC9\x82\xCD\x89\x65\x8B\xBF\x82\xB5\x82\xDC\x82\xB9"
-    "\x82\xF1\x81\x42\xB6\xC0\xB6\xC5 \x83\x5C\x81\x5B\x83\x58\x95\x5C\x8E\xA6 \x96\x7B\x95\xB6\x82\xCC\x97"
-    "\x5D\x94\x92\x82\xF0\x8D\x4C\x82\xDF\x82\xC9\x82\xC6\x82\xE9\x81\x42\x8C\xA9\x8F\x6F\x82\xB5 */",
-};
+constexpr const char* kSheetName = "tavi_editor_core_bench.css";
 
 fs::path SheetFile()
 {
-    return fs::temp_directory_path() / "tavi_editor_core_bench.css";
+    return tavi::bench::SheetFile(kSheetName);
 }
 
-// A style sheet of about 20 MiB and a million lines, written once to a temporary file.
 const std::string& SheetPath()
 {
-    static const std::string path = [] {
-        const fs::path file = SheetFile();
-        std::string text;
-        text.reserve(kSheetBytes + 4096);
-        for (int rule = 0; text.size() < kSheetBytes; ++rule) {
-            if (rule % 4 == 0)
-                text += std::string(kComments[rule / 4 % 3]) + "\r\n";
-            text += ".item" + std::to_string(rule) + " {\r\n";
-            text += "  margin : " + std::to_string(rule % 40) + "px;\r\n";
-            text += "  color : #" + std::to_string(100000 + rule % 900000) + ";\r\n";
-            text += "\tfont-size : 12pt }\r\n";
-        }
-        std::FILE* f = std::fopen(file.c_str(), "wb");
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-        return file.string();
-    }();
-    return path;
+    return tavi::bench::SheetPath(kSheetName);
 }
 
 std::unique_ptr<tavi::TEditorCore> WrappedEditor()

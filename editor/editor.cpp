@@ -1,11 +1,268 @@
-// The editor control: a custom-drawn, fixed-pitch editor for Shift-JIS text.
+// The editor control: construction, the appearance and layout properties, and the view services the core asks for.
 #include "editor/editor.h"
 
-TEditor::TEditor(QWidget* parent) : QWidget(parent)
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/code_page.h"
+#include "platform/font_names.h"
+
+TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Base);
+    // Every paint fills its whole area, and scrolling moves pixels: Qt must neither
+    // erase the viewport nor fill it first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent, true);
+    viewport()->setAutoFillBackground(false);
     setCursor(Qt::IBeamCursor);
+    viewport()->setCursor(Qt::IBeamCursor);
+    verticalScrollBar()->setCursor(Qt::ArrowCursor);
+    horizontalScrollBar()->setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
+    font_ = QFont(tavi::kFixedSysFontName);
+    font_.setPixelSize(12);
+    font_.setStyleHint(QFont::TypeWriter);
+    reserveWordFont_ = font_;
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int a) { VertAction(a); });
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int a) { HorzAction(a); });
+    ApplyScrollBarPolicy();
+    SetBorderStyle(tavi::bsSingle);
+    core_.SetView(this);
+    resize(185, 89);
+    Relayout();
+}
+
+TEditor::~TEditor()
+{
+    core_.SetView(nullptr);
+}
+
+void TEditor::SetColor(tavi::TColor value)
+{
+    if (value == color_)
+        return;
+    color_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetFont(const QFont& value)
+{
+    if (value == font_)
+        return;
+    font_ = value;
+    // Keeps the reserved-word font's name, size and italic in line.
+    SetReserveWordFont(reserveWordFont_);
+    // The pixel offset of a scrolled view would not match the new cell width.
+    if (leftCol_ > 0)
+        core_.SetCaretCol(0);
+    SetLeftCol(0);
+    Relayout();
+}
+
+void TEditor::SetFontColor(tavi::TColor value)
+{
+    if (value == fontColor_)
+        return;
+    fontColor_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetReserveWordColor(bool value)
+{
+    if (value == reserveWordColor_)
+        return;
+    reserveWordColor_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetReserveWordList(const std::vector<std::string>& value)
+{
+    reserveWordList_ = value;
+    reserved_.Assign(value);
+    if (reserveWordColor_)
+        viewport()->update();
+}
+
+void TEditor::SetReserveWordFont(const QFont& value)
+{
+    QFont f = value;
+    f.setFamilies(font_.families());
+    f.setFamily(font_.family());
+    if (font_.pixelSize() > 0)
+        f.setPixelSize(font_.pixelSize());
+    else
+        f.setPointSizeF(font_.pointSizeF());
+    if (font_.italic())
+        f.setItalic(true);
+    italicOnly_ = f.italic() && !font_.italic();
+    reserveWordFont_ = f;
+    viewport()->update();
+}
+
+void TEditor::SetReserveWordFontColor(tavi::TColor value)
+{
+    if (value == reserveWordFontColor_)
+        return;
+    reserveWordFontColor_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetReserveBkColor(tavi::TColor value)
+{
+    if (value == reserveBkColor_)
+        return;
+    reserveBkColor_ = value;
+    if (reserveWordColor_)
+        viewport()->update();
+}
+
+void TEditor::SetDelimDBCS(bool value)
+{
+    if (value == core_.DelimDBCS())
+        return;
+    core_.SetDelimDBCS(value);
+    viewport()->update();
+}
+
+void TEditor::SetDrawAllWords(bool value)
+{
+    if (value == drawAllWords_)
+        return;
+    drawAllWords_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetDefaultDrawing(bool value)
+{
+    if (value == defaultDrawing_)
+        return;
+    defaultDrawing_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetRetMark(bool value)
+{
+    if (value == core_.RetMark())
+        return;
+    core_.SetRetMark(value);
+    viewport()->update();
+}
+
+void TEditor::SetRetMarkColor(tavi::TColor value)
+{
+    if (value == retMarkColor_)
+        return;
+    retMarkColor_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetEofMark(bool value)
+{
+    if (value == core_.EofMark())
+        return;
+    core_.SetEofMark(value);
+    viewport()->update();
+}
+
+void TEditor::SetEofMarkColor(tavi::TColor value)
+{
+    if (value == eofMarkColor_)
+        return;
+    eofMarkColor_ = value;
+    viewport()->update();
+}
+
+void TEditor::SetUnderLine(bool value)
+{
+    if (value == underLine_)
+        return;
+    underLine_ = value;
+    Relayout();
+}
+
+void TEditor::SetUnderLineColor(tavi::TColor value)
+{
+    if (value == underLineColor_)
+        return;
+    underLineColor_ = value;
+    viewport()->update(UnderlineRect());
+}
+
+void TEditor::SetCaretStyle(tavi::TCaretStyle value)
+{
+    if (value == core_.CaretStyle())
+        return;
+    core_.SetCaretStyle(value);
+    UpdateCaretPos();
+}
+
+void TEditor::SetLeftMargin(int value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == leftMargin_)
+        return;
+    leftMargin_ = value;
+    Relayout();
+}
+
+void TEditor::SetTopMargin(int value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == topMargin_)
+        return;
+    topMargin_ = value;
+    Relayout();
+}
+
+void TEditor::SetLineMargin(int value)
+{
+    value = std::clamp(value, 0, 100);
+    if (value == lineMargin_)
+        return;
+    lineMargin_ = value;
+    Relayout();
+}
+
+void TEditor::SetCharacterMargin(int value)
+{
+    value = std::clamp(value, -5, 100);
+    if (value == characterMargin_)
+        return;
+    characterMargin_ = value;
+    Relayout();
+}
+
+void TEditor::SetScrollBars(tavi::TScrollStyle value)
+{
+    if (value == scrollBars_)
+        return;
+    scrollBars_ = value;
+    ApplyScrollBarPolicy();
+    Relayout();
+}
+
+void TEditor::SetBorderStyle(tavi::TBorderStyle value)
+{
+    borderStyle_ = value;
+    setFrameStyle(value == tavi::bsSingle ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
+}
+
+void TEditor::SetRedraw(bool on)
+{
+    viewport()->setUpdatesEnabled(on);
+    if (on)
+        viewport()->update();
+}
+
+std::string TEditor::ClipboardText() const
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard != nullptr ? tavi::ToCp932String(clipboard->text()) : std::string();
+}
+
+void TEditor::SetClipboardText(const std::string& text)
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(tavi::FromCp932(text));
 }

@@ -1,27 +1,245 @@
 // The editor control: a custom-drawn, fixed-pitch editor for Shift-JIS text.
 #pragma once
 
-#include <QWidget>
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/editor_input.h"
+#include "editor/editor_types.h"
+#include "editor/reserved_words.h"
+#include "platform/colors.h"
 
-class TEditor : public QWidget {
+// Shows the rows of its TEditorCore on a grid of CharWidth x RowPitch cells inside its
+// viewport (the client area; coordinates below are viewport coordinates). Every byte
+// takes one cell, a double-byte character two, whatever the font's glyph widths.
+// Properties follow the getter X() / setter SetX(v) pattern; setters store only changes.
+class TEditor : public QAbstractScrollArea, public tavi::TEditorView {
     Q_OBJECT
 public:
     explicit TEditor(QWidget* parent = nullptr);
+    ~TEditor() override;
 
     // The document as logical lines of code page 932 bytes.
     tavi::TEditorStrings& Lines() { return core_.Lines(); }
     const tavi::TEditorStrings& Lines() const { return core_.Lines(); }
-
     // The document model behind the control.
     tavi::TEditorCore& Core() { return core_; }
-
+    const tavi::TEditorCore& Core() const { return core_; }
     bool Modified() const { return core_.Modified(); }
     void SetModified(bool value) { core_.SetModified(value); }
 
+    // --- Appearance (a change repaints unless noted) ---
+    tavi::TColor Color() const { return color_; }
+    void SetColor(tavi::TColor value);
+    // The text font; its pixel size sets the cell metrics. ReserveWordFont follows its
+    // family, size and italic.
+    const QFont& Font() const { return font_; }
+    void SetFont(const QFont& value);
+    tavi::TColor FontColor() const { return fontColor_; }
+    void SetFontColor(tavi::TColor value);
+    bool ReserveWordColor() const { return reserveWordColor_; }
+    void SetReserveWordColor(bool value);
+    // Matched as whole words, ignoring case, in any order.
+    const std::vector<std::string>& ReserveWordList() const { return reserveWordList_; }
+    void SetReserveWordList(const std::vector<std::string>& value);
+    const QFont& ReserveWordFont() const { return reserveWordFont_; }
+    void SetReserveWordFont(const QFont& value);  // family, size and italic then follow Font
+    tavi::TColor ReserveWordFontColor() const { return reserveWordFontColor_; }
+    void SetReserveWordFontColor(tavi::TColor value);
+    tavi::TColor ReserveBkColor() const { return reserveBkColor_; }
+    void SetReserveBkColor(tavi::TColor value);
+    // On: a run of double-byte characters is a word apart from the letters around it.
+    bool DelimDBCS() const { return core_.DelimDBCS(); }
+    void SetDelimDBCS(bool value);
+    bool DrawAllWords() const { return drawAllWords_; }
+    void SetDrawAllWords(bool value);
+    // Off: rows are left to OnDrawLine.
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool value);
+    tavi::TColor SelectBkColor() const { return selectBkColor_; }
+    void SetSelectBkColor(tavi::TColor value) { selectBkColor_ = value; }  // no repaint
+    tavi::TColor SelectFontColor() const { return selectFontColor_; }
+    void SetSelectFontColor(tavi::TColor value) { selectFontColor_ = value; }  // no repaint
+    // Turning either mark on turns DisposeBlank off.
+    bool RetMark() const { return core_.RetMark(); }
+    void SetRetMark(bool value);
+    tavi::TColor RetMarkColor() const { return retMarkColor_; }
+    void SetRetMarkColor(tavi::TColor value);
+    bool EofMark() const { return core_.EofMark(); }
+    void SetEofMark(bool value);
+    tavi::TColor EofMarkColor() const { return eofMarkColor_; }
+    void SetEofMarkColor(tavi::TColor value);
+    // On: a one-pixel line under the caret row, which adds one pixel to RowPitch.
+    bool UnderLine() const { return underLine_; }
+    void SetUnderLine(bool value);
+    tavi::TColor UnderLineColor() const { return underLineColor_; }
+    void SetUnderLineColor(tavi::TColor value);
+    tavi::TCaretStyle CaretStyle() const { return core_.CaretStyle(); }
+    void SetCaretStyle(tavi::TCaretStyle value);
+
+    // --- Layout (limits in brackets; a change re-lays the grid and repaints) ---
+    int LeftMargin() const { return leftMargin_; }
+    void SetLeftMargin(int value);  // 0..100
+    int TopMargin() const { return topMargin_; }
+    void SetTopMargin(int value);  // 0..100
+    int LineMargin() const { return lineMargin_; }
+    void SetLineMargin(int value);  // 0..100
+    int CharacterMargin() const { return characterMargin_; }
+    void SetCharacterMargin(int value);  // -5..100
+    tavi::TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(tavi::TScrollStyle value);
+    tavi::TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(tavi::TBorderStyle value);
+
+    // --- Metrics (pixels; VisibleRows/Cols never negative, CharWidth at least 1) ---
+    int RowHeight() const { return rowHeight_; }
+    int CharWidth() const { return charWidth_; }
+    int RowPitch() const { return rowHeight_ + (underLine_ ? 1 : 0) + lineMargin_; }
+    int VisibleRows() const override { return visibleRows_; }
+    int VisibleCols() const override { return visibleCols_; }
+    int MaxLeftCol() const override { return 8000 / charWidth_; }
+    // Top-left corner of row r, column c in viewport coordinates.
+    QPoint CellPos(int row, int col) const;
+    // Largest top row: max(0, row count + VisibleRows - 2).
+    int MaxTopRow() const;
+
+    // --- Scrolling ---
+    int TopRow() const override { return topRow_; }
+    void SetTopRow(int row) override;  // clamped to 0..row count
+    int LeftCol() const { return leftCol_; }
+    void SetLeftCol(int col);  // clamped to 0..MaxLeftCol
+    // Scrolls by n rows keeping the caret at the same place on the screen.
+    void ScrollRows(int n) { core_.ScrollRows(n); }
+    // Brings the caret into view (horizontally in quarter-page jumps) and places it.
+    void ScrollToCaret();
+    // Scroll bar state in the platform's terms: range Min..Max with a Page-sized thumb.
+    tavi::TScrollInfo VertScrollInfo() const { return vertInfo_; }
+    tavi::TScrollInfo HorzScrollInfo() const { return horzInfo_; }
+    // Where the caret's top-left pixel is (csBrief: the bottom two pixels of the cell).
+    QPoint CaretPos() const { return caretPos_; }
+
+    // --- The view the core drives (rows are document rows, limited to the screen) ---
+    void InvalidateRows(int a, int b) override;
+    void InvalidateAll() override;
+    void ShiftRowsBelow(int row, int n) override;
+    void UpdateMetrics() override;
+    void UpdateScrollBars() override;
+    void PlaceCaret() override { ScrollToCaret(); }
+    void HideCaret() override { ++caretHide_; }
+    void ShowCaret() override { --caretHide_; }
+    void HideUnderline() override;
+    void ShowUnderline() override;
+    void SetRedraw(bool on) override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
+
+    // --- Repainting helpers for editing ---
+    // After typing on `row` at `col`: moves the rest of the row by `count` columns in
+    // direction `dir` (+1 insert, -1 delete, 0 none) and repaints the words around it.
+    void RepaintTyped(int row, int col, int dir, int count) override;
+    // Repaints exactly the cells whose selected state changed from `prev` to `now`.
+    void SelectionChanged(const tavi::TSelBounds& prev, const tavi::TSelBounds& now) override;
+    // Rows drawn by paint events since the last reset (for tests and benchmarks).
+    int PaintedRowCount() const { return paintedRows_; }
+    void ResetPaintedRowCount() { paintedRows_ = 0; }
+
+    // --- Events ---
+    std::function<void(TEditor* sender, std::string_view wordStr, bool reserved, tavi::TWordStyle& style)>
+        OnBeforeDrawWord;
+    std::function<void(TEditor* sender, QPainter& canvas, const std::string& lineStr, int x, int y, int index,
+                       const QRect& rect)>
+        OnDrawLine;
+    std::function<void(TEditor* sender)> OnTopRowChange;
+    std::function<void(TEditor* sender)> OnTopColChange;
+    std::function<void(TEditor* sender)> OnCaretMoved;
+
     QSize sizeHint() const override { return {185, 89}; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int, int) override {}
+
 private:
+    // A selection in display columns: rows StartRow..EndRow, from StartCol on the first
+    // row up to EndCol (exclusive) on the last.
+    struct TSelection {
+        bool Active = false;
+        int StartRow = 0, StartCol = 0, EndRow = 0, EndCol = 0;
+    };
+    // One row to draw: the area to paint (aligned to cells), X origin, top and text.
+    struct TRowPaint {
+        QRect Area;
+        int Row = 0;
+        int X = 0;
+        int Top = 0;
+        std::string Text;
+        tavi::TRowEnd End = tavi::reBreak;
+        bool Last = false;
+    };
+
+    // editor_metrics.cpp
+    void Relayout();
+    void ApplyScrollBarPolicy();
+    void UpdateCaretPos();
+    QColor Qc(tavi::TColor c) const;
+    int XOrigin() const { return leftMargin_ - leftCol_ * charWidth_; }
+    int UnderlineY() const;
+    bool UnderlineVisible() const;
+    QRect UnderlineRect() const;
+    // editor_scroll.cpp
+    void ScrollTextArea(int dx, int dy, const QRect& area);
+    void VertAction(int action);
+    void HorzAction(int action);
+    void VScrollTo(int target);
+    // editor_paint.cpp, editor_row_paint.cpp
+    void PaintArea(QPainter& p, const QRect& clip);
+    void PaintRow(QPainter& p, const TRowPaint& row);
+    void PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing);
+    void PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int toCol);
+    void PaintMarks(QPainter& p, const TRowPaint& row, bool selectedMark);
+    void DrawReturnMark(QPainter& p, int x, int y, const QColor& color) const;
+    void DrawEofMark(QPainter& p, int x, int y);
+    tavi::TWordStyle StyleFor(bool reserved) const;
+    // editor_selection.cpp: the one place that reads the selection state.
+    TSelection CurrentSelection() const;
+    static TSelection FromBounds(const tavi::TSelBounds& b);
+    static std::optional<std::pair<int, int>> SelectedSpan(const TSelection& s, int row);
+
     tavi::TEditorCore core_;
+    tavi::TReservedWords reserved_;
+    std::vector<std::string> reserveWordList_;
+    QFont font_;
+    QFont reserveWordFont_;
+    bool italicOnly_ = false;
+    tavi::TColor color_ = tavi::clWindow;
+    tavi::TColor fontColor_ = tavi::clWindowText;
+    tavi::TColor reserveWordFontColor_ = tavi::clWindowText;
+    tavi::TColor reserveBkColor_ = tavi::clWindow;
+    tavi::TColor selectBkColor_ = tavi::clHighlight;
+    tavi::TColor selectFontColor_ = tavi::clHighlightText;
+    tavi::TColor retMarkColor_ = tavi::clWindowText;
+    tavi::TColor eofMarkColor_ = tavi::clWindowText;
+    tavi::TColor underLineColor_ = tavi::clWindowText;
+    bool reserveWordColor_ = false;
+    bool drawAllWords_ = false;
+    bool defaultDrawing_ = true;
+    bool underLine_ = false;
+    int leftMargin_ = 19, topMargin_ = 2, lineMargin_ = 0, characterMargin_ = 0;
+    tavi::TScrollStyle scrollBars_ = tavi::ssNone;
+    tavi::TBorderStyle borderStyle_ = tavi::bsSingle;
+    int rowHeight_ = 1, charWidth_ = 1, ascent_ = 0, visibleRows_ = 0, visibleCols_ = 0;
+    int topRow_ = 0, leftCol_ = 0;
+    tavi::TScrollInfo vertInfo_, horzInfo_;
+    QPoint caretPos_;
+    int caretHide_ = 0, underlineHide_ = 0, wheelRemainder_ = 0, paintedRows_ = 0;
+    bool inBarAction_ = false;
 };

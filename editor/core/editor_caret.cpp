@@ -90,7 +90,61 @@ void TEditorCore::FitCaretCol(bool vertical, int dir)
         }
     }
     caretCol_ = std::max(caretCol_, 0);
+    if (!fitting_)
+        view_->PlaceCaret();
+}
+
+void TEditorCore::MoveCaretTo(int row, int col)
+{
+    const bool nested = fitting_;
+    fitting_ = true;
+    SetCaretRow(row);
+    SetCaretCol(col);
+    fitting_ = nested;
+    if (!nested)
+        view_->PlaceCaret();
+}
+
+TTextPos TEditorCore::CaretPos() const
+{
+    return {caretRow_, ColumnToByte(BuildColumnMap(RowText(caretRow_), tabSpaceCount_), caretCol_)};
+}
+
+int TEditorCore::ColOf(TTextPos p) const
+{
+    const std::string_view text = RowText(p.Row);
+    const int inside = std::min(p.Byte, static_cast<int>(text.size()));
+    return DisplayWidth(text.substr(0, inside), tabSpaceCount_) + (p.Byte - inside);
+}
+
+void TEditorCore::MoveCaretToPos(TTextPos p)
+{
+    // The end of a wrapped row is the start of the next; the caret may not stand there.
+    if (p.Row < rows_.Count() && rows_.End(p.Row) == reWrap && p.Byte >= static_cast<int>(rows_.Text(p.Row).size()))
+        p = {p.Row + 1, 0};
+    MoveCaretTo(p.Row, ColOf(p));
+}
+
+void TEditorCore::SetCaretStyle(TCaretStyle value)
+{
+    if (value == caretStyle_)
+        return;
+    caretStyle_ = value;
     view_->PlaceCaret();
+}
+
+bool TEditorCore::CaretOnDoubleByte() const
+{
+    const std::string map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
+    return caretCol_ < static_cast<int>(map.size()) && map[caretCol_] == '1';
+}
+
+TCaretShape TEditorCore::CaretShape(int charWidth, int characterMargin, int rowHeight) const
+{
+    if (caretStyle_ == csDefault)
+        return {0, 0, 2, rowHeight};
+    const int cell = std::max(1, charWidth - characterMargin);
+    return {0, rowHeight - 2, CaretOnDoubleByte() ? 2 * cell : cell, 2};
 }
 
 }  // namespace tavi

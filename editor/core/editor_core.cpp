@@ -25,6 +25,9 @@ void TEditorCore::SetView(TEditorView* view)
 
 void TEditorCore::RowListChanged()
 {
+    // Bounds point into rows that may have changed, so any selection ends with the change.
+    if (selected_ || extending_)
+        Deselect();
     view_->UpdateScrollBars();
     modified_ = true;
     if (OnChange)

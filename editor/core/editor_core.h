@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/core/editor_input.h"
 #include "editor/core/editor_strings.h"
 #include "editor/core/editor_view.h"
 #include "editor/core/row_list.h"
@@ -106,6 +107,92 @@ public:
     void SetCaretCol(int c);
     // SetCaretRow then SetCaretCol with the caret hidden meanwhile.
     void PlaceCaretAt(int row, int col);
+    // Left at column 0 and Right at a row's end cross into the neighbouring row.
+    bool CaretNextLine() const { return caretNextLine_; }
+    void SetCaretNextLine(bool value) { caretNextLine_ = value; }
+    // Changing the style re-creates the caret.
+    TCaretStyle CaretStyle() const { return caretStyle_; }
+    void SetCaretStyle(TCaretStyle value);
+    // True when the caret stands on the first column of a double-byte character.
+    bool CaretOnDoubleByte() const;
+    // The caret's rectangle in its cell: csDefault a bar 2 pixels wide and rowHeight high;
+    // csBrief a bar charWidth - characterMargin wide (twice that on a double-byte
+    // character) and 2 pixels high at the bottom of the cell.
+    TCaretShape CaretShape(int charWidth, int characterMargin, int rowHeight) const;
+
+    // Input settings. ReadOnly blocks every edit by keys, typing, SelText and paste (not
+    // ClearSelection or Lines); WantTabs and WantReturns tell the widget whether Tab and
+    // Enter belong to the editor; the rest shape what Tab and Enter insert.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool value) { wantReturns_ = value; }
+    bool SoftTab() const { return softTab_; }
+    void SetSoftTab(bool value) { softTab_ = value; }
+    bool TabIndent() const { return tabIndent_; }
+    void SetTabIndent(bool value) { tabIndent_ = value; }
+    bool CaretAutoIndent() const { return caretAutoIndent_; }
+    void SetCaretAutoIndent(bool value) { caretAutoIndent_ = value; }
+    bool PrevSpaceIndent() const { return prevSpaceIndent_; }
+    void SetPrevSpaceIndent(bool value) { prevSpaceIndent_ = value; }
+    // Word jumps treat a run of double-byte characters as a word of its own.
+    bool DelimDBCS() const { return delimDBCS_; }
+    void SetDelimDBCS(bool value) { delimDBCS_ = value; }
+
+    // Keyboard (editor_keys.cpp). Handles one key press; returns false for a key the
+    // editor leaves to the window (Tab unless WantTabs is on and neither Shift nor Ctrl
+    // is held). autoRepeat: the key is held down (Up and Down then step two rows at the
+    // edge of the view). KeyUp ends the repeat.
+    bool KeyDown(TEditKey key, TKeyMods mods = {}, bool autoRepeat = false);
+    void KeyUp() { autoRepeat_ = false; }
+    // Types characters: printable ASCII, half-width katakana and whole double-byte
+    // characters of `cp932` are inserted at the caret as one edit (one undo record), after
+    // any selection is deleted; other bytes (controls, line breaks, a lead byte without
+    // its trail) are dropped. An input method's committed string goes here too.
+    void TypeChars(std::string_view cp932);
+    // Moves the view by n rows and the caret with it (PgUp, PgDn).
+    void ScrollRows(int n);
+
+    // The selection (editor_selection.cpp). Bounds are meaningful while Selected(); the
+    // previous bounds are those before the last change, for repainting the difference.
+    bool Selected() const { return selected_; }
+    TSelBounds SelectionBounds() const { return sel_; }
+    TSelBounds PrevSelectionBounds() const { return prevSel_; }
+    // Ends the selection without touching the text (any caret move without Shift does).
+    void Deselect();
+    // Text offsets count the bytes of each row plus 2 after a reBreak row (1 after the
+    // final reEof row). SetSelStart deselects and puts the caret at offset n (clamped to
+    // the text); SetSelLength selects n bytes forward from the selection's start or the
+    // caret, the caret at the far end (n <= 0 deselects). Getters read the same counts.
+    int SelStart() const;
+    void SetSelStart(int n);
+    int SelLength() const;
+    void SetSelLength(int n);
+    void SelectAll();
+    // Bytes of the rows plus 2 per reBreak row.
+    int GetTextLen() const;
+    // The selected bytes, rows joined with CR LF where a logical line ends.
+    std::string SelText() const;
+    // Replaces the selection (or inserts at the caret) by s, whose CR LF, CR or LF become
+    // line breaks: the deletion and the insertion are one undo record each; the caret
+    // ends after s. Nothing happens with ReadOnly on.
+    void SetSelText(std::string_view s);
+    // Deletes the selected text as one undo record (also with ReadOnly on).
+    void ClearSelection();
+    // Puts SelText on the view's clipboard (an empty text without a selection).
+    void CopyToClipboard();
+    // Inserts the clipboard text as SetSelText does; an empty clipboard changes nothing.
+    void PasteFromClipboard();
+
+    // Mouse (editor_selection.cpp), in grid terms: the widget turns the pointer into a row
+    // and a column and passes the pixel point too. A press deselects and moves the caret;
+    // moves with the button held make the caret follow and start selecting once the
+    // pointer has gone startDistance pixels (half a cell) from the press point.
+    void MouseDown(int row, int col, int x, int y);
+    void MouseMove(int row, int col, int x, int y, int startDistance);
+    void MouseUp();
 
     void Undo() { undo_.Undo(); }
     void Redo() { undo_.Redo(); }
@@ -135,6 +222,35 @@ private:
     // The last row the caret may stand on: the row count, less one after a final reEof row.
     int LastCaretRow() const;
     void ReplaceByLines(const std::vector<std::string>& lines);
+    // Caret moves in one step: the view places the caret once.
+    void MoveCaretTo(int row, int col);
+    TTextPos CaretPos() const;
+    int ColOf(TTextPos p) const;
+    TTextPos EndOfText() const;
+    TTextPos Forward(TTextPos p, long long n) const;
+    long long OffsetOf(TTextPos p) const;
+    void MoveCaretToPos(TTextPos p);
+    void BeginSelection(TTextPos anchor);
+    void ExtendSelection();
+    void ExtendSelectionTo(TTextPos caret);
+    TTextPos InRow(TTextPos p) const;
+    void PrepareSelection(bool shift);
+    void ExtendIfExtending();
+    bool Navigate(TEditKey key, TKeyMods mods, bool autoRepeat);
+    void MoveUp(bool ctrl, bool autoRepeat);
+    void MoveDown(bool ctrl, bool autoRepeat);
+    void MoveLeft();
+    void MoveRight();
+    void WordLeft();
+    void WordRight();
+    // Replaces the text from `from` to `to` by s as one undo record (see editor_editing.cpp).
+    void ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip);
+    void InsertTyped(std::string_view s);
+    void DeleteKey();
+    void BackspaceKey();
+    void EnterKey();
+    bool TabKey(TKeyMods mods);
+    int IndentWidth(int row) const;
 
     TNullEditorView nullView_;
     TEditorView* view_ = &nullView_;
@@ -154,6 +270,26 @@ private:
     int caretRow_ = 0;
     int caretCol_ = 0;
     bool halfStep_ = false;  // a vertical move shifted the caret left off a trail byte
+    bool fitting_ = false;   // a two-step caret move is under way: place the caret once at its end
+    bool caretNextLine_ = false;
+    TCaretStyle caretStyle_ = csBrief;
+    bool readOnly_ = false;
+    bool wantTabs_ = false;
+    bool wantReturns_ = true;
+    bool softTab_ = false;
+    bool tabIndent_ = false;
+    bool caretAutoIndent_ = true;
+    bool prevSpaceIndent_ = false;
+    bool delimDBCS_ = false;
+    bool autoRepeat_ = false;
+
+    bool selected_ = false;   // a selection is active
+    bool extending_ = false;  // the anchor is set and caret moves extend the selection
+    bool selUnderlineHidden_ = false;
+    TTextPos anchor_;
+    TSelBounds sel_;
+    TSelBounds prevSel_;
+    TMouseAnchor mouse_;
     bool modified_ = false;
 };
 

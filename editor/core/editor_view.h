@@ -1,9 +1,24 @@
 // The interface through which the editor core asks its on-screen view to repaint, scroll and place the caret.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 namespace tavi {
+
+// The selected range in rows: from (StartRow, StartByte) up to, not including,
+// (EndRow, EndByte). Bytes index the rows' texts; columns are the display columns of
+// those two places, each limited to its row's width. An empty range has Start == End.
+// EndRow may equal the row count (the position after a final line break, byte 0).
+struct TSelBounds {
+    int StartRow = 0;
+    int StartByte = 0;
+    int StartCol = 0;
+    int EndRow = 0;
+    int EndByte = 0;
+    int EndCol = 0;
+    bool operator==(const TSelBounds&) const = default;
+};
 
 // Implemented by the editor widget; the core calls it after changing rows or the caret.
 // Row numbers are document rows; the view limits them to what is on screen. Hiding
@@ -37,6 +52,25 @@ public:
     virtual int VisibleRows() const = 0;
     virtual int VisibleCols() const = 0;
     virtual int MaxLeftCol() const = 0;
+
+    // After typing on one row: columns from `col` on changed, the rest of the row moved
+    // by `count` columns right (dir +1, an insertion) or left (dir -1, a deletion). A view
+    // may shift the pixels right of the change and repaint only the word around it.
+    virtual void RepaintTyped(int row, int col, int dir, int count)
+    {
+        (void)col, (void)dir, (void)count;
+        InvalidateRows(row, row);
+    }
+    // The selection grew or shrank from `prev` to `now` (both non-empty or just begun); a
+    // view may repaint only the cells whose selected state changed.
+    virtual void SelectionChanged(const TSelBounds& prev, const TSelBounds& now)
+    {
+        InvalidateRows(std::min(prev.StartRow, now.StartRow), std::max(prev.EndRow, now.EndRow));
+    }
+    // The first row shown, and scrolling so that row r (limited to 0..row count) is it.
+    // Paging and Ctrl+Up/Down use them; a view without scrolling keeps row 0 on top.
+    virtual int TopRow() const { return 0; }
+    virtual void SetTopRow(int r) { (void)r; }
 
     // Plain text of the clipboard in code page 932 (empty when it holds none), and
     // replacing it.

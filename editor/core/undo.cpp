@@ -65,16 +65,10 @@ void TEditorUndoObj::EndApply()
     editor_.View().ShowUnderline();
 }
 
-// The rows a record's text stands for. The text puts CR LF after every reBreak row, so
-// when it ends with a line break but its last row did not, that last row was empty.
+// The rows a record's text stands for.
 RowList TEditorUndoObj::RowsOfText(const std::string& text, TRowEnd lastEnd) const
 {
-    const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-    if (!endsWithBreak || lastEnd == reBreak)
-        return editor_.WrapTextWithEnd(text, lastEnd);
-    RowList rows = editor_.WrapText(text);
-    rows.Append({}, lastEnd);
-    return rows;
+    return WrapBandText(text, editor_.WrapRule(), lastEnd);
 }
 
 // Replaces the record's band by its text and repaints; returns what was there.

@@ -34,4 +34,14 @@ RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd la
     return rows;
 }
 
+RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd)
+{
+    const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    if (!endsWithBreak || lastEnd == reBreak)
+        return WrapTextWithEnd(text, rule, lastEnd);
+    RowList rows = WrapText(text, rule);
+    rows.Append({}, lastEnd);
+    return rows;
+}
+
 }  // namespace tavi

@@ -41,4 +41,9 @@ RowList WrapText(std::string_view text, const TWrapRule& rule);
 // row is dropped first (a full row that goes on in the next row gains no empty rest).
 RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd);
 
+// The rows of a band's text as TEditorCore::TakeRows joins it (CR LF after every reBreak
+// row, so a text that ends with a line break while lastEnd is not reBreak had an empty
+// last row), the last row ending with `lastEnd`.
+RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd);
+
 }  // namespace tavi

@@ -1,21 +1,33 @@
 // Saves a picture of the main window as it first shows, for the README and for looking at the layout.
-// Usage: grab-main-window <file.png>
+// Usage: grab-main-window <file.png> [style sheet to show in the editor]
+#include <QFile>
 #include <QTimer>
 #include <iostream>
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "editor/editor.h"
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: grab-main-window <file.png>\n";
+        std::cerr << "usage: grab-main-window <file.png> [style-sheet]\n";
         return 2;
     }
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("TAVI CSS Editor"));
     TForm1 form;
     Form1 = &form;
+    if (argc > 2) {
+        // The bytes go to the editor as they are: the document is code page 932.
+        QFile sheet(QString::fromLocal8Bit(argv[2]));
+        if (!sheet.open(QIODevice::ReadOnly)) {
+            std::cerr << "cannot read " << argv[2] << "\n";
+            return 1;
+        }
+        const QByteArray bytes = sheet.readAll();
+        form.ExtMemo1->Lines().SetTextStr(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
     form.show();
     int result = 1;
     QTimer::singleShot(200, [&] {

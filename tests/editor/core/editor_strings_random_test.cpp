@@ -6,9 +6,12 @@
 #include "editor/core/editor_core.h"
 #include "editor/core/text_lines.h"
 #include "editor/core/wrap_text.h"
+#include "row_invariants.h"
 
 namespace tavi {
 namespace {
+
+using testing::ExpectRowInvariants;
 
 // What the document should hold: its logical lines, and whether the last one ends
 // without a line break.
@@ -51,47 +54,6 @@ std::string RandomText(std::mt19937& random)
         }
     }
     return text;
-}
-
-// Rows must be exactly what wrapping the logical lines gives, and only the last row may
-// end the text.
-void ExpectRowInvariants(const TEditorCore& core)
-{
-    const RowList& rows = core.Rows();
-    const int n = rows.Count();
-    for (int r = 0; r < n; ++r) {
-        ASSERT_EQ(rows.Text(r).find_first_of("\r\n"), std::string_view::npos) << r;
-        if (r + 1 < n) {
-            ASSERT_NE(rows.End(r), reEof) << r;
-        }
-        if (!core.WordWrap()) {
-            ASSERT_NE(rows.End(r), reWrap) << r;
-        }
-    }
-    for (int r = 0; r < n;) {
-        int e = r;
-        std::string line(rows.Text(r));
-        while (e + 1 < n && rows.End(e) == reWrap)
-            line += rows.Text(++e);
-        RowList expected = WrapText(line, core.WrapRule());
-        if (e == n - 1 && rows.End(e) == reWrap) {
-            ASSERT_EQ(expected.Text(expected.Count() - 1), "") << "an open last row must be a full one";
-            expected.Delete(expected.Count() - 1, 1);
-        }
-        ASSERT_EQ(expected.Count(), e - r + 1) << "line from row " << r;
-        for (int k = 0; k < expected.Count(); ++k) {
-            ASSERT_EQ(rows.Text(r + k), expected.Text(k)) << r + k;
-            if (r + k < n - 1) {
-                ASSERT_EQ(rows.End(r + k), expected.End(k)) << r + k;
-            }
-        }
-        r = e + 1;
-    }
-    ASSERT_GE(core.CaretRow(), 0);
-    ASSERT_LE(core.CaretRow(), n);
-    if (n > 0 && rows.End(n - 1) == reEof) {
-        ASSERT_LT(core.CaretRow(), n);
-    }
 }
 
 void ExpectMatches(const TEditorCore& core, const TModel& model)

@@ -1,6 +1,7 @@
 // A fake editor view for core tests: it records every request the core makes of the screen.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ public:
     {
         std::vector<std::string> out;
         for (const auto& c : calls) {
-            if (c.rfind("rows", 0) == 0 || c.rfind("shift", 0) == 0 || c == "all")
+            if (c.rfind("rows", 0) == 0 || c.rfind("shift", 0) == 0 || c == "all" || c.rfind("typed", 0) == 0)
                 out.push_back(c);
         }
         return out;
@@ -42,6 +43,23 @@ public:
     int VisibleRows() const override { return visibleRows; }
     int VisibleCols() const override { return 80; }
     int MaxLeftCol() const override { return 1000; }
+    void RepaintTyped(int row, int col, int dir, int count) override
+    {
+        Log("typed " + std::to_string(row) + " " + std::to_string(col) + " " + std::to_string(dir) + " " +
+            std::to_string(count));
+    }
+    void SelectionChanged(const TSelBounds& prev, const TSelBounds& now) override
+    {
+        Log("sel " + std::to_string(prev.StartRow) + "-" + std::to_string(prev.EndRow) + " " +
+            std::to_string(now.StartRow) + "-" + std::to_string(now.EndRow));
+    }
+    int TopRow() const override { return topRow; }
+    void SetTopRow(int r) override
+    {
+        topRow = std::max(0, r);
+        Log("top " + std::to_string(topRow));
+    }
+    int topRow = 0;
     std::string ClipboardText() const override { return clipboard; }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
     std::string clipboard;

@@ -1,0 +1,204 @@
+// The main window's document file commands: Save, Save As, Open and opening files dropped on the window.
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "components/text_file_dialogs.h"
+#include "editor/core/editor_error.h"
+#include "editor/editor.h"
+
+namespace {
+
+// The file-name box reads this while the document has never been saved or loaded.
+const QString kUntitled = QStringLiteral("無題");
+
+// The HTML that references a style sheet in the page's own folder; the name goes in as it stands.
+QString LinkTag(const QString& fileName)
+{
+    return QStringLiteral("<LINK HREF=\"") + fileName + QStringLiteral("\" REL=stylesheet TYPE=\"text/css\">");
+}
+
+// The name as the file functions of the editor take it.
+std::string FileSystemName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+void SetUpFileDialog(TTextOpenDialog* dialog, const QString& filter)
+{
+    dialog->SetFilter(filter);
+    dialog->SetFilterIndex(1);
+    dialog->SetDefaultExt(QStringLiteral("css"));
+    dialog->SetAutoExtChange(true);
+    dialog->SetPreview(true);
+}
+
+// Local files among dropped items, in their order.
+QStringList DroppedFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+}  // namespace
+
+void TForm1::CreateFileDialogs()
+{
+    SaveDialog1 = new TTextSaveDialog(this);
+    SetUpFileDialog(SaveDialog1,
+                    QStringLiteral("Cscading Style Sheet ファイル|*.css|テキストファイル|*.txt|その他のファイル|*.*"));
+    OpenDialog1 = new TTextOpenDialog(this);
+    SetUpFileDialog(OpenDialog1,
+                    QStringLiteral("Cascading Style Sheet ファイル|*.css|テキストファイル|*.txt|その他のファイル|*.*"));
+    RunFileDialog = [](TTextOpenDialog& dialog) { return dialog.Execute(); };
+}
+
+bool TForm1::IsUntitled() const
+{
+    return Edit3->text() == kUntitled;
+}
+
+QString TForm1::DocumentPath() const
+{
+    // The location box, not the bare name in the file-name box: the current folder may
+    // have moved since (a drop, another dialog), and a save must land on the file that
+    // was opened or saved.
+    return QDir::fromNativeSeparators(Edit4->text());
+}
+
+void TForm1::UpdateFileBoxes(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    Edit3->setText(name);
+    Edit4->setText(QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())));
+    Edit2->setText(LinkTag(name));
+    // Long texts show from their beginning, where a reader looks first.
+    for (QLineEdit* box : {Edit3, Edit4, Edit2})
+        box->setCursorPosition(0);
+}
+
+void TForm1::SaveDocument(const QString& path)
+{
+    ExtMemo1->Lines().SaveToFile(FileSystemName(path));
+}
+
+void TForm1::LoadDocument(const QString& path)
+{
+    const std::string name = FileSystemName(path);
+    // Only regular files: reading a device or a pipe could block the window for good.
+    // Whatever fails, the document, its undo history and the boxes stay as they were.
+    if (!QFileInfo(path).isFile())
+        throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
+    ExtMemo1->Lines().LoadFromFile(name);
+}
+
+TForm1::TSaveAnswer TForm1::AskToSave()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), QStringLiteral("作業中のファイルを保存しますか?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    // Closing the box by its frame or Esc presses this one.
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return TSaveAnswer::Yes;
+    if (box.clickedButton() == no)
+        return TSaveAnswer::No;
+    return TSaveAnswer::Cancel;
+}
+
+void TForm1::Open1Click()
+{
+    if (!IsUntitled()) {
+        SaveDocument(DocumentPath());
+        return;
+    }
+    if (!RunFileDialog(*SaveDialog1))
+        return;
+    const QString path = SaveDialog1->FileName();
+    SaveDocument(path);
+    UpdateFileBoxes(path);
+}
+
+void TForm1::SaveAs1Click()
+{
+    if (!RunFileDialog(*SaveDialog1))
+        return;
+    const QString path = SaveDialog1->FileName();
+    SaveDocument(path);
+    UpdateFileBoxes(path);
+}
+
+void TForm1::Open2Click()
+{
+    if (ExtMemo1->Modified()) {
+        switch (AskToSave()) {
+            case TSaveAnswer::Cancel:
+                return;
+            case TSaveAnswer::Yes:
+                if (IsUntitled()) {
+                    if (!RunFileDialog(*SaveDialog1))
+                        return;
+                    // Named before the write: should it fail, the boxes already show the
+                    // chosen file and the open does not happen.
+                    UpdateFileBoxes(SaveDialog1->FileName());
+                }
+                SaveDocument(DocumentPath());
+                break;
+            case TSaveAnswer::No:
+                break;
+        }
+    }
+    if (!RunFileDialog(*OpenDialog1))
+        return;
+    const QString path = OpenDialog1->FileName();
+    LoadDocument(path);
+    UpdateFileBoxes(path);
+}
+
+void TForm1::DropFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    // The whole path, however long: a cut one would name another file.
+    const QString path = paths.first();
+    LoadDocument(path);
+    UpdateFileBoxes(path);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (TApplication* application = Application())
+        application->RunGuarded([this, &paths] { DropFiles(paths); });
+    else
+        DropFiles(paths);
+}

@@ -1,0 +1,118 @@
+// Benchmarks of typing, Enter and Backspace in the middle of the generated 20 MiB style sheet with word wrap on.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "editor/core/editor_core.h"
+#include "style_sheet_generator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Counts what the editor asks of its view, so a run can report the rows it repainted.
+class TCountingView final : public tavi::TEditorView {
+public:
+    int rowsRepainted = 0;
+    int fullRepaints = 0;
+    void InvalidateRows(int a, int b) override { rowsRepainted += std::abs(b - a) + 1; }
+    void InvalidateAll() override { ++fullRepaints; }
+    void RepaintTyped(int, int, int, int) override { ++rowsRepainted; }
+    void ShiftRowsBelow(int, int) override {}
+    void UpdateMetrics() override {}
+    void UpdateScrollBars() override {}
+    void PlaceCaret() override {}
+    void HideCaret() override {}
+    void ShowCaret() override {}
+    void HideUnderline() override {}
+    void ShowUnderline() override {}
+    void SetRedraw(bool) override {}
+    int VisibleRows() const override { return 40; }
+    int VisibleCols() const override { return 100; }
+    int MaxLeftCol() const override { return 1000; }
+    std::string ClipboardText() const override { return {}; }
+    void SetClipboardText(const std::string&) override {}
+};
+
+constexpr const char* kSheetName = "tavi_editor_input_bench.css";
+
+struct TLoaded {
+    TCountingView view;
+    tavi::TEditorCore core;
+};
+
+TLoaded& Loaded()
+{
+    static std::unique_ptr<TLoaded> loaded = [] {
+        auto l = std::make_unique<TLoaded>();
+        l->core.SetView(&l->view);
+        l->core.SetWordWrap(true);
+        l->core.Lines().LoadFromFile(tavi::bench::SheetPath(kSheetName));
+        return l;
+    }();
+    return *loaded;
+}
+
+// The caret in the middle of the document, on a declaration row.
+void CaretToMiddle(tavi::TEditorCore& core)
+{
+    int row = core.Rows().Count() / 2;
+    while (core.RowText(row).rfind("  margin", 0) != 0)
+        ++row;
+    core.PlaceCaretAt(row, 5);
+}
+
+void BM_TypeCharInTheMiddle(benchmark::State& state)
+{
+    TLoaded& l = Loaded();
+    CaretToMiddle(l.core);
+    l.view.rowsRepainted = l.view.fullRepaints = 0;
+    for (auto _ : state) {
+        l.core.TypeChars("x");
+        state.PauseTiming();
+        l.core.KeyDown(tavi::TEditKey::Backspace);
+        state.ResumeTiming();
+    }
+    state.counters["rows_repainted_per_edit"] = static_cast<double>(l.view.rowsRepainted) / (2.0 * state.iterations());
+    state.counters["full_repaints"] = l.view.fullRepaints;
+}
+BENCHMARK(BM_TypeCharInTheMiddle)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20000)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Enter splits a row (one more row) and Backspace joins it again (one less).
+void BM_EnterAndBackspaceInTheMiddle(benchmark::State& state)
+{
+    TLoaded& l = Loaded();
+    CaretToMiddle(l.core);
+    for (auto _ : state) {
+        l.core.KeyDown(tavi::TEditKey::Enter);
+        l.core.KeyDown(tavi::TEditKey::Home);
+        l.core.KeyDown(tavi::TEditKey::Backspace);
+    }
+    state.counters["rows"] = l.core.Rows().Count();
+}
+BENCHMARK(BM_EnterAndBackspaceInTheMiddle)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(2000)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    fs::remove(tavi::bench::SheetFile(kSheetName), ec);
+    return 0;
+}

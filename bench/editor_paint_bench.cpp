@@ -1,0 +1,111 @@
+// Benchmarks of the editor widget's painting on the generated 20 MiB style sheet: a full 1920x1080 repaint with
+// reserved-word colouring, and a one-row scroll; a plain-text peer widget is measured alongside.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <memory>
+
+#include "app/main_editor_setup.h"
+#include "bench/style_sheet_generator.h"
+#include "editor/editor.h"
+#include "platform/font_names.h"
+
+namespace {
+
+constexpr const char* kSheetName = "tavi_editor_paint_bench.css";
+const QSize kView(1920, 1080);
+
+// The main window's editor at 1920x1080 holding the sheet, scrolled to its middle.
+TEditor& LoadedEditor()
+{
+    static std::unique_ptr<TEditor> editor = [] {
+        auto e = std::make_unique<TEditor>();
+        ConfigureMainEditor(e.get());
+        e->Lines().LoadFromFile(tavi::bench::SheetPath(kSheetName));
+        e->resize(kView);
+        e->SetTopRow(e->Core().Rows().Count() / 2);
+        return e;
+    }();
+    return *editor;
+}
+
+void BM_FullRepaint(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    QImage image(editor.viewport()->size(), QImage::Format_RGB32);
+    editor.ResetPaintedRowCount();
+    for (auto _ : state)
+        editor.viewport()->render(&image);
+    state.counters["rows_per_paint"] =
+        static_cast<double>(editor.PaintedRowCount()) / static_cast<double>(state.iterations());
+    state.counters["document_rows"] = editor.Core().Rows().Count();
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Scrolling one row on screen: the pixel move plus the uncovered band.
+void BM_ScrollOneRow(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    editor.show();
+    QApplication::processEvents();
+    editor.ResetPaintedRowCount();
+    int step = 1;
+    for (auto _ : state) {
+        editor.verticalScrollBar()->triggerAction(step > 0 ? QAbstractSlider::SliderSingleStepAdd
+                                                           : QAbstractSlider::SliderSingleStepSub);
+        step = -step;
+        QApplication::processEvents();
+    }
+    state.counters["rows_per_scroll"] =
+        static_cast<double>(editor.PaintedRowCount()) / static_cast<double>(state.iterations());
+    editor.hide();
+}
+BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The peer: a plain-text widget of the same size and font showing the same kind of text
+// (the first 1 MiB of the sheet: loading all 20 MiB into it takes far longer than the run).
+void BM_PeerFullRepaint(benchmark::State& state)
+{
+    static std::unique_ptr<QPlainTextEdit> peer = [] {
+        auto p = std::make_unique<QPlainTextEdit>();
+        QFont font(tavi::kFixedSysFontName);
+        font.setPixelSize(12);
+        p->setFont(font);
+        p->setLineWrapMode(QPlainTextEdit::NoWrap);
+        const std::string text = tavi::bench::SheetText(1u << 20);
+        p->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        p->resize(kView);
+        p->verticalScrollBar()->setValue(p->verticalScrollBar()->maximum() / 2);
+        return p;
+    }();
+    QImage image(peer->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        peer->viewport()->render(&image);
+}
+BENCHMARK(BM_PeerFullRepaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    tavi::InstallFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    std::filesystem::remove(tavi::bench::SheetFile(kSheetName), ec);
+    return 0;
+}

@@ -1,0 +1,496 @@
+// Tests of the document file commands: Save, Save As, Open with its question, dropped files, and their failures.
+#include <gtest/gtest.h>
+
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <csignal>
+#include <memory>
+
+#include "app/main_window.h"
+#include "components/text_file_dialogs.h"
+#include "editor/editor.h"
+#include "tests/support/modal_answer.h"
+#include "tests/support/qt_printers.h"
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QString LinkTag(const QString& name)
+{
+    return "<LINK HREF=\"" + name + "\" REL=stylesheet TYPE=\"text/css\">";
+}
+
+// Closes and records every modal window shown while it lives: for steps that must ask nothing.
+class NoQuestionWatch {
+public:
+    NoQuestionWatch()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen << modal->windowTitle();
+                modal->close();
+            }
+        });
+        timer_.start(5);
+    }
+    QStringList seen;
+
+private:
+    QTimer timer_;
+};
+
+// File access on this thread as an ordinary user, so that permissions hold even for root.
+class UnprivilegedFileAccess {
+public:
+    UnprivilegedFileAccess() : root_(::geteuid() == 0)
+    {
+        if (root_)
+            ::setfsuid(65534);
+    }
+    ~UnprivilegedFileAccess()
+    {
+        if (root_)
+            ::setfsuid(0);
+    }
+
+private:
+    bool root_;
+};
+
+// Writing past `bytes` fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(otherDir.isValid());
+        form = std::make_unique<TForm1>();
+        // The file dialogs answer from the script: a path, or a null string for Cancel.
+        form->RunFileDialog = [this](TTextOpenDialog& dialog) {
+            dialogsRun << (&dialog == form->SaveDialog1 ? "save" : &dialog == form->OpenDialog1 ? "open" : "other");
+            if (answers.isEmpty()) {
+                ADD_FAILURE() << "a file dialog ran that the test did not expect";
+                return false;
+            }
+            const QString answer = answers.takeFirst();
+            if (answer.isNull())
+                return false;
+            dialog.SetFileName(answer);
+            return true;
+        };
+        const std::pair<QLineEdit*, QString> boxes[] = {
+            {form->Edit3, "name"}, {form->Edit4, "location"}, {form->Edit2, "link"}};
+        for (const auto& [box, label] : boxes)
+            QObject::connect(box, &QLineEdit::textChanged, [this, label = label] { boxChanges << label; });
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    std::string Text() const { return form->ExtMemo1->Lines().GetTextStr(); }
+    void Type(const char* line) { form->ExtMemo1->Lines().Add(line); }
+    QStringList Boxes() const { return {form->Edit3->text(), form->Edit4->text(), form->Edit2->text()}; }
+    static QStringList BoxesFor(const QString& path)
+    {
+        const QString name = QFileInfo(path).fileName();
+        return {name, QDir::toNativeSeparators(path), LinkTag(name)};
+    }
+    const QStringList untitled{"無題", "", ""};
+
+    // Presses the button of `role` in the next message box, then records the box after it.
+    static void AnswerThenRecord(QMessageBox::ButtonRole role, SeenMessageBox& next)
+    {
+        AnswerNextModal([role, &next](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == role) {
+                    RecordNextMessageBox(next);
+                    button->click();
+                    return;
+                }
+            }
+            ADD_FAILURE() << "no button of that role";
+            box->close();
+        });
+    }
+
+    // Drops `paths` on the window as the desktop would.
+    void Drop(const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &drop);
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir otherDir;
+    std::unique_ptr<TForm1> form;
+    QStringList answers;
+    QStringList dialogsRun;
+    QStringList boxChanges;
+};
+
+}  // namespace
+
+TEST_F(FileCommandsTest, FirstSaveAsksForANameTheSecondWritesWithoutAsking)
+{
+    Type("P { color : red }");
+    answers << Path("a.css");
+    form->Open1->trigger();
+    EXPECT_EQ(dialogsRun, QStringList{"save"});
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { color : red }\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("a.css")));
+    EXPECT_EQ(boxChanges, (QStringList{"name", "location", "link"}));
+    EXPECT_TRUE(form->ExtMemo1->Modified());  // saving does not clear it
+
+    Type("H1 { }");
+    boxChanges.clear();
+    form->SpeedButton1->click();
+    EXPECT_EQ(dialogsRun, QStringList{"save"});
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { color : red }\r\nH1 { }\r\n");
+    EXPECT_TRUE(boxChanges.isEmpty());
+    EXPECT_EQ(form->windowTitle(), "TAVI CSS Editor");
+}
+
+TEST_F(FileCommandsTest, CancellingTheSaveDialogChangesNothing)
+{
+    Type("x");
+    answers << QString() << QString();
+    form->SpeedButton1->click();
+    form->SaveAs1->trigger();
+    EXPECT_EQ(dialogsRun, (QStringList{"save", "save"}));
+    EXPECT_EQ(Boxes(), untitled);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(FileCommandsTest, SaveWritesToTheDocumentsFileWhereverTheCurrentFolderIs)
+{
+    const QString saved = QDir::currentPath();
+    WriteFile(Path("drop.css"), "A { }\r\n");
+    form->DropFiles({Path("drop.css")});
+    // The current folder stayed elsewhere; a save must still reach the dropped file.
+    QDir::setCurrent(otherDir.path());
+    Type("B { }");
+    form->Open1->trigger();
+    QDir::setCurrent(saved);
+    EXPECT_TRUE(dialogsRun.isEmpty());
+    EXPECT_EQ(ReadFile(Path("drop.css")), "A { }\r\nB { }\r\n");
+    EXPECT_FALSE(QFile::exists(otherDir.filePath("drop.css")));
+}
+
+TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAQuestion)
+{
+    WriteFile(Path("old.css"), "old text that is longer than the new one\r\n");
+    form->ExtMemo1->Lines().SetTextStr("new\r\n");
+    answers << Path("old.css");
+    NoQuestionWatch watch;
+    form->SaveAs1->trigger();
+    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_EQ(ReadFile(Path("old.css")), "new\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("old.css")));
+
+    // Save As on a titled document names it after the new file.
+    answers << Path("copy.css");
+    form->SaveAs1->trigger();
+    EXPECT_EQ(ReadFile(Path("copy.css")), "new\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("copy.css")));
+}
+
+TEST_F(FileCommandsTest, OpenAsksOnlyOnceTheDocumentHasChanged)
+{
+    WriteFile(Path("a.css"), "A { }\r\n");
+    WriteFile(Path("b.css"), "B { }\r\n");
+    answers << Path("a.css");
+    {
+        NoQuestionWatch watch;
+        form->SpeedButton2->click();
+        EXPECT_TRUE(watch.seen.isEmpty());
+    }
+    EXPECT_EQ(Text(), "A { }\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("a.css")));
+    EXPECT_EQ(boxChanges, (QStringList{"name", "location", "link"}));
+
+    // A load counts as a change: the next Open asks.
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::RejectRole);
+    form->Open2->trigger();
+    EXPECT_EQ(seen.caption, "確認");
+    EXPECT_EQ(seen.text, "作業中のファイルを保存しますか?");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    // The platform decides the order in which the buttons stand.
+    QStringList buttons = seen.buttons;
+    buttons.sort();
+    QStringList expectedButtons{"はい(&Y)", "いいえ(&N)", "ｷｬﾝｾﾙ"};
+    expectedButtons.sort();
+    EXPECT_EQ(buttons, expectedButtons);
+    EXPECT_EQ(dialogsRun, QStringList{"open"});  // Cancel: nothing saved, nothing opened
+
+    // Even right after a save it asks; No opens without saving.
+    Type("typed");
+    form->Open1->trigger();
+    const QByteArray savedA = ReadFile(Path("a.css"));
+    Type("not saved");
+    SeenMessageBox again;
+    RecordNextMessageBox(again, QMessageBox::NoRole);
+    answers << Path("b.css");
+    form->Open2->trigger();
+    EXPECT_EQ(again.text, "作業中のファイルを保存しますか?");
+    EXPECT_EQ(ReadFile(Path("a.css")), savedA);
+    EXPECT_EQ(Text(), "B { }\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("b.css")));
+}
+
+TEST_F(FileCommandsTest, ClosingTheQuestionCountsAsCancel)
+{
+    Type("x");
+    AnswerNextModal([](QWidget* modal) { modal->close(); });
+    form->Open2->trigger();
+    EXPECT_TRUE(dialogsRun.isEmpty());
+    EXPECT_EQ(Text(), "x\r\n");
+}
+
+TEST_F(FileCommandsTest, YesSavesATitledDocumentBeforeOpening)
+{
+    WriteFile(Path("a.css"), "A\r\n");
+    WriteFile(Path("b.css"), "B\r\n");
+    form->DropFiles({Path("a.css")});
+    Type("more");
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::YesRole);
+    answers << Path("b.css");
+    form->Open2->trigger();
+    EXPECT_EQ(dialogsRun, QStringList{"open"});
+    EXPECT_EQ(ReadFile(Path("a.css")), "A\r\nmore\r\n");
+    EXPECT_EQ(Text(), "B\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("b.css")));
+}
+
+TEST_F(FileCommandsTest, YesOnAnUntitledDocumentThenCancelCancelsTheWholeOpen)
+{
+    Type("draft");
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::YesRole);
+    answers << QString();
+    form->Open2->trigger();
+    EXPECT_EQ(dialogsRun, QStringList{"save"});
+    EXPECT_EQ(Boxes(), untitled);
+    EXPECT_TRUE(boxChanges.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(Text(), "draft\r\n");
+}
+
+TEST_F(FileCommandsTest, YesOnAnUntitledDocumentNamesAndSavesItEvenWhenTheOpenIsCancelled)
+{
+    Type("draft");
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::YesRole);
+    answers << Path("draft.css") << QString();
+    form->Open2->trigger();
+    EXPECT_EQ(dialogsRun, (QStringList{"save", "open"}));
+    EXPECT_EQ(ReadFile(Path("draft.css")), "draft\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("draft.css")));
+    EXPECT_EQ(Text(), "draft\r\n");
+}
+
+TEST_F(FileCommandsTest, DroppingLoadsTheFirstFileWithoutAQuestion)
+{
+    WriteFile(Path("my sheet.css"), "first\r\n");
+    WriteFile(Path("second.css"), "second\r\n");
+    Type("changed");
+    NoQuestionWatch watch;
+    Drop({Path("my sheet.css"), Path("second.css")});
+    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_EQ(Text(), "first\r\n");
+    // The name stands in the link tag as it is, spaces and all.
+    EXPECT_EQ(form->Edit2->text(), "<LINK HREF=\"my sheet.css\" REL=stylesheet TYPE=\"text/css\">");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("my sheet.css")));
+    EXPECT_EQ(form->windowTitle(), "TAVI CSS Editor");
+}
+
+TEST_F(FileCommandsTest, DropsWithoutLocalFilesAreRefused)
+{
+    QMimeData data;
+    data.setUrls({QUrl("https://example.org/a.css")});
+    data.setText("a.css");
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QCoreApplication::sendEvent(form.get(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(FileCommandsTest, ADroppedPathIsUsedWhole)
+{
+    // Deep enough for a path well over 255 characters.
+    QString folder = dir.path();
+    for (int i = 0; i < 10; ++i)
+        folder += "/folder_with_a_rather_long_name_" + QString::number(i);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + "/sheet.css";
+    ASSERT_GT(path.size(), 300);
+    WriteFile(path, "deep\r\n");
+    form->DropFiles({path});
+    EXPECT_EQ(Text(), "deep\r\n");
+    EXPECT_EQ(form->Edit4->text(), QDir::toNativeSeparators(path));
+    Type("x");
+    form->Open1->trigger();
+    EXPECT_EQ(ReadFile(path), "deep\r\nx\r\n");
+}
+
+TEST_F(FileCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas)
+{
+    WriteFile(Path("a.css"), "A\r\n");
+    form->DropFiles({Path("a.css")});
+    Type("edit");
+    const QStringList boxes = Boxes();
+
+    WriteFile(Path("secret.css"), "S\r\n");
+    ASSERT_TRUE(QFile::setPermissions(Path("secret.css"), {}));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.css"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.css")).constData(), 0600), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+
+    for (const QString name : {"missing.css", "folder.css", "pipe.css", "secret.css"}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString expected = "ﾌｧｲﾙ " + Path(name) + " は開けません.";
+        SeenMessageBox openError;
+        AnswerThenRecord(QMessageBox::NoRole, openError);
+        answers << Path(name);
+        {
+            UnprivilegedFileAccess user;
+            form->Open2->trigger();
+        }
+        EXPECT_EQ(openError.text, expected);
+        EXPECT_EQ(openError.caption, "TAVI CSS Editor");
+
+        SeenMessageBox dropError;
+        RecordNextMessageBox(dropError);
+        {
+            UnprivilegedFileAccess user;
+            Drop({Path(name)});
+        }
+        EXPECT_EQ(dropError.text, expected);
+
+        EXPECT_EQ(Text(), "A\r\nedit\r\n");
+        EXPECT_EQ(Boxes(), boxes);
+        form->ExtMemo1->Core().Undo();  // the history survived
+        EXPECT_EQ(Text(), "A\r\n");
+        form->ExtMemo1->Core().Redo();
+    }
+}
+
+TEST_F(FileCommandsTest, SavingIntoAReadOnlyFolderKeepsTheOldFile)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    const QString path = Path("locked/a.css");
+    WriteFile(path, "original\r\n");
+    form->DropFiles({path});
+    Type("more");
+    const QStringList boxes = Boxes();
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("locked")).constData(), 0555), 0);
+
+    SeenMessageBox error;
+    RecordNextMessageBox(error);
+    {
+        UnprivilegedFileAccess user;
+        form->SpeedButton1->click();
+    }
+    ::chmod(QFile::encodeName(Path("locked")).constData(), 0755);
+    EXPECT_EQ(error.text, "ﾌｧｲﾙ " + path + " を作成できません.");
+    EXPECT_EQ(ReadFile(path), "original\r\n");
+    EXPECT_EQ(QDir(Path("locked")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"a.css"});
+    EXPECT_EQ(Boxes(), boxes);
+}
+
+TEST_F(FileCommandsTest, SavingOntoAFullDiskKeepsTheOldFile)
+{
+    const QString path = Path("a.css");
+    WriteFile(path, "original\r\n");
+    form->DropFiles({path});
+    const std::string line(200, 'x');
+    for (int i = 0; i < 100; ++i)
+        form->ExtMemo1->Lines().Add(line);
+
+    SeenMessageBox error;
+    RecordNextMessageBox(error);
+    {
+        FileSizeLimit disk(4096);
+        form->Open1->trigger();
+    }
+    EXPECT_EQ(error.text, "ﾌｧｲﾙ " + path + " を作成できません.");
+    EXPECT_EQ(ReadFile(path), "original\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"a.css"});
+}
+
+TEST_F(FileCommandsTest, AFailedSaveForYesStopsTheOpen)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("locked")).constData(), 0555), 0);
+    Type("draft");
+    SeenMessageBox error;
+    AnswerThenRecord(QMessageBox::YesRole, error);
+    answers << Path("locked/draft.css");
+    {
+        UnprivilegedFileAccess user;
+        form->Open2->trigger();
+    }
+    ::chmod(QFile::encodeName(Path("locked")).constData(), 0755);
+    EXPECT_EQ(error.text, "ﾌｧｲﾙ " + Path("locked/draft.css") + " を作成できません.");
+    EXPECT_EQ(dialogsRun, QStringList{"save"});  // no open
+    // The boxes were named from the chosen file before the write.
+    EXPECT_EQ(Boxes(), BoxesFor(Path("locked/draft.css")));
+    EXPECT_EQ(Text(), "draft\r\n");
+}

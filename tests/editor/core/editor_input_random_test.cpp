@@ -1,0 +1,155 @@
+// Randomized test of keys, clicks, typing, pastes and selections on a wrapped document: rows and caret stay legal, undo
+// and redo retrace every edit.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "editor/core/shift_jis.h"
+#include "editor_fixture.h"
+#include "row_invariants.h"
+
+namespace tavi {
+namespace {
+
+std::string RandomPiece(std::mt19937& random, bool breaks)
+{
+    static const char* const pieces[] = {"a", "b", " ", "\t", "\x82\xA0", "\x83\x5C", "\xB1", "{", ";", "\x81\x40"};
+    std::string text;
+    const int n = 1 + static_cast<int>(random() % 6);
+    for (int i = 0; i < n; ++i) {
+        if (breaks && random() % 5 == 0) {
+            text += random() % 2 ? "\r\n" : "\n";
+        } else if (random() % 8 == 0) {
+            text += std::string(random() % 30, 'x');
+        } else {
+            text += pieces[random() % std::size(pieces)];
+        }
+    }
+    return text;
+}
+
+// The caret stands on a character's first column and inside the wrap width (a vertical
+// move may leave it inside a tab).
+void ExpectLegalCaret(const TEditorCore& core)
+{
+    const int row = core.CaretRow();
+    const int col = core.CaretCol();
+    const std::string map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
+    const int width = static_cast<int>(map.size());
+    ASSERT_GE(col, 0);
+    if (col < width) {
+        ASSERT_NE(map[col], '2') << row << "," << col;
+    }
+    if (core.WordWrap()) {
+        ASSERT_LE(col, core.WrapByte() - 1);
+        if (core.RowEnd(row) == reWrap && row < core.Rows().Count()) {
+            ASSERT_NE(col, width);
+        }
+    }
+    if (!core.CaretFree()) {
+        ASSERT_LE(col, width);
+    }
+}
+
+class RandomInputTest : public testing::EditorFixture, public ::testing::WithParamInterface<unsigned> {
+protected:
+    void Step(std::mt19937& random)
+    {
+        const int rows = core.Rows().Count() + 1;
+        const auto row = [&] { return static_cast<int>(random() % rows); };
+        const auto col = [&] { return static_cast<int>(random() % 30); };
+        switch (random() % 12) {
+            case 0:
+            case 1: {
+                static const TEditKey keys[] = {TEditKey::PageUp, TEditKey::PageDown, TEditKey::Home, TEditKey::End,
+                                                TEditKey::Left,   TEditKey::Right,    TEditKey::Up,   TEditKey::Down};
+                Key(keys[random() % std::size(keys)], random() % 3 == 0, random() % 4 == 0, random() % 4 == 0);
+                break;
+            }
+            case 2:
+                Key(TEditKey::Delete);
+                break;
+            case 3:
+                Key(TEditKey::Backspace);
+                break;
+            case 4:
+                Key(TEditKey::Enter);
+                break;
+            case 5:
+                Key(TEditKey::Tab);
+                break;
+            case 6:
+            case 7:
+                core.TypeChars(RandomPiece(random, false));
+                break;
+            case 8:
+                view.clipboard = RandomPiece(random, true);
+                core.PasteFromClipboard();
+                break;
+            case 9:
+                core.MouseDown(row(), col(), 0, 0);
+                core.MouseMove(row(), col(), 50, 50, 4);
+                core.MouseUp();
+                break;
+            case 10:
+                core.MouseDown(row(), col(), 0, 0);
+                core.MouseUp();
+                break;
+            default:
+                core.ClearSelection();
+                break;
+        }
+    }
+};
+
+TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
+{
+    std::mt19937 random(GetParam());
+    core.SetWordWrap(true);
+    core.SetWrapByte(20);
+    core.SetWantTabs(true);
+    core.SetUndoListMax(1 << 20);
+    core.SetCaretFree(GetParam() % 2 == 0);
+    std::string start;
+    for (int i = 0; i < 12; ++i)
+        start += RandomPiece(random, true);
+    Load(start);
+    start = Text();
+    // The text before each record, or "?" when a selection's deletion and an insertion
+    // made two records in one step.
+    std::vector<std::string> before;
+    for (int step = 0; step < 1500; ++step) {
+        const std::string was = Text();
+        const bool selected = core.Selected();
+        const int records = Records();
+        Step(random);
+        const int added = Records() - records;
+        ASSERT_LE(added, selected ? 2 : 1) << "step " << step;
+        if (added == 2)
+            before.push_back(was), before.push_back("?");
+        else if (added == 1)
+            before.push_back(was);
+        ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(ExpectLegalCaret(core)) << "step " << step;
+        ASSERT_EQ(view.caretHidden, 0);
+    }
+    const std::string final = Text();
+    for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
+        core.Undo();
+        if (before[i] != "?") {
+            ASSERT_EQ(Text(), before[i]) << "undo of record " << i;
+        }
+        ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core));
+    }
+    EXPECT_FALSE(core.CanUndo());
+    EXPECT_EQ(Text(), start);
+    while (core.CanRedo())
+        core.Redo();
+    EXPECT_EQ(Text(), final);
+    ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core));
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomInputTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+
+}  // namespace
+}  // namespace tavi
