@@ -28,17 +28,18 @@ const std::vector<std::string>& MainReserveWords()
 
 void ConfigureMainEditor(TEditor* editor)
 {
+    editor->SetCaretAutoIndent(true);
+    editor->SetCaretFree(true);
+    editor->SetCaretInTab(false);
+    editor->SetCaretNextLine(false);
+    editor->SetPrevSpaceIndent(false);
+    editor->SetReadOnly(false);
+    editor->SetSoftTab(false);
+    editor->SetTabIndent(false);
+    editor->SetWantReturns(true);
+    // Tab moves the focus between the window's controls.
+    editor->SetWantTabs(false);
     tavi::TEditorCore& core = editor->Core();
-    core.SetCaretAutoIndent(true);
-    core.SetCaretFree(true);
-    core.SetCaretInTab(false);
-    core.SetCaretNextLine(false);
-    core.SetPrevSpaceIndent(false);
-    core.SetReadOnly(false);
-    core.SetSoftTab(false);
-    core.SetTabIndent(false);
-    core.SetWantReturns(true);
-    core.SetWantTabs(false);
     core.SetDisposeBlank(false);
     core.SetTabSpaceCount(8);
     core.SetUndoListMax(64);

@@ -187,6 +187,7 @@ void TForm1::ConnectCommands()
     ConnectCommand(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
     ConnectCommand(Open2, &QAction::triggered, this, &TForm1::Open2Click);
     ConnectCommand(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    ConnectEditCommands();
 }
 
 void TForm1::AppendLine(const QString& line)

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <functional>
 
+namespace tavi {
+class TEditorCore;
+}
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -18,6 +21,7 @@ class TImage;
 class TPanel;
 class TSplitter;
 class TStatusBar;
+class THTMLcolorDialog;
 class TTextOpenDialog;
 class TTextSaveDialog;
 
@@ -122,6 +126,9 @@ public:
     // it to answer without a modal loop.
     std::function<bool(TTextOpenDialog& dialog)> RunFileDialog;
 
+    // The colour chooser of the insert-colour command; it keeps the last chosen colour.
+    THTMLcolorDialog* HTMLcolorDialog1;
+
 public slots:
     void N4Click();  // margin dialog (F2)
 
@@ -136,6 +143,22 @@ public slots:
     // Loads the first of `paths` (files dropped on the window) without asking; the rest
     // are ignored. Nothing happens for an empty list.
     void DropFiles(const QStringList& paths);
+
+    // Editing commands (edit_commands.cpp); menu items, context-menu items and tool
+    // buttons of the same command share one handler.
+    void N7Click();       // select all
+    void N8Click();       // delete all
+    void N9Click();       // copy all; the whole text stays selected
+    void N10Click();      // cut all
+    void Paste2Click();   // paste
+    void Delete1Click();  // delete the selection
+    void Cut2Click();     // cut
+    void N17Click();      // copy
+    void N28Click();      // undo
+    void N29Click();      // redo
+    void N13Click();      // comment out: "/* " + selection + " */"
+    void STYLE1Click();   // wrap the selection in a STYLE element
+    void N22Click();      // insert a colour picked in the chooser as "#RRGGBB"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -153,6 +176,12 @@ private:
     void ConnectCommands();
     // Appends one line, given in Unicode, at the end of the document.
     void AppendLine(const QString& line);
+
+    void ConnectEditCommands();
+    // The document and its editing operations.
+    tavi::TEditorCore& Editor();
+    // Replaces the selection by `before` + the selection + `after` in one write.
+    void ReplaceSelection(const QString& before, const QString& after);
 
     // Document file commands (file_commands.cpp).
     void CreateFileDialogs();

@@ -67,26 +67,12 @@ QString ChangeFileExt(const QString& name, const QString& ext)
     return name + ext;
 }
 
-bool EndsInLoneLeadByte(const QByteArray& bytes)
-{
-    qsizetype i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
-    }
-    return i > bytes.size();
-}
-
 // The bytes of a preview as the memo's text: up to the first NUL, line ends of any kind.
 QString PreviewTextOf(const QByteArray& bytes)
 {
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
     QString decoded = tavi::FromCp932(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    // A double-byte character cut by the byte limit shows as a broken character; the
-    // decoder would silently keep its lead byte back.
-    if (EndsInLoneLeadByte(text))
-        decoded += QChar(QChar::ReplacementCharacter);
     decoded.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return decoded;

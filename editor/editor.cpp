@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethod>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -20,6 +21,7 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     verticalScrollBar()->setCursor(Qt::ArrowCursor);
     horizontalScrollBar()->setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
     font_ = QFont(tavi::kFixedSysFontName);
     font_.setPixelSize(12);
     font_.setStyleHint(QFont::TypeWriter);
@@ -255,10 +257,28 @@ void TEditor::SetRedraw(bool on)
         viewport()->update();
 }
 
+void TEditor::SetReadOnly(bool value)
+{
+    if (value == core_.ReadOnly())
+        return;
+    core_.SetReadOnly(value);
+    // The input method is turned off for a read-only document and back on after it.
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+}
+
 std::string TEditor::ClipboardText() const
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    return clipboard != nullptr ? tavi::ToCp932String(clipboard->text()) : std::string();
+    if (clipboard == nullptr)
+        return {};
+    // Plain text ends at its first NUL character, as a text buffer does; characters code
+    // page 932 lacks become "?".
+    QString text = clipboard->text();
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        text.truncate(nul);
+    return tavi::ToCp932String(text);
 }
 
 void TEditor::SetClipboardText(const std::string& text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
 #include <QFont>
 #include <functional>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_input.h"
+#include "editor/editor_document.h"
 #include "editor/editor_types.h"
 #include "editor/reserved_words.h"
 #include "platform/colors.h"
@@ -19,20 +21,17 @@
 // viewport (the client area; coordinates below are viewport coordinates). Every byte
 // takes one cell, a double-byte character two, whatever the font's glyph widths.
 // Properties follow the getter X() / setter SetX(v) pattern; setters store only changes.
-class TEditor : public QAbstractScrollArea, public tavi::TEditorView {
+// The editing commands and behaviour properties come from TEditorDocument.
+class TEditor : public QAbstractScrollArea, public tavi::TEditorView, public TEditorDocument {
     Q_OBJECT
 public:
     explicit TEditor(QWidget* parent = nullptr);
     ~TEditor() override;
 
-    // The document as logical lines of code page 932 bytes.
-    tavi::TEditorStrings& Lines() { return core_.Lines(); }
-    const tavi::TEditorStrings& Lines() const { return core_.Lines(); }
-    // The document model behind the control.
-    tavi::TEditorCore& Core() { return core_; }
-    const tavi::TEditorCore& Core() const { return core_; }
-    bool Modified() const { return core_.Modified(); }
-    void SetModified(bool value) { core_.SetModified(value); }
+    // Blocks typing, Enter, Tab, Backspace, Delete, input-method text, SetSelText and
+    // paste; navigation, selection and copy keep working.
+    bool ReadOnly() const { return core_.ReadOnly(); }
+    void SetReadOnly(bool value);
 
     // --- Appearance (a change repaints unless noted) ---
     tavi::TColor Color() const { return color_; }
@@ -123,6 +122,9 @@ public:
     tavi::TScrollInfo HorzScrollInfo() const { return horzInfo_; }
     // Where the caret's top-left pixel is (csBrief: the bottom two pixels of the cell).
     QPoint CaretPos() const { return caretPos_; }
+    // The caret's pixels, drawn inverted over the text while the control has the focus,
+    // no HideCaret is in effect and the blink phase is on. Empty when out of view.
+    QRect CaretRect() const { return caretRect_; }
 
     // --- The view the core drives (rows are document rows, limited to the screen) ---
     void InvalidateRows(int a, int b) override;
@@ -131,8 +133,8 @@ public:
     void UpdateMetrics() override;
     void UpdateScrollBars() override;
     void PlaceCaret() override { ScrollToCaret(); }
-    void HideCaret() override { ++caretHide_; }
-    void ShowCaret() override { --caretHide_; }
+    void HideCaret() override;
+    void ShowCaret() override;
     void HideUnderline() override;
     void ShowUnderline() override;
     void SetRedraw(bool on) override;
@@ -160,13 +162,25 @@ public:
     std::function<void(TEditor* sender)> OnCaretMoved;
 
     QSize sizeHint() const override { return {185, 89}; }
+    // The caret cell, the font and the caret row's text for the input method.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
     void scrollContentsBy(int, int) override {}
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     // A selection in display columns: rows StartRow..EndRow, from StartCol on the first
@@ -213,8 +227,22 @@ private:
     TSelection CurrentSelection() const;
     static TSelection FromBounds(const tavi::TSelBounds& b);
     static std::optional<std::pair<int, int>> SelectedSpan(const TSelection& s, int row);
+    // editor_caret_paint.cpp
+    QRect TextArea() const;
+    bool CaretShown() const;
+    void RestartBlink();
+    void StopBlink();
+    void PaintCaret(QPainter& p);
+    // editor_keys.cpp
+    bool OwnsKey(const QKeyEvent& key) const;
+    // editor_mouse.cpp
+    QPoint CellAt(QPoint pixel, bool dragging) const;
+    void DragTo(QPoint pixel);
+    // editor_input_method.cpp
+    QRect PreeditRect() const;
+    void SetPreedit(const QString& text);
+    void PaintPreedit(QPainter& p);
 
-    tavi::TEditorCore core_;
     tavi::TReservedWords reserved_;
     std::vector<std::string> reserveWordList_;
     QFont font_;
@@ -240,6 +268,15 @@ private:
     int topRow_ = 0, leftCol_ = 0;
     tavi::TScrollInfo vertInfo_, horzInfo_;
     QPoint caretPos_;
+    QRect caretRect_;           // the caret's pixels, limited to the text area
+    QBasicTimer caretBlink_;    // runs while focused and the platform blinks carets
+    bool caretBlinkOn_ = true;  // the blink phase: the caret is drawn
+    bool focused_ = false;
+    QBasicTimer dragScroll_;  // repeats the drag while the pointer is outside the text area
+    QPoint dragPoint_;
+    bool dragging_ = false;
+    std::string preedit_;  // the input method's composition, code page 932, drawn at the caret
+    QRect preeditRect_;    // where it was last drawn
     int caretHide_ = 0, underlineHide_ = 0, wheelRemainder_ = 0, paintedRows_ = 0;
     bool inBarAction_ = false;
 };

@@ -48,13 +48,6 @@ int TEditor::MaxTopRow() const
     return std::max(0, core_.Rows().Count() + visibleRows_ - 2);
 }
 
-void TEditor::UpdateCaretPos()
-{
-    caretPos_ = CellPos(core_.CaretRow(), core_.CaretCol());
-    if (core_.CaretStyle() == tavi::csBrief)
-        caretPos_.ry() += rowHeight_ - 2;
-}
-
 QColor TEditor::Qc(tavi::TColor c) const
 {
     return tavi::ColorToQColor(c, palette());

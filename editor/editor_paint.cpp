@@ -23,6 +23,9 @@ void TEditor::paintEvent(QPaintEvent* event)
     QPainter p(viewport());
     for (const QRect& rect : event->region())
         PaintArea(p, rect);
+    // The painter stays clipped to the event's region: these touch only what is repainted.
+    PaintPreedit(p);
+    PaintCaret(p);
 }
 
 void TEditor::PaintArea(QPainter& p, const QRect& clip)
@@ -108,6 +111,8 @@ void TEditor::RepaintTyped(int row, int col, int dir, int count)
         // The rest of the row moves; the strip it uncovers (the changed cells) is repainted.
         const int x = std::max(leftMargin_, CellPos(row, col).x());
         const int shift = std::min(count, visibleCols_ + 1) * charWidth_ * (dir > 0 ? 1 : -1);
+        // The caret's pixels must not move with the text (see HideCaret).
+        viewport()->update(caretRect_);
         if (x < width)
             viewport()->scroll(shift, 0, QRect(x, y, width - x, rowHeight_));
         if (!reserveWordColor_ && !OnBeforeDrawWord)

@@ -30,6 +30,7 @@ void TEditor::UpdateScrollBars()
 void TEditor::ScrollTextArea(int dx, int dy, const QRect& area)
 {
     HideUnderline();
+    viewport()->update(caretRect_);
     // Qt moves the pixels and marks only the uncovered strip for repainting; pending
     // updates inside the area move along.
     viewport()->scroll(dx, dy, area);

@@ -18,6 +18,16 @@ QByteArray EncodeOrEmpty(QStringView text, bool* failed)
     return bytes;
 }
 
+bool EndsInLoneLeadByte(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+    }
+    return i > bytes.size();
+}
+
 }  // namespace
 
 QByteArray ToCp932(QStringView text)
@@ -54,7 +64,12 @@ bool FitsCp932(QStringView text)
 QString FromCp932(std::string_view bytes)
 {
     QStringDecoder decoder(kCodePageName);
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // The converter keeps a lead byte cut off at the end back for more input that never
+    // comes; show it as a broken character instead of losing it silently.
+    if (EndsInLoneLeadByte(bytes))
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
 }
 
 }  // namespace tavi

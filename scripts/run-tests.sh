@@ -12,4 +12,4 @@ if [ "${TAVI_SANITIZE:-0}" = 1 ]; then build=build/sanitize; sanitize=ON; fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVI_WERROR=ON -DTAVI_SANITIZE="$sanitize"
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure --timeout 120 -j "$(nproc)"

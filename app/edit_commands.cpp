@@ -1,0 +1,131 @@
+// The main window's editing commands: whole-document and selection commands, comments, the STYLE element, colours.
+#include <QAction>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/command.h"
+#include "app/main_window.h"
+#include "components/html_color_dialog.h"
+#include "editor/editor.h"
+#include "platform/code_page.h"
+
+namespace {
+
+const QString kStyleOpening = QStringLiteral("<STYLE TYPE=\"text/css\"><!--  ");
+const QString kStyleClosing = QStringLiteral("    --></STYLE>");
+
+}  // namespace
+
+tavi::TEditorCore& TForm1::Editor()
+{
+    return ExtMemo1->Core();
+}
+
+void TForm1::ConnectEditCommands()
+{
+    HTMLcolorDialog1 = new THTMLcolorDialog(this);
+    HTMLcolorDialog1->SetOptions(cdFullOpen);
+    HTMLcolorDialog1->SetCtl3D(true);
+
+    ConnectCommand(N7, &QAction::triggered, this, &TForm1::N7Click);
+    ConnectCommand(N8, &QAction::triggered, this, &TForm1::N8Click);
+    ConnectCommand(N9, &QAction::triggered, this, &TForm1::N9Click);
+    ConnectCommand(N10, &QAction::triggered, this, &TForm1::N10Click);
+    for (QAction* paste : {Paste2, Paste1})
+        ConnectCommand(paste, &QAction::triggered, this, &TForm1::Paste2Click);
+    ConnectCommand(SpeedButton8, &QToolButton::clicked, this, &TForm1::Paste2Click);
+    for (QAction* remove : {Delete1, N2})
+        ConnectCommand(remove, &QAction::triggered, this, &TForm1::Delete1Click);
+    ConnectCommand(SpeedButton10, &QToolButton::clicked, this, &TForm1::Delete1Click);
+    for (QAction* cut : {Cut2, Cut1})
+        ConnectCommand(cut, &QAction::triggered, this, &TForm1::Cut2Click);
+    ConnectCommand(SpeedButton9, &QToolButton::clicked, this, &TForm1::Cut2Click);
+    for (QAction* copy : {N17, N11})
+        ConnectCommand(copy, &QAction::triggered, this, &TForm1::N17Click);
+    ConnectCommand(SpeedButton7, &QToolButton::clicked, this, &TForm1::N17Click);
+    ConnectCommand(N28, &QAction::triggered, this, &TForm1::N28Click);
+    ConnectCommand(SpeedButton5, &QToolButton::clicked, this, &TForm1::N28Click);
+    ConnectCommand(N29, &QAction::triggered, this, &TForm1::N29Click);
+    ConnectCommand(SpeedButton6, &QToolButton::clicked, this, &TForm1::N29Click);
+    ConnectCommand(N13, &QAction::triggered, this, &TForm1::N13Click);
+    ConnectCommand(STYLE1, &QAction::triggered, this, &TForm1::STYLE1Click);
+    for (QAction* colour : {N22, N24})
+        ConnectCommand(colour, &QAction::triggered, this, &TForm1::N22Click);
+}
+
+void TForm1::N7Click()
+{
+    Editor().SelectAll();
+}
+
+void TForm1::N8Click()
+{
+    Editor().SelectAll();
+    Editor().ClearSelection();
+}
+
+void TForm1::N9Click()
+{
+    Editor().SelectAll();
+    Editor().CopyToClipboard();
+}
+
+void TForm1::N10Click()
+{
+    Editor().SelectAll();
+    Editor().CopyToClipboard();
+    Editor().ClearSelection();
+}
+
+void TForm1::Paste2Click()
+{
+    Editor().PasteFromClipboard();
+}
+
+void TForm1::Delete1Click()
+{
+    Editor().ClearSelection();
+}
+
+void TForm1::Cut2Click()
+{
+    Editor().CopyToClipboard();
+    Editor().ClearSelection();
+}
+
+void TForm1::N17Click()
+{
+    Editor().CopyToClipboard();
+}
+
+void TForm1::N28Click()
+{
+    Editor().Undo();
+}
+
+void TForm1::N29Click()
+{
+    Editor().Redo();
+}
+
+void TForm1::ReplaceSelection(const QString& before, const QString& after)
+{
+    // The selection is read once and replaced in one write, so the command is one undo step.
+    Editor().SetSelText(tavi::ToCp932String(before) + Editor().SelText() + tavi::ToCp932String(after));
+}
+
+void TForm1::N13Click()
+{
+    ReplaceSelection(QStringLiteral("/* "), QStringLiteral(" */"));
+}
+
+void TForm1::STYLE1Click()
+{
+    ReplaceSelection(kStyleOpening, kStyleClosing);
+}
+
+void TForm1::N22Click()
+{
+    if (HTMLcolorDialog1->Execute())
+        Editor().SetSelText(tavi::ToCp932String(HTMLcolorDialog1->HtmlColorText()));
+}

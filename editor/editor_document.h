@@ -1,0 +1,94 @@
+// The document side of the editor control: the model it owns, the editing commands and the behaviour properties.
+#pragma once
+
+#include <QStringView>
+#include <string>
+#include <string_view>
+
+#include "editor/core/editor_core.h"
+#include "platform/code_page.h"
+
+// What the main window's commands call on the editor control. Texts are code page 932
+// bytes; offsets count the bytes of each row plus 2 after every line break. TEditor
+// derives from this class, which keeps the model alive for the widget's whole life.
+class TEditorDocument {
+public:
+    TEditorDocument(const TEditorDocument&) = delete;
+    TEditorDocument& operator=(const TEditorDocument&) = delete;
+
+    // The document as logical lines of code page 932 bytes.
+    tavi::TEditorStrings& Lines() { return core_.Lines(); }
+    const tavi::TEditorStrings& Lines() const { return core_.Lines(); }
+    // The document model behind the control.
+    tavi::TEditorCore& Core() { return core_; }
+    const tavi::TEditorCore& Core() const { return core_; }
+    bool Modified() const { return core_.Modified(); }
+    void SetModified(bool value) { core_.SetModified(value); }
+
+    // --- Editing commands (each change is one undo step) ---
+    void SelectAll() { core_.SelectAll(); }
+    // Deletes the selected text; works with ReadOnly on as well.
+    void ClearSelection() { core_.ClearSelection(); }
+    // An empty selection puts an empty text on the clipboard.
+    void CopyToClipboard() { core_.CopyToClipboard(); }
+    // Inserts the clipboard's plain text as SetSelText does (nothing with ReadOnly on).
+    void PasteFromClipboard() { core_.PasteFromClipboard(); }
+    // The selected bytes, logical lines joined with CR LF; empty without a selection.
+    std::string SelText() const { return core_.SelText(); }
+    // Replaces the selection (or inserts at the caret); CR LF, CR and LF in `cp932` become
+    // line breaks and the caret ends after the text. Nothing happens with ReadOnly on.
+    void SetSelText(std::string_view cp932) { core_.SetSelText(cp932); }
+    // The same for Unicode text; characters code page 932 lacks become "?".
+    void SetSelText(QStringView text) { core_.SetSelText(tavi::ToCp932String(text)); }
+    void Undo() { core_.Undo(); }
+    void Redo() { core_.Redo(); }
+    bool CanUndo() const { return core_.CanUndo(); }
+    bool CanRedo() const { return core_.CanRedo(); }
+    // SetSelStart deselects and puts the caret at offset n (clamped to the text);
+    // SetSelLength selects n bytes forward from the selection's start or the caret
+    // (n <= 0 deselects).
+    int SelStart() const { return core_.SelStart(); }
+    void SetSelStart(int n) { core_.SetSelStart(n); }
+    int SelLength() const { return core_.SelLength(); }
+    void SetSelLength(int n) { core_.SetSelLength(n); }
+    // Bytes of all rows plus 2 per line break.
+    int GetTextLen() const { return core_.GetTextLen(); }
+
+    // --- Caret behaviour ---
+    // The caret may stand beyond a row's end; typing there pads with spaces. Turning it
+    // off also turns DisposeBlank off.
+    bool CaretFree() const { return core_.CaretFree(); }
+    void SetCaretFree(bool value) { core_.SetCaretFree(value); }
+    // The caret may stand inside the columns of a tab.
+    bool CaretInTab() const { return core_.CaretInTab(); }
+    void SetCaretInTab(bool value) { core_.SetCaretInTab(value); }
+    // Left at column 0 and Right at a row's end cross into the neighbouring line.
+    bool CaretNextLine() const { return core_.CaretNextLine(); }
+    void SetCaretNextLine(bool value) { core_.SetCaretNextLine(value); }
+
+    // --- Input behaviour ---
+    // Tab inserts (on) or moves the focus (off); Enter reaches the editor (on) or its
+    // dialog (off).
+    bool WantTabs() const { return core_.WantTabs(); }
+    void SetWantTabs(bool value) { core_.SetWantTabs(value); }
+    bool WantReturns() const { return core_.WantReturns(); }
+    void SetWantReturns(bool value) { core_.SetWantReturns(value); }
+    // Tab inserts spaces up to the next tab stop instead of a tab byte.
+    bool SoftTab() const { return core_.SoftTab(); }
+    void SetSoftTab(bool value) { core_.SetSoftTab(value); }
+    // Enter indents the new row like the current one (CaretAutoIndent), with tabs plus
+    // spaces (TabIndent), taking an unindented row's indent from the nearest non-empty
+    // row above (PrevSpaceIndent).
+    bool CaretAutoIndent() const { return core_.CaretAutoIndent(); }
+    void SetCaretAutoIndent(bool value) { core_.SetCaretAutoIndent(value); }
+    bool TabIndent() const { return core_.TabIndent(); }
+    void SetTabIndent(bool value) { core_.SetTabIndent(value); }
+    bool PrevSpaceIndent() const { return core_.PrevSpaceIndent(); }
+    void SetPrevSpaceIndent(bool value) { core_.SetPrevSpaceIndent(value); }
+
+protected:
+    TEditorDocument() = default;
+    ~TEditorDocument() = default;
+
+    tavi::TEditorCore core_;
+};

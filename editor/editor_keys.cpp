@@ -1,0 +1,115 @@
+// The editor control's keyboard: navigation and editing keys for the core, typed text, Tab and shortcut routing.
+#include <QKeyEvent>
+#include <optional>
+
+#include "editor/editor.h"
+#include "editor/text_input.h"
+
+namespace {
+
+std::optional<tavi::TEditKey> EditKeyOf(int key)
+{
+    switch (key) {
+        case Qt::Key_PageUp:
+            return tavi::TEditKey::PageUp;
+        case Qt::Key_PageDown:
+            return tavi::TEditKey::PageDown;
+        case Qt::Key_Home:
+            return tavi::TEditKey::Home;
+        case Qt::Key_End:
+            return tavi::TEditKey::End;
+        case Qt::Key_Left:
+            return tavi::TEditKey::Left;
+        case Qt::Key_Right:
+            return tavi::TEditKey::Right;
+        case Qt::Key_Up:
+            return tavi::TEditKey::Up;
+        case Qt::Key_Down:
+            return tavi::TEditKey::Down;
+        case Qt::Key_Delete:
+            return tavi::TEditKey::Delete;
+        case Qt::Key_Backspace:
+            return tavi::TEditKey::Backspace;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return tavi::TEditKey::Tab;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return tavi::TEditKey::Enter;
+        default:
+            return std::nullopt;
+    }
+}
+
+constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+}  // namespace
+
+// Keys the editor handles with at most Shift held: editing and navigation keys and
+// printable text. Window shortcuts on such keys would take them away from typing; those
+// with Ctrl, Alt or a function key stay the window's.
+bool TEditor::OwnsKey(const QKeyEvent& key) const
+{
+    if (key.modifiers() & kCommandModifiers)
+        return false;
+    const auto edit = EditKeyOf(key.key());
+    if (edit == tavi::TEditKey::Tab)
+        return core_.WantTabs() && key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+    if (edit == tavi::TEditKey::Enter)
+        return core_.WantReturns();
+    return edit.has_value() || !tavi::InsertableCp932(key.text()).empty();
+}
+
+bool TEditor::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (OwnsKey(*static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        // Qt turns Tab into a focus move before keyPressEvent; with WantTabs on it is ours.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && OwnsKey(*key)) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void TEditor::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers m = event->modifiers();
+    const auto key = EditKeyOf(event->key());
+    // Alt combinations belong to the menus.
+    if (key && !(m & Qt::AltModifier)) {
+        if (key == tavi::TEditKey::Enter && !core_.WantReturns()) {
+            event->ignore();
+            return;
+        }
+        const tavi::TKeyMods mods{(m & Qt::ShiftModifier) || event->key() == Qt::Key_Backtab,
+                                  (m & Qt::ControlModifier) != 0};
+        if (core_.KeyDown(*key, mods, event->isAutoRepeat()))
+            event->accept();
+        else
+            event->ignore();  // Tab the editor does not want: the window's
+        return;
+    }
+    // Control characters and characters code page 932 cannot hold are not typed.
+    const std::string typed = tavi::InsertableCp932(event->text());
+    if (typed.empty()) {
+        event->ignore();
+        return;
+    }
+    core_.TypeChars(typed);
+    event->accept();
+}
+
+void TEditor::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats as release-press pairs; only the real release ends the repeat.
+    if (!event->isAutoRepeat())
+        core_.KeyUp();
+    event->ignore();
+}
