@@ -14,27 +14,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Counts what the editor asks of its view, so a run can report the rows it repainted.
-class TCountingView final : public tavi::TEditorView {
+class TCountingView final : public tavi::TNullEditorView {
 public:
     int rowsRepainted = 0;
     int fullRepaints = 0;
     void InvalidateRows(int a, int b) override { rowsRepainted += std::abs(b - a) + 1; }
     void InvalidateAll() override { ++fullRepaints; }
     void RepaintTyped(int, int, int, int) override { ++rowsRepainted; }
-    void ShiftRowsBelow(int, int) override {}
-    void UpdateMetrics() override {}
-    void UpdateScrollBars() override {}
-    void PlaceCaret() override {}
-    void HideCaret() override {}
-    void ShowCaret() override {}
-    void HideUnderline() override {}
-    void ShowUnderline() override {}
-    void SetRedraw(bool) override {}
-    int VisibleRows() const override { return 40; }
-    int VisibleCols() const override { return 100; }
-    int MaxLeftCol() const override { return 1000; }
-    std::string ClipboardText() const override { return {}; }
-    void SetClipboardText(const std::string&) override {}
 };
 
 constexpr const char* kSheetName = "tavi_editor_input_bench.css";

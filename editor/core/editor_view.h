@@ -80,7 +80,7 @@ public:
 
 // A view that shows nothing: the core's view until a widget attaches its own, with
 // the metrics of a small window.
-class TNullEditorView final : public TEditorView {
+class TNullEditorView : public TEditorView {
 public:
     void InvalidateRows(int, int) override {}
     void InvalidateAll() override {}
