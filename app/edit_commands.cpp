@@ -16,11 +16,6 @@ const QString kStyleClosing = QStringLiteral("    --></STYLE>");
 
 }  // namespace
 
-tavi::TEditorCore& TForm1::Editor()
-{
-    return ExtMemo1->Core();
-}
-
 void TForm1::ConnectEditCommands()
 {
     HTMLcolorDialog1 = new THTMLcolorDialog(this);
@@ -55,63 +50,64 @@ void TForm1::ConnectEditCommands()
 
 void TForm1::N7Click()
 {
-    Editor().SelectAll();
+    ExtMemo1->SelectAll();
 }
 
 void TForm1::N8Click()
 {
-    Editor().SelectAll();
-    Editor().ClearSelection();
+    ExtMemo1->SelectAll();
+    ExtMemo1->ClearSelection();
 }
 
 void TForm1::N9Click()
 {
-    Editor().SelectAll();
-    Editor().CopyToClipboard();
+    ExtMemo1->SelectAll();
+    ExtMemo1->CopyToClipboard();
 }
 
 void TForm1::N10Click()
 {
-    Editor().SelectAll();
-    Editor().CopyToClipboard();
-    Editor().ClearSelection();
+    ExtMemo1->SelectAll();
+    ExtMemo1->CopyToClipboard();
+    ExtMemo1->ClearSelection();
 }
 
 void TForm1::Paste2Click()
 {
-    Editor().PasteFromClipboard();
+    ExtMemo1->PasteFromClipboard();
 }
 
 void TForm1::Delete1Click()
 {
-    Editor().ClearSelection();
+    ExtMemo1->ClearSelection();
 }
 
 void TForm1::Cut2Click()
 {
-    Editor().CopyToClipboard();
-    Editor().ClearSelection();
+    ExtMemo1->CopyToClipboard();
+    ExtMemo1->ClearSelection();
 }
 
 void TForm1::N17Click()
 {
-    Editor().CopyToClipboard();
+    ExtMemo1->CopyToClipboard();
 }
 
 void TForm1::N28Click()
 {
-    Editor().Undo();
+    ExtMemo1->Undo();
 }
 
 void TForm1::N29Click()
 {
-    Editor().Redo();
+    ExtMemo1->Redo();
 }
 
 void TForm1::ReplaceSelection(const QString& before, const QString& after)
 {
     // The selection is read once and replaced in one write, so the command is one undo step.
-    Editor().SetSelText(tavi::ToCp932String(before) + Editor().SelText() + tavi::ToCp932String(after));
+    const std::string selected = ExtMemo1->SelText();
+    ExtMemo1->SetSelText(tavi::ToCp932String(before) + selected + tavi::ToCp932String(after));
 }
 
 void TForm1::N13Click()
@@ -127,5 +123,5 @@ void TForm1::STYLE1Click()
 void TForm1::N22Click()
 {
     if (HTMLcolorDialog1->Execute())
-        Editor().SetSelText(tavi::ToCp932String(HTMLcolorDialog1->HtmlColorText()));
+        ExtMemo1->SetSelText(HTMLcolorDialog1->HtmlColorText());
 }

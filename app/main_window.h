@@ -6,9 +6,6 @@
 #include <QStringList>
 #include <functional>
 
-namespace tavi {
-class TEditorCore;
-}
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -178,8 +175,6 @@ private:
     void AppendLine(const QString& line);
 
     void ConnectEditCommands();
-    // The document and its editing operations.
-    tavi::TEditorCore& Editor();
     // Replaces the selection by `before` + the selection + `after` in one write.
     void ReplaceSelection(const QString& before, const QString& after);
 

@@ -27,8 +27,8 @@ void TEditor::UpdateCaretPos()
     if (core_.CaretStyle() == tavi::csBrief)
         caretPos_.ry() += rowHeight_ - 2;
     const tavi::TCaretShape shape = core_.CaretShape(charWidth_, characterMargin_, rowHeight_);
-    const QRect rect =
-        QRect(CellPos(row, col) + QPoint(shape.Left, shape.Top), QSize(shape.Width, shape.Height)).intersected(TextArea());
+    const QRect rect = QRect(CellPos(row, col) + QPoint(shape.Left, shape.Top), QSize(shape.Width, shape.Height))
+                           .intersected(TextArea());
     // Only the caret's own cells are repainted: where it was and where it is now.
     viewport()->update(caretRect_);
     caretRect_ = rect;

@@ -30,9 +30,11 @@ void TEditor::paintEvent(QPaintEvent* event)
 
 void TEditor::PaintArea(QPainter& p, const QRect& clip)
 {
-    const QColor background = Qc(color_);
+    QColor background = Qc(color_);
     // A transparent Color (clNone) would leave stale pixels behind: use the base colour.
-    p.fillRect(clip, background.alpha() == 0 ? palette().color(QPalette::Base) : background);
+    if (background.alpha() == 0)
+        background = palette().color(QPalette::Base);
+    p.fillRect(clip, background);
     const int rp = RowPitch();
     const int left = std::max(leftMargin_, leftMargin_ + charWidth_ * FloorDiv(clip.left() - leftMargin_, charWidth_));
     int top = std::max(topMargin_, clip.top());
@@ -43,6 +45,9 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
     const int x = XOrigin();
     if (bottom > top && right > left) {
         p.setClipRect(QRect(left, top, right - left, bottom - top));
+        // Rows are drawn over whole cells, also where they reach into a neighbouring rectangle
+        // of the same paint: clear all of that first, or glyph edges would be drawn twice.
+        p.fillRect(QRect(left, top, right - left, bottom - top), background);
         const int first = topRow_ + (top - topMargin_) / rp;
         for (int i = 0, n = (bottom - top) / rp; i < n; ++i) {
             const int r = first + i;

@@ -1,9 +1,12 @@
-// What the editor widget tests share: the main window's editor shown offscreen, rendered into an image cell by cell.
+// What the editor widget tests share: the main window's editor shown offscreen, rendered into an image cell by cell,
+// and driven by keys, the mouse and the input method.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QStyleHints>
 #include <QTest>
 #include <string>
 
@@ -71,4 +74,71 @@ protected:
     }
 
     TEditor editor;
+};
+
+// The editor focused in an active window, driven through QtTest's input functions.
+class EditorInputTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        // A steady caret unless a test asks for blinking.
+        flashTime_ = QGuiApplication::styleHints()->cursorFlashTime();
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+        EditorTest::SetUp();
+        editor.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+        editor.setFocus();
+        ASSERT_TRUE(editor.hasFocus());
+    }
+    void TearDown() override { QGuiApplication::styleHints()->setCursorFlashTime(flashTime_); }
+
+    std::string Text() const { return editor.Lines().GetTextStr(); }
+    std::pair<int, int> Caret() const { return {editor.Core().CaretRow(), editor.Core().CaretCol()}; }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&editor, key, mods); }
+    // Types text one key event per character, as a keyboard layout would deliver it.
+    void Type(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, &editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    // The middle of cell (row, col) in viewport coordinates.
+    QPoint CellCentre(int row, int col) const
+    {
+        return editor.CellPos(row, col) + QPoint(editor.CharWidth() / 2, editor.RowHeight() / 2);
+    }
+    void Click(int row, int col) { QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, CellCentre(row, col)); }
+    void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(editor.viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(editor.viewport(), to);
+        QTest::mouseRelease(editor.viewport(), Qt::LeftButton, {}, to);
+    }
+
+    // Pixels of the caret's rectangle that the caret inverts, found by rendering with and
+    // without it; no pixel outside the rectangle may change.
+    int CaretPixels()
+    {
+        QApplication::processEvents();
+        const QImage with = Render();
+        editor.HideCaret();
+        const QImage without = Render();
+        editor.ShowCaret();
+        int inverted = 0;
+        for (int y = 0; y < with.height(); ++y) {
+            for (int x = 0; x < with.width(); ++x) {
+                const QRgb a = with.pixel(x, y);
+                const QRgb b = without.pixel(x, y);
+                if (editor.CaretRect().contains(x, y))
+                    inverted += a == qRgb(255 - qRed(b), 255 - qGreen(b), 255 - qBlue(b));
+                else
+                    EXPECT_EQ(a, b) << "outside the caret at " << x << "," << y;
+            }
+        }
+        return inverted;
+    }
+
+private:
+    int flashTime_ = 0;
 };

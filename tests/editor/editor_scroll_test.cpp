@@ -2,7 +2,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <iostream>
 
 #include "editor_fixture.h"
 
@@ -148,11 +147,9 @@ protected:
         const QImage fresh = Render();
         ASSERT_EQ(screen.size(), fresh.size()) << what;
         int differing = 0;
-        QRect bad;
         for (int y = 0; y < fresh.height(); ++y)
             for (int x = 0; x < fresh.width(); ++x)
-                if (screen.pixel(x, y) != fresh.pixel(x, y)) { ++differing; bad |= QRect(x, y, 1, 1); }
-        if (differing) { std::cerr << what << " DBG " << bad.x() << "," << bad.y() << " " << bad.width() << "x" << bad.height() << " caret " << editor.CaretRect().x() << "," << editor.CaretRect().y() << "\n"; screen.save(QString("/tmp/s_%1.png").arg(what)); fresh.save(QString("/tmp/f_%1.png").arg(what)); }
+                differing += screen.pixel(x, y) != fresh.pixel(x, y);
         EXPECT_EQ(differing, 0) << what;
     }
 };

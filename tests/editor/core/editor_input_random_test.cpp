@@ -28,29 +28,6 @@ std::string RandomPiece(std::mt19937& random, bool breaks)
     return text;
 }
 
-// The caret stands on a character's first column and inside the wrap width (a vertical
-// move may leave it inside a tab).
-void ExpectLegalCaret(const TEditorCore& core)
-{
-    const int row = core.CaretRow();
-    const int col = core.CaretCol();
-    const std::string map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
-    const int width = static_cast<int>(map.size());
-    ASSERT_GE(col, 0);
-    if (col < width) {
-        ASSERT_NE(map[col], '2') << row << "," << col;
-    }
-    if (core.WordWrap()) {
-        ASSERT_LE(col, core.WrapByte() - 1);
-        if (core.RowEnd(row) == reWrap && row < core.Rows().Count()) {
-            ASSERT_NE(col, width);
-        }
-    }
-    if (!core.CaretFree()) {
-        ASSERT_LE(col, width);
-    }
-}
-
 class RandomInputTest : public testing::EditorFixture, public ::testing::WithParamInterface<unsigned> {
 protected:
     void Step(std::mt19937& random)
@@ -130,7 +107,7 @@ TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
         else if (added == 1)
             before.push_back(was);
         ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core)) << "step " << step;
-        ASSERT_NO_FATAL_FAILURE(ExpectLegalCaret(core)) << "step " << step;
+        ASSERT_NO_FATAL_FAILURE(testing::ExpectLegalCaret(core)) << "step " << step;
         ASSERT_EQ(view.caretHidden, 0);
     }
     const std::string final = Text();

@@ -1,9 +1,10 @@
-// Test helper that checks the row list of an editor against what wrapping its logical lines gives, and the caret row.
+// Test helpers that check the row list of an editor against what wrapping its logical lines gives, and the caret.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/shift_jis.h"
 #include "editor/core/wrap_text.h"
 
 namespace tavi::testing {
@@ -46,6 +47,29 @@ inline void ExpectRowInvariants(const TEditorCore& core)
     ASSERT_LE(core.CaretRow(), n);
     if (n > 0 && rows.End(n - 1) == reEof) {
         ASSERT_LT(core.CaretRow(), n);
+    }
+}
+
+// The caret stands on a character's first column and inside the wrap width (a vertical
+// move may leave it inside a tab).
+inline void ExpectLegalCaret(const TEditorCore& core)
+{
+    const int row = core.CaretRow();
+    const int col = core.CaretCol();
+    const std::string map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
+    const int width = static_cast<int>(map.size());
+    ASSERT_GE(col, 0);
+    if (col < width) {
+        ASSERT_NE(map[col], '2') << row << "," << col;
+    }
+    if (core.WordWrap()) {
+        ASSERT_LE(col, core.WrapByte() - 1);
+        if (core.RowEnd(row) == reWrap && row < core.Rows().Count()) {
+            ASSERT_NE(col, width);
+        }
+    }
+    if (!core.CaretFree()) {
+        ASSERT_LE(col, width);
     }
 }
 
