@@ -10,7 +10,7 @@
 #include <new>
 #include <string>
 
-#include "bench/style_sheet_generator.h"
+#include "bench/benchmark_main.h"
 #include "editor/core/editor_core.h"
 
 namespace {
@@ -78,11 +78,6 @@ namespace {
 
 namespace fs = std::filesystem;
 constexpr const char* kSheetName = "tavi_editor_core_bench.css";
-
-fs::path SheetFile()
-{
-    return tavi::bench::SheetFile(kSheetName);
-}
 
 const std::string& SheetPath()
 {
@@ -188,12 +183,5 @@ BENCHMARK(BM_GetTextStr)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetiti
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove(SheetFile(), ec);
-    return 0;
+    return tavi::bench::RunBenchmarks(argc, argv, kSheetName);
 }

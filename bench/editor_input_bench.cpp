@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/benchmark_main.h"
 #include "editor/core/editor_core.h"
-#include "style_sheet_generator.h"
 
 namespace {
 
@@ -93,12 +93,5 @@ BENCHMARK(BM_EnterAndBackspaceInTheMiddle)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove(tavi::bench::SheetFile(kSheetName), ec);
-    return 0;
+    return tavi::bench::RunBenchmarks(argc, argv, kSheetName);
 }

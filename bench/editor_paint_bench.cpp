@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/main_editor_setup.h"
-#include "bench/style_sheet_generator.h"
+#include "bench/benchmark_main.h"
 #include "editor/editor.h"
 #include "platform/font_names.h"
 
@@ -100,12 +100,5 @@ int main(int argc, char** argv)
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     tavi::InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ec;
-    std::filesystem::remove(tavi::bench::SheetFile(kSheetName), ec);
-    return 0;
+    return tavi::bench::RunBenchmarks(argc, argv, kSheetName);
 }
