@@ -11,21 +11,13 @@
 
 #include "app/main_window.h"
 #include "editor/editor.h"
+#include "tests/support/active_main_window.h"
 #include "tests/support/modal_answer.h"
 
 namespace {
 
-class EditCommandsTest : public ::testing::Test {
+class EditCommandsTest : public ActiveMainWindowTest {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<TForm1>();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->ExtMemo1->setFocus();
-    }
-
     tavi::TEditorCore& Core() { return form->ExtMemo1->Core(); }
 
     void SetText(const std::string& text)
@@ -46,8 +38,6 @@ protected:
     }
 
     std::string Text() const { return form->ExtMemo1->Lines().GetTextStr(); }
-
-    std::unique_ptr<TForm1> form;
 };
 
 // Answers the colour chooser with `pick`; `shown` receives the colour it opened with.
@@ -143,7 +133,7 @@ TEST_F(EditCommandsTest, SelectionCommandsFromKeysButtonsAndTheContextMenu)
 {
     SetText("abcdef");
     Press(Qt::Key_F1, Qt::ControlModifier);  // select all
-    EXPECT_EQ(Core().SelLength(), 8);  // with the final line break
+    EXPECT_EQ(Core().SelLength(), 8);        // with the final line break
 
     Select(1, 2);
     Press(Qt::Key_X, Qt::ControlModifier);

@@ -12,21 +12,13 @@
 #include "components/spin_edit.h"
 #include "dialogs/margin_dialog.h"
 #include "editor/editor.h"
+#include "tests/support/active_main_window.h"
 #include "tests/support/modal_answer.h"
 
 namespace {
 
-class MarginCommandTest : public ::testing::Test {
+class MarginCommandTest : public ActiveMainWindowTest {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<TForm1>();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->ExtMemo1->setFocus();
-    }
-
     // Answers the margin dialog: element "P", all sides at `value` px.
     void AnswerWithAllSides(const QString& value, bool* sawDefaults = nullptr)
     {
@@ -45,8 +37,6 @@ protected:
     }
 
     std::string Text() const { return form->ExtMemo1->Lines().GetTextStr(); }
-
-    std::unique_ptr<TForm1> form;
 };
 
 }  // namespace
