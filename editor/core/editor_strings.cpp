@@ -188,6 +188,11 @@ void TEditorStrings::SetTextStr(std::string_view s)
     RowList fresh;
     fresh.Reserve(s.size() / 32 + 4, s.size());
     ForEachLine(s, [&](std::string_view line) { fresh.Append(line, reBreak); });
+    ReplaceAllRows(std::move(fresh));
+}
+
+void TEditorStrings::ReplaceAllRows(RowList fresh)
+{
     BeginUpdate();
     Clear();
     editor_.Rows().TakeRows(std::move(fresh));
@@ -216,12 +221,7 @@ void TEditorStrings::LoadFromFile(const std::string& fileName)
     // The whole file is read before the document is touched, so a file that cannot be
     // read leaves the document as it was.
     RowList fresh = ReadTextFile(fileName);
-    BeginUpdate();
-    Clear();
-    editor_.Rows().TakeRows(std::move(fresh));
-    if (editor_.WordWrap())
-        editor_.RewrapAll();
-    EndUpdate();
+    ReplaceAllRows(std::move(fresh));
 }
 
 void TEditorStrings::SaveToFile(const std::string& fileName) const

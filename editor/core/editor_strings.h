@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/core/row_list.h"
+
 namespace tavi {
 
 class TEditorCore;
@@ -68,6 +70,8 @@ public:
     bool Updating() const { return updateCount_ > 0; }
 
 private:
+    // Clears the document (and its undo) and makes `fresh` its rows, re-wrapped when wrapping.
+    void ReplaceAllRows(RowList fresh);
     std::string PrepareText(std::string_view s) const;
     void CheckIndex(int i, int limit) const;
 
