@@ -46,6 +46,16 @@ void BM_FullRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The whole control as a window shows it: frame, scroll bars and text.
+void BM_WidgetRender(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    QImage image(editor.size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        editor.render(&image);
+}
+BENCHMARK(BM_WidgetRender)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // Scrolling one row on screen: the pixel move plus the uncovered band.
 void BM_ScrollOneRow(benchmark::State& state)
 {
@@ -65,6 +75,27 @@ void BM_ScrollOneRow(benchmark::State& state)
     editor.hide();
 }
 BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Paging through the document on screen, as the scroll bar's page step does it: each page is a
+// full repaint of the text, the scroll bar and the flush to the screen.
+void BM_ScrollOnePage(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    editor.SetTopRow(0);
+    editor.show();
+    editor.activateWindow();
+    editor.setFocus();
+    QApplication::processEvents();
+    QScrollBar* bar = editor.verticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() >= bar->maximum())
+            bar->setValue(0);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QApplication::processEvents();
+    }
+    editor.hide();
+}
+BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The peer: a plain-text widget of the same size and font showing the same kind of text
 // (the first 1 MiB of the sheet: loading all 20 MiB into it takes far longer than the run).

@@ -104,7 +104,12 @@ public:
         editor_.SelectAll();
         editor_.CopyToClipboard();
     }
-    void ClearSelection() override { CaretToMiddle(); }
+    void ClearSelection() override
+    {
+        // Placing the caret keeps a selection (as the other widgets' cursor moves do not).
+        editor_.Core().Deselect();
+        CaretToMiddle();
+    }
 
 private:
     TEditor editor_;
@@ -322,6 +327,8 @@ void PrintTable(const Input& input, const std::vector<std::vector<Samples>>& res
     std::vector<std::string> notes;
     for (int k = 0; k < kWorkloadCount; ++k) {
         for (int w = 0; w < 3; ++w) {
+            if (results[w][k].Values.empty())
+                continue;
             const double m = results[w][k].Median();
             const bool memory = k == kWorkloadCount - 1;
             char value[32];
@@ -359,10 +366,19 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     tavi::InstallFontSubstitutions();
     // Flags meant for the Google Benchmark programs (scripts pass them to every bench) are ignored;
-    // "--quick" runs one repetition with a short scroll, to check the harness.
+    // "--quick" runs one repetition with a short scroll, to check the harness; "--only=NAME" measures one
+    // widget (for profiling it alone; its ratios are then left out); "--input=PREFIX" the inputs whose name
+    // starts so ("20 MiB").
     bool quick = false;
-    for (int i = 1; i < argc; ++i)
-        quick = quick || std::string(argv[i]) == "--quick";
+    std::string only, inputPrefix;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        quick = quick || arg == "--quick";
+        if (arg.rfind("--only=", 0) == 0)
+            only = arg.substr(7);
+        if (arg.rfind("--input=", 0) == 0)
+            inputPrefix = arg.substr(8);
+    }
 
     std::vector<Input> inputs;
     inputs.push_back({"200 KiB sheet", tavi::bench::SheetText(200u << 10), 5, 0});
@@ -375,9 +391,12 @@ int main(int argc, char** argv)
     std::printf("Widgets at %dx%d, font \"%s\" -> \"%s\" 12 px, offscreen platform.\n", kView.width(), kView.height(),
                 qPrintable(tavi::kFixedSysFontName), qPrintable(QFontInfo(BenchFont()).family()));
     for (const Input& input : inputs) {
+        if (input.Name.rfind(inputPrefix, 0) != 0)
+            continue;
         std::vector<std::vector<Samples>> results(3, std::vector<Samples>(kWorkloadCount));
         for (int w = 0; w < 3; ++w)
-            Measure(input, w, results[w]);
+            if (only.empty() || only == kWidgetNames[w])
+                Measure(input, w, results[w]);
         PrintTable(input, results);
     }
     return 0;

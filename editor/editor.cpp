@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "editor/scroll_bar.h"
 #include "platform/code_page.h"
 #include "platform/font_names.h"
 
@@ -16,6 +17,8 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     // erase the viewport nor fill it first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent, true);
     viewport()->setAutoFillBackground(false);
+    setVerticalScrollBar(new tavi::TQuietScrollBar(Qt::Vertical));
+    setHorizontalScrollBar(new tavi::TQuietScrollBar(Qt::Horizontal));
     setCursor(Qt::IBeamCursor);
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setCursor(Qt::ArrowCursor);

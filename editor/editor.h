@@ -211,6 +211,8 @@ private:
     QRect UnderlineRect() const;
     // editor_scroll.cpp
     void ScrollTextArea(int dx, int dy, const QRect& area);
+    int RowInkRight() const;
+    QRect RowsFrom(int top) const;
     void VertAction(int action);
     void HorzAction(int action);
     void VScrollTo(int target);
@@ -218,6 +220,7 @@ private:
     void PaintArea(QPainter& p, const QRect& clip);
     void PaintRow(QPainter& p, const TRowPaint& row);
     void PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing);
+    void FlushGlyphs(QPainter& p);
     void PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int toCol);
     void PaintMarks(QPainter& p, const TRowPaint& row, bool selectedMark);
     void DrawReturnMark(QPainter& p, int x, int y, const QColor& color) const;

@@ -1,8 +1,10 @@
 // The editor control's paint event: aligning the area to cells, walking the rows, the marks, the underline, and the
 // repaints after typing and selecting.
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 #include "editor/core/word_split.h"
 #include "editor/editor.h"
@@ -14,6 +16,43 @@ namespace {
 int FloorDiv(int a, int b)
 {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// How far the mark's barbs may reach left of its cell (in a cell narrower than the arrow).
+constexpr int kReturnMarkOverhang = 2;
+
+// A downward arrow: the stem from y + 6 down to the tip at y + cellHeight - 4 and two barbs
+// rising three pixels to each side, on a transparent image that starts kReturnMarkOverhang
+// pixels left of the cell. Whole pixels, so that it keeps its shape at any device pixel
+// ratio (the painter scales it without smoothing).
+const QImage& ReturnMarkImage(const QColor& color, int cellWidth, int cellHeight)
+{
+    struct TEntry {
+        QRgb Color;
+        int Width, Height;
+        QImage Image;
+    };
+    thread_local std::vector<TEntry> cache;
+    for (const TEntry& e : cache) {
+        if (e.Color == color.rgba() && e.Width == cellWidth && e.Height == cellHeight)
+            return e.Image;
+    }
+    if (cache.size() >= 8)
+        cache.erase(cache.begin());
+    QImage image(cellWidth + 2 * kReturnMarkOverhang, std::max(cellHeight, 1), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int xm = kReturnMarkOverhang + cellWidth / 2;
+    const int tip = cellHeight - 4;
+    QPainter painter(&image);
+    if (tip > 6)
+        painter.fillRect(QRect(xm, 6, 1, tip - 6), color);
+    for (int k = 0; k < 3; ++k) {
+        painter.fillRect(QRect(xm + k, tip - k, 1, 1), color);
+        painter.fillRect(QRect(xm - k, tip - k, 1, 1), color);
+    }
+    painter.end();
+    cache.push_back({color.rgba(), cellWidth, cellHeight, std::move(image)});
+    return cache.back().Image;
 }
 
 }  // namespace
@@ -34,7 +73,6 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
     // A transparent Color (clNone) would leave stale pixels behind: use the base colour.
     if (background.alpha() == 0)
         background = palette().color(QPalette::Base);
-    p.fillRect(clip, background);
     const int rp = RowPitch();
     const int left = std::max(leftMargin_, leftMargin_ + charWidth_ * FloorDiv(clip.left() - leftMargin_, charWidth_));
     int top = std::max(topMargin_, clip.top());
@@ -43,11 +81,13 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
     const int right = clip.right() + 1;
     const int count = core_.Rows().Count();
     const int x = XOrigin();
-    if (bottom > top && right > left) {
-        p.setClipRect(QRect(left, top, right - left, bottom - top));
-        // Rows are drawn over whole cells, also where they reach into a neighbouring rectangle
-        // of the same paint: clear all of that first, or glyph edges would be drawn twice.
-        p.fillRect(QRect(left, top, right - left, bottom - top), background);
+    const QRect cells(left, top, right - left, bottom - top);
+    // Rows are drawn over whole cells, also where they reach into a neighbouring rectangle of
+    // the same paint: clear all of that too, or glyph edges would be drawn twice. The paint's
+    // own clip keeps the fill inside the repainted region; one fill, as it is the costliest step.
+    p.fillRect(cells.isEmpty() ? clip : clip.united(cells), background);
+    if (!cells.isEmpty()) {
+        p.setClipRect(cells);
         const int first = topRow_ + (top - topMargin_) / rp;
         for (int i = 0, n = (bottom - top) / rp; i < n; ++i) {
             const int r = first + i;
@@ -67,6 +107,7 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
             }
             ++paintedRows_;
         }
+        FlushGlyphs(p);
         p.setClipping(false);
     }
     if (UnderlineVisible())
@@ -82,6 +123,7 @@ void TEditor::DrawEofMark(QPainter& p, int x, int y)
             .intersected(QRect(x, y, 6 * charWidth_, rowHeight_));
     if (text.isEmpty())
         return;
+    FlushGlyphs(p);  // the mark's cells are cleared: glyphs reaching into them go first
     p.save();
     p.setClipRect(text);
     p.fillRect(text, Qc(color_));
@@ -93,17 +135,10 @@ void TEditor::DrawReturnMark(QPainter& p, int x, int y, const QColor& color) con
 {
     if (x < leftMargin_)
         return;
-    // A downward arrow: the stem from y + 6 down to the tip at y + RowHeight - 4 and two
-    // barbs rising three pixels to each side, drawn pixel by pixel so that it keeps its
-    // shape at any device pixel ratio.
-    const int xm = x + charWidth_ / 2;
-    const int tip = y + rowHeight_ - 4;
-    if (tip > y + 6)
-        p.fillRect(QRect(xm, y + 6, 1, tip - (y + 6)), color);
-    for (int k = 0; k < 3; ++k) {
-        p.fillRect(QRect(xm + k, tip - k, 1, 1), color);
-        p.fillRect(QRect(xm - k, tip - k, 1, 1), color);
-    }
+    // Every row carries a mark: one small image per colour and cell size, drawn in one call,
+    // costs far less than filling its pixels one by one each time.
+    const QImage& mark = ReturnMarkImage(color, charWidth_, rowHeight_);
+    p.drawImage(x - kReturnMarkOverhang, y, mark);
 }
 
 void TEditor::RepaintTyped(int row, int col, int dir, int count)

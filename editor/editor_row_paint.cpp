@@ -19,7 +19,25 @@ std::pair<int, int> BytesIn(std::string_view text, int x, int cw, int left, int 
     return {from < len ? tavi::CharStartAt(text, from) : len, to};
 }
 
+// The glyphs of the rows painted so far, by style: a screenful is drawn in two glyph runs
+// rather than two per row. Whatever draws over a row's glyphs flushes them first.
+struct TPendingGlyphs {
+    tavi::TGridBatch Normal, Reserved;
+};
+
+TPendingGlyphs& Pending()
+{
+    thread_local TPendingGlyphs pending;
+    return pending;
+}
+
 }  // namespace
+
+void TEditor::FlushGlyphs(QPainter& p)
+{
+    Pending().Normal.Flush(p, font_, Qc(fontColor_));
+    Pending().Reserved.Flush(p, reserveWordFont_, Qc(reserveWordFontColor_));
+}
 
 tavi::TWordStyle TEditor::StyleFor(bool reserved) const
 {
@@ -34,12 +52,16 @@ void TEditor::PaintRow(QPainter& p, const TRowPaint& row)
     if (defaultDrawing_) {
         PaintWords(p, row, static_cast<bool>(OnBeforeDrawWord));
         const auto span = SelectedSpan(CurrentSelection(), row.Row);
-        if (span)
+        if (span) {
+            FlushGlyphs(p);
             PaintSelected(p, row, span->first, span->second);
+        }
         PaintMarks(p, row, span && span->second > static_cast<int>(row.Text.size()));
     }
-    if (OnDrawLine)
+    if (OnDrawLine) {
+        FlushGlyphs(p);
         OnDrawLine(this, p, row.Text, row.X, row.Top, row.Row, full);
+    }
 }
 
 void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
@@ -53,7 +75,7 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
     const auto [from, to] = BytesIn(text, row.X, cw, rect.left(), rect.right() + 1);
     const bool colouring = reserveWordColor_ && !reserved_.Empty();
     if (!eventDrawing && !colouring) {
-        tavi::DrawGridText(p, font_, Qc(fontColor_), text, from, to, row.X, baseline, cw);
+        Pending().Normal.Add(text, from, to, row.X, baseline, cw);
         return;
     }
     if (eventDrawing && text.empty()) {
@@ -62,7 +84,8 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
         return;
     }
     const std::vector<int> starts = tavi::SplitWords(text, core_.DelimDBCS());
-    thread_local tavi::TGridBatch normal, reserved;
+    tavi::TGridBatch& normal = Pending().Normal;
+    tavi::TGridBatch& reserved = Pending().Reserved;
     const QColor reserveBk = Qc(reserveBkColor_);
     const bool fillReserved = italicOnly_ || reserveBk != Qc(color_);
     // Event drawing draws the ordinary words first and the reserved ones over them, so
@@ -91,8 +114,6 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
             tavi::DrawGridText(p, style.Font, style.Color, text, s, e, row.X, baseline, cw);
         }
     }
-    normal.Flush(p, font_, Qc(fontColor_));
-    reserved.Flush(p, reserveWordFont_, Qc(reserveWordFontColor_));
 }
 
 void TEditor::PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int toCol)

@@ -37,6 +37,28 @@ void TEditor::ScrollTextArea(int dx, int dy, const QRect& area)
     ShowUnderline();
 }
 
+// The right edge of what rows draw. Past it the view shows only the background (and the
+// caret row's underline, which is repainted apart), so a vertical move of the rows need
+// not move those pixels: on a wide window with wrapped rows that spares most of the view.
+// The whole width when unwrapped rows may be long, a selection may reach the edge, the
+// input method composes, or OnDrawLine draws where it likes.
+int TEditor::RowInkRight() const
+{
+    const int width = viewport()->width();
+    if (!core_.WordWrap() || core_.Selected() || !preedit_.empty() || OnDrawLine)
+        return width;
+    // A wrapped row holds at most WrapByte columns, a tab may reach a little past them; the
+    // return mark takes a cell after the text and "[EOF]" six; glyphs may overhang a cell.
+    const int cols = core_.WrapByte() + core_.TabSpaceCount() + 8;
+    return std::clamp(XOrigin() + cols * charWidth_, leftMargin_, width);
+}
+
+// The text area from pixel row `top` down, as far right as rows draw.
+QRect TEditor::RowsFrom(int top) const
+{
+    return QRect(leftMargin_, top, RowInkRight() - leftMargin_, viewport()->height() - top);
+}
+
 void TEditor::SetTopRow(int row)
 {
     HideUnderline();
@@ -46,8 +68,7 @@ void TEditor::SetTopRow(int row)
     // A jump of more than a screen repaints everything once instead of scrolling.
     const int d = std::clamp(old - topRow_, -(visibleRows_ + 1), visibleRows_ + 1);
     if (d * RowPitch() != 0) {
-        const QRect area(leftMargin_, topMargin_, viewport()->width() - leftMargin_, viewport()->height() - topMargin_);
-        ScrollTextArea(0, d * RowPitch(), area);
+        ScrollTextArea(0, d * RowPitch(), RowsFrom(topMargin_));
         const QSignalBlocker block(verticalScrollBar());
         verticalScrollBar()->setValue(topRow_);
         vertInfo_.Pos = verticalScrollBar()->value();
@@ -187,9 +208,7 @@ void TEditor::ShiftRowsBelow(int row, int n)
     if (d == 0)
         return;
     HideCaret();
-    const int top = CellPos(r, 0).y();
-    ScrollTextArea(0, d * RowPitch(),
-                   QRect(leftMargin_, top, viewport()->width() - leftMargin_, viewport()->height() - top));
+    ScrollTextArea(0, d * RowPitch(), RowsFrom(CellPos(r, 0).y()));
     ShowCaret();
 }
 
