@@ -1,5 +1,6 @@
 // Benchmarks of the editor widget's painting on the generated 20 MiB style sheet: a full 1920x1080 repaint with
-// reserved-word colouring, and a one-row scroll; a plain-text peer widget is measured alongside.
+// reserved-word colouring, the whole control rendered, one-row and one-page scrolls on screen; a plain-text peer
+// widget is measured alongside.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

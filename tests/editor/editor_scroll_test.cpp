@@ -200,3 +200,37 @@ TEST_F(EditorScreenTest, TypingAndSelectingRepaintExactlyWhatChanged)
     editor.Core().Deselect();
     ExpectScreenMatchesFreshPaint("deselected");
 }
+
+TEST_F(EditorScreenTest, PagingWrappedRowsInAWideWindowLeavesNoStalePixels)
+{
+    // Rows wrapped at 20 columns in a 400-pixel view: the rows end far left of the edge,
+    // which scrolls then leave alone unless a selection reaches it.
+    editor.Core().SetWrapByte(20);
+    ShowRows(10);
+    std::string text;
+    for (int i = 0; i < 80; ++i)
+        text += std::string(i % 7 == 0 ? "\t" : "") + "P.c" + std::to_string(i) +
+                " { margin : " + std::string(static_cast<std::size_t>(i % 30), 'x') + " } /* \x93\xFA\x96\x7B */\r\n";
+    SetText(text + "last");
+    editor.Core().PlaceCaretAt(1, 2);
+    ExpectScreenMatchesFreshPaint("start");
+    editor.Core().SetSelStart(30);
+    editor.Core().SetSelLength(200);  // across several line ends: painted to the right edge
+    ExpectScreenMatchesFreshPaint("selected");
+    QScrollBar* bar = editor.verticalScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ExpectScreenMatchesFreshPaint("selected_line_down");
+    editor.Core().Deselect();
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    ExpectScreenMatchesFreshPaint("deselected_page_down");
+    editor.Core().PlaceCaretAt(editor.TopRow() + 2, 3);
+    editor.Core().KeyDown(tavi::TEditKey::Enter);
+    ExpectScreenMatchesFreshPaint("enter");
+    editor.Core().KeyDown(tavi::TEditKey::Backspace);
+    ExpectScreenMatchesFreshPaint("joined");
+    editor.Core().SetSelLength(150);
+    editor.Core().TypeChars("z");  // the selection goes and the rows below move up
+    ExpectScreenMatchesFreshPaint("typed_over_selection");
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    ExpectScreenMatchesFreshPaint("end_with_eof_mark");
+}
