@@ -88,6 +88,9 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
     tavi::TGridBatch& reserved = Pending().Reserved;
     const QColor reserveBk = Qc(reserveBkColor_);
     const bool fillReserved = italicOnly_ || reserveBk != Qc(color_);
+    // The rows above are drawn before this row's backgrounds, which cut what overhangs.
+    if (fillReserved && !eventDrawing)
+        FlushGlyphs(p);
     // Event drawing draws the ordinary words first and the reserved ones over them, so
     // that an italic reserved word's overhang is not cut by its neighbours.
     for (int pass = 0; pass < (eventDrawing ? 2 : 1); ++pass) {
