@@ -12,6 +12,7 @@
 
 #include "app/main_editor_setup.h"
 #include "bench/benchmark_main.h"
+#include "bench/offscreen.h"
 #include "editor/editor.h"
 #include "platform/font_names.h"
 
@@ -128,8 +129,7 @@ BENCHMARK(BM_PeerFullRepaint)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    tavi::bench::PreferOffscreenPlatform();
     QApplication application(argc, argv);
     tavi::InstallFontSubstitutions();
     return tavi::bench::RunBenchmarks(argc, argv, kSheetName);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/main_editor_setup.h"
+#include "bench/offscreen.h"
 #include "bench/style_sheet_generator.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
@@ -361,8 +362,7 @@ std::string SingleLine()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    tavi::bench::PreferOffscreenPlatform();
     QApplication application(argc, argv);
     tavi::InstallFontSubstitutions();
     // Flags meant for the Google Benchmark programs (scripts pass them to every bench) are ignored;

@@ -66,6 +66,32 @@ TEST_F(EditorTest, ReturnMarkHasItsArrowShapeAndWrappedRowsHaveNone)
     EXPECT_TRUE(CellHas(scrolled, 0, 79, Qt::black));
 }
 
+TEST_F(EditorTest, ReturnMarkTakesTheSelectionColourAndKeepsItsPixelsAtTwiceTheScale)
+{
+    SetText("b\r\nc\r\n");
+    const QRect cell = Cell(0, 1);
+    const int xm = cell.left() + editor.CharWidth() / 2;
+    const int stem = cell.top() + 6;
+
+    // Each pixel of the arrow becomes a sharp 2x2 block, nothing blurred beside it.
+    QImage doubled(editor.viewport()->size() * 2, QImage::Format_RGB32);
+    doubled.setDevicePixelRatio(2);
+    editor.viewport()->render(&doubled);
+    for (int dx = 0; dx < 2; ++dx)
+        for (int dy = 0; dy < 2; ++dy)
+            EXPECT_EQ(doubled.pixelColor(2 * xm + dx, 2 * stem + dy), kGreen) << dx << "," << dy;
+    EXPECT_EQ(doubled.pixelColor(2 * xm - 1, 2 * stem), Qt::white);
+    EXPECT_EQ(doubled.pixelColor(2 * xm + 2, 2 * stem), Qt::white);
+
+    // A selected line break shows its mark in the selection's text colour.
+    editor.SetSelectFontColor(tavi::clMaroon);
+    editor.Core().SelectAll();
+    const QImage selected = Render();
+    EXPECT_EQ(selected.pixelColor(xm, stem), tavi::ColorToQColor(tavi::clMaroon));
+    editor.Core().Deselect();
+    EXPECT_EQ(Render().pixelColor(xm, stem), kGreen);
+}
+
 TEST_F(EditorTest, UnderlineIsThePixelRowBelowTheCaretRowAndHidesNested)
 {
     SetText("a\r\nb\r\nc\r\n");
