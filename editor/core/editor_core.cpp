@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "editor/core/eof_mark_keeper.h"
 #include "editor/core/shift_jis.h"
 #include "editor/core/text_lines.h"
 
@@ -106,6 +107,7 @@ int TEditorCore::RewrapLine(int r, int delta)
 {
     if (r < 0 || r >= rows_.Count())
         return 0;
+    TEofMarkKeeper mark(*this);
     int oldCount = 0;
     int newCount = 0;
     int result = 1;
@@ -128,7 +130,7 @@ int TEditorCore::RewrapLine(int r, int delta)
     }
     view_->InvalidateRows(r, r + oldCount);
     if (newCount + delta - oldCount != 0)
-        view_->ShiftRowsBelow(r + oldCount + 1, newCount + delta - oldCount);
+        mark.ShiftRowsBelow(r + oldCount + 1, newCount + delta - oldCount);
     return result;
 }
 
@@ -189,6 +191,12 @@ void TEditorCore::SetEofMark(bool value)
     eofMark_ = value;
     if (value)
         disposeBlank_ = false;
+}
+
+int TEditorCore::EofMarkRow() const
+{
+    const int count = rows_.Count();
+    return count > 0 && rows_.End(count - 1) == reEof ? count - 1 : count;
 }
 
 void TEditorCore::ReplaceByLines(const std::vector<std::string>& lines)

@@ -93,6 +93,9 @@ public:
     void SetRetMark(bool value);
     bool EofMark() const { return eofMark_; }
     void SetEofMark(bool value);
+    // The row that shows the "[EOF]" mark: 0 in an empty document, the last row when the
+    // text has no final line break (the mark follows its text), else the row after it.
+    int EofMarkRow() const;
     int UndoListMax() const { return undo_.ListMax(); }
     void SetUndoListMax(int value) { undo_.SetListMax(value); }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/eof_mark_keeper.h"
 #include "editor/core/shift_jis.h"
 #include "editor/core/text_lines.h"
 
@@ -58,14 +59,14 @@ struct TBandChange {
     int cols = 0;
 };
 
-void RepaintBand(TEditorView& view, const TBandChange& c)
+void RepaintBand(TEditorView& view, TEofMarkKeeper& mark, const TBandChange& c)
 {
     if (std::max(c.oldCount, c.newCount) > view.VisibleRows()) {
-        view.InvalidateAll();
+        mark.InvalidateAll();
         return;
     }
     if (c.oldCount != c.newCount)
-        view.ShiftRowsBelow(c.first + std::min(c.oldCount, c.newCount), c.newCount - c.oldCount);
+        mark.ShiftRowsBelow(c.first + std::min(c.oldCount, c.newCount), c.newCount - c.oldCount);
     const int from = c.first + c.same;
     const int to = c.first + c.newCount - 1 - (c.oldCount == c.newCount ? c.tail : 0);
     if (from > to)
@@ -206,10 +207,11 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     record.RowCount = fresh.Count();
 
     view_->HideCaret();
+    TEofMarkKeeper mark(*this);
     rows_.BeginUpdate();
     rows_.Replace(first, oldCount, fresh);
     rows_.EndUpdate();
-    RepaintBand(*view_, change);
+    RepaintBand(*view_, mark, change);
     MoveCaretToPos(caret);
     view_->ShowCaret();
 }

@@ -5,6 +5,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_error.h"
+#include "editor/core/eof_mark_keeper.h"
 #include "editor/core/text_file.h"
 #include "editor/core/text_lines.h"
 
@@ -59,6 +60,7 @@ int TEditorStrings::Add(std::string_view s)
     record.Row = oldCount;
     TRowEnd newLast = reBreak;
     int changedRow = -1;
+    TEofMarkKeeper mark(editor_);
     rows.BeginUpdate();
     const TRowEnd oldLast = oldCount > 0 ? rows.End(oldCount - 1) : reBreak;
     if (oldLast == reWrap) {
@@ -85,7 +87,7 @@ int TEditorStrings::Add(std::string_view s)
     if (!Updating()) {
         if (changedRow >= 0)
             editor_.View().InvalidateRows(changedRow, changedRow);
-        editor_.View().ShiftRowsBelow(firstAppended, fresh.Count());
+        mark.ShiftRowsBelow(firstAppended, fresh.Count());
     }
     editor_.PlaceCaretAt(rows.Count(), newLast == reEof ? editor_.RowWidth(rows.Count() - 1) : 0);
     return result;
@@ -104,11 +106,12 @@ void TEditorStrings::Insert(int i, std::string_view s)
     TUndoRecord& record = editor_.UndoObj().NewRecord();
     record.Row = r;
     record.RowCount = fresh.Count();
+    TEofMarkKeeper mark(editor_);
     rows.BeginUpdate();
     rows.Insert(r, fresh);
     rows.EndUpdate();
     if (!Updating())
-        editor_.View().ShiftRowsBelow(r, fresh.Count());
+        mark.ShiftRowsBelow(r, fresh.Count());
     editor_.PlaceCaretAt(r + fresh.Count(), 0);
 }
 
@@ -124,6 +127,7 @@ void TEditorStrings::Put(int i, std::string_view s)
     record.Text = std::move(old.Text);
     record.LastEnd = old.LastEnd;
     const RowList fresh = editor_.WrapTextWithEnd(text, static_cast<TRowEnd>(old.LastEnd));
+    TEofMarkKeeper mark(editor_);
     rows.BeginUpdate();
     rows.Replace(r, old.Count, fresh);
     rows.EndUpdate();
@@ -131,7 +135,7 @@ void TEditorStrings::Put(int i, std::string_view s)
     if (!Updating()) {
         const int added = fresh.Count() - old.Count;
         if (added != 0)
-            editor_.View().ShiftRowsBelow(r + std::min(old.Count, fresh.Count()), added);
+            mark.ShiftRowsBelow(r + std::min(old.Count, fresh.Count()), added);
         editor_.View().InvalidateRows(r, r + fresh.Count());
     }
     editor_.PlaceCaretAt(r + fresh.Count(), 0);
@@ -147,11 +151,12 @@ void TEditorStrings::Delete(int i)
     TEditorCore::TTakenRows old = editor_.TakeRows(r, -1);
     record.Text = std::move(old.Text);
     record.LastEnd = old.LastEnd;
+    TEofMarkKeeper mark(editor_);
     rows.BeginUpdate();
     rows.Delete(r, old.Count);
     rows.EndUpdate();
     if (!Updating()) {
-        editor_.View().ShiftRowsBelow(r, -old.Count);
+        mark.ShiftRowsBelow(r, -old.Count);
         editor_.View().InvalidateRows(r, r);
     }
     editor_.PlaceCaretAt(r, 0);

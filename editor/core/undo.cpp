@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/eof_mark_keeper.h"
 
 namespace tavi {
 
@@ -86,14 +87,15 @@ TEditorUndoObj::TApplied TEditorUndoObj::Apply(const TUndoRecord& record)
     if (record.LastEnd != -1)
         fresh = RowsOfText(record.Text, static_cast<TRowEnd>(record.LastEnd));
     applied.inserted = fresh.Count();
+    TEofMarkKeeper mark(editor_);
     rows.Replace(record.Row, applied.removed, fresh);
 
     TEditorView& view = editor_.View();
     if (std::max(applied.removed, applied.inserted) > view.VisibleRows()) {
-        view.InvalidateAll();
+        mark.InvalidateAll();
     } else {
         if (applied.inserted != applied.removed)
-            view.ShiftRowsBelow(record.Row + 1, applied.inserted - applied.removed);
+            mark.ShiftRowsBelow(record.Row + 1, applied.inserted - applied.removed);
         view.InvalidateRows(record.Row, record.Row + applied.inserted);
     }
     return applied;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QScreen>
 #include <QStyleHints>
 #include <QTest>
 #include <string>
@@ -24,6 +25,38 @@ protected:
     }
 
     void SetText(const std::string& bytes) { editor.Lines().SetTextStr(bytes); }
+
+    // Sizes the control to show exactly `rows` rows.
+    void ShowRows(int rows)
+    {
+        editor.resize(400, editor.TopMargin() + 5 + rows * editor.RowPitch() + editor.RowPitch() / 2);
+        ASSERT_EQ(editor.VisibleRows(), rows);
+    }
+
+    // What the window shows on screen, as partial repaints left it.
+    QImage OnScreen()
+    {
+        QApplication::processEvents();
+        const QPoint at = editor.viewport()->mapTo(editor.window(), QPoint(0, 0));
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(editor.window()->winId(), at.x(), at.y(), editor.viewport()->width(),
+                         editor.viewport()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The screen must equal a fresh paint of the whole view: nothing smeared, no stale band.
+    void ExpectScreenMatchesFreshPaint(const std::string& what)
+    {
+        const QImage screen = OnScreen();
+        const QImage fresh = Render();
+        ASSERT_EQ(screen.size(), fresh.size()) << what;
+        int differing = 0;
+        for (int y = 0; y < fresh.height(); ++y)
+            for (int x = 0; x < fresh.width(); ++x)
+                differing += screen.pixel(x, y) != fresh.pixel(x, y);
+        EXPECT_EQ(differing, 0) << what;
+    }
 
     QImage Render()
     {

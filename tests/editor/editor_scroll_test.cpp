@@ -1,5 +1,4 @@
 // Tests of the editor's scroll bars, scrolling requests, caret tracking and partial repaints.
-#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -9,13 +8,6 @@ namespace {
 
 class EditorScrollTest : public EditorTest {
 protected:
-    // Sizes the control to show exactly `rows` rows.
-    void ShowRows(int rows)
-    {
-        editor.resize(400, editor.TopMargin() + 5 + rows * editor.RowPitch() + editor.RowPitch() / 2);
-        ASSERT_EQ(editor.VisibleRows(), rows);
-    }
-
     static std::string Rows(int n)
     {
         std::string text;
@@ -128,31 +120,7 @@ TEST_F(EditorScrollTest, ScrollingOneRowRepaintsOnlyTheUncoveredBand)
 
 // What the screen shows after scrolling by pixels must equal a fresh paint of the whole
 // view: nothing smeared, no stale band.
-class EditorScreenTest : public EditorScrollTest {
-protected:
-    QImage OnScreen()
-    {
-        QApplication::processEvents();
-        const QPoint at = editor.viewport()->mapTo(editor.window(), QPoint(0, 0));
-        return QGuiApplication::primaryScreen()
-            ->grabWindow(editor.window()->winId(), at.x(), at.y(), editor.viewport()->width(),
-                         editor.viewport()->height())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
-
-    void ExpectScreenMatchesFreshPaint(const char* what)
-    {
-        const QImage screen = OnScreen();
-        const QImage fresh = Render();
-        ASSERT_EQ(screen.size(), fresh.size()) << what;
-        int differing = 0;
-        for (int y = 0; y < fresh.height(); ++y)
-            for (int x = 0; x < fresh.width(); ++x)
-                differing += screen.pixel(x, y) != fresh.pixel(x, y);
-        EXPECT_EQ(differing, 0) << what;
-    }
-};
+using EditorScreenTest = EditorScrollTest;
 
 TEST_F(EditorScreenTest, ScrollingByLinePageThumbAndWheelLeavesNoStalePixels)
 {

@@ -1,0 +1,120 @@
+// Tests that the "[EOF]" mark stays where the text ends after every edit, on the screen as partial repaints leave it.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <functional>
+
+#include "editor_fixture.h"
+
+namespace {
+
+struct TEofEdit {
+    const char* name;
+    std::string text;  // the document before the edit
+    std::function<void(TEditor&)> edit;
+};
+
+// Every edit that moves the mark: it leaves the row that showed it, or comes to a row
+// that did not.
+std::vector<TEofEdit> EofEdits()
+{
+    using tavi::TEditKey;
+    const auto atEnd = [](TEditor& e) { e.Core().SetSelStart(e.Core().GetTextLen()); };
+    return {
+        {"type_into_empty", "", [](TEditor& e) { e.Core().TypeChars("a"); }},
+        {"paste_into_empty", "",
+         [](TEditor& e) {
+             QGuiApplication::clipboard()->setText("p {");
+             e.PasteFromClipboard();
+         }},
+        {"paste_lines_into_empty", "",
+         [](TEditor& e) {
+             QGuiApplication::clipboard()->setText("p {\ncolor : red }\n");
+             e.PasteFromClipboard();
+         }},
+        {"type_after_final_break", "abc\r\n",
+         [&](TEditor& e) {
+             atEnd(e);
+             e.Core().TypeChars("x");
+         }},
+        {"delete_final_break", "abc\r\n",
+         [](TEditor& e) {
+             e.Core().PlaceCaretAt(0, 3);
+             e.Core().KeyDown(TEditKey::Delete);
+         }},
+        {"enter_at_end_without_final_break", "abc",
+         [&](TEditor& e) {
+             atEnd(e);
+             e.Core().KeyDown(TEditKey::Enter);
+         }},
+        {"delete_all", "abc",
+         [](TEditor& e) {
+             e.SelectAll();
+             e.ClearSelection();
+         }},
+        {"cut_all", "abc",
+         [](TEditor& e) {
+             e.SelectAll();
+             e.CopyToClipboard();
+             e.ClearSelection();
+         }},
+        {"select_all_and_delete_key", "p {\r\nabc",
+         [](TEditor& e) {
+             e.SelectAll();
+             e.Core().KeyDown(TEditKey::Delete);
+         }},
+        {"backspace_last_character", "a",
+         [&](TEditor& e) {
+             atEnd(e);
+             e.Core().KeyDown(TEditKey::Backspace);
+         }},
+        {"undo_typing_into_empty", "",
+         [](TEditor& e) {
+             e.Core().TypeChars("ab");
+             e.Core().Undo();
+         }},
+        {"undo_delete_all", "abc",
+         [](TEditor& e) {
+             e.SelectAll();
+             e.ClearSelection();
+             e.Core().Undo();
+         }},
+        {"lines_add_after_open_line", "abc", [](TEditor& e) { e.Lines().Add("p {"); }},
+    };
+}
+
+class EofRepaintTest : public EditorTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EofRepaintTest, TheScreenShowsOneMarkWhereTheTextEndsAfterEachEdit)
+{
+    editor.Core().SetWordWrap(GetParam());
+    ShowRows(6);
+    for (const TEofEdit& e : EofEdits()) {
+        SetText(e.text);
+        if (!e.text.empty() && e.text.back() != '\n')
+            editor.Core().Rows().SetEnd(editor.Core().Rows().Count() - 1, tavi::reEof);
+        editor.viewport()->repaint();
+        ExpectScreenMatchesFreshPaint(std::string(e.name) + " (before)");
+        e.edit(editor);
+        ExpectScreenMatchesFreshPaint(e.name);
+    }
+}
+
+TEST_P(EofRepaintTest, AKeyTypedInTheMiddleRepaintsOneRow)
+{
+    editor.Core().SetWordWrap(GetParam());
+    ShowRows(6);
+    SetText("p { color : red }\r\nq { margin : 0 }\r\nr {}");
+    editor.Core().PlaceCaretAt(1, 4);
+    editor.viewport()->repaint();
+    OnScreen();
+    editor.ResetPaintedRowCount();
+    editor.Core().TypeChars("x");
+    QApplication::processEvents();
+    EXPECT_EQ(editor.PaintedRowCount(), 1);
+    ExpectScreenMatchesFreshPaint("typed");
+}
+
+INSTANTIATE_TEST_SUITE_P(WrapOnAndOff, EofRepaintTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Wrapped" : "Unwrapped"; });
+
+}  // namespace
