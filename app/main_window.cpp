@@ -51,6 +51,8 @@ QPushButton* FunctionKeyButton(QWidget* parent, int left, int top, const QString
 {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(left, top, 73, 25);
+    // Reached by Tab, but a click leaves the focus in the editor, where typing belongs.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setToolTip(hint);
     return button;
 }
@@ -106,6 +108,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateFileDialogs();
     ConnectCommands();
     FormCreate();
+    // Keys typed as soon as the window appears go into the document.
+    ExtMemo1->setFocus();
 }
 
 void TForm1::CreateToolPanel()

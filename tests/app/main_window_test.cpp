@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,6 +88,21 @@ TEST_F(MainWindowTest, CentresItselfOnTheScreenWhenFirstShown)
     form->move(10, 20);
     form->show();
     EXPECT_EQ(form->pos(), QPoint(10, 20));
+}
+
+TEST_F(MainWindowTest, TheEditorHasTheFocusAndTheCaretWhenTheWindowFirstAppears)
+{
+    ShowAndActivate();
+    EXPECT_EQ(QApplication::focusWidget(), form->ExtMemo1);
+    EXPECT_FALSE(form->ExtMemo1->CaretRect().isEmpty());
+    QTest::keyClicks(QApplication::focusWidget(), "p {");
+    EXPECT_EQ(form->ExtMemo1->Lines().GetTextStr(), "p {");
+
+    // Pressing a function-key button leaves the focus in the editor (released outside, so
+    // that no dialog opens).
+    QTest::mousePress(form->BitBtn5, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), form->ExtMemo1);
+    QTest::mouseRelease(form->BitBtn5, Qt::LeftButton, {}, QPoint(-5, -5));
 }
 
 TEST_F(MainWindowTest, StacksPanelsEditorAndStatusLineFromTopToBottom)
