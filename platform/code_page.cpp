@@ -3,6 +3,8 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <utility>
 
 namespace tavi {
 
@@ -10,10 +12,41 @@ namespace {
 
 constexpr const char* kCodePageName = "windows-31j";
 
+// Characters that other Japanese encodings decode to, and that text copied from programs
+// on this desktop carries, paired with the character code page 932 has for each.
+constexpr std::pair<char16_t, char16_t> kJapaneseEquivalents[] = {
+    {u'\u301C', u'\uFF5E'},  // WAVE DASH: FULLWIDTH TILDE
+    {u'\u2016', u'\u2225'},  // DOUBLE VERTICAL LINE: PARALLEL TO
+    {u'\u2212', u'\uFF0D'},  // MINUS SIGN: FULLWIDTH HYPHEN-MINUS
+    {u'\u00A2', u'\uFFE0'},  // CENT SIGN: FULLWIDTH CENT SIGN
+    {u'\u00A3', u'\uFFE1'},  // POUND SIGN: FULLWIDTH POUND SIGN
+    {u'\u00AC', u'\uFFE2'},  // NOT SIGN: FULLWIDTH NOT SIGN
+    {u'\u2014', u'\u2015'},  // EM DASH: HORIZONTAL BAR
+};
+
+char16_t Cp932Equivalent(char16_t c)
+{
+    for (const auto& [from, to] : kJapaneseEquivalents) {
+        if (c == from)
+            return to;
+    }
+    return c;
+}
+
 QByteArray EncodeOrEmpty(QStringView text, bool* failed)
 {
     QStringEncoder encoder(kCodePageName);
-    QByteArray bytes = encoder.encode(text);
+    QByteArray bytes;
+    const bool mapped =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return Cp932Equivalent(c.unicode()) != c.unicode(); });
+    if (mapped) {
+        QString equivalent = text.toString();
+        for (QChar& c : equivalent)
+            c = QChar(Cp932Equivalent(c.unicode()));
+        bytes = encoder.encode(equivalent);
+    } else {
+        bytes = encoder.encode(text);
+    }
     *failed = encoder.hasError();
     return bytes;
 }

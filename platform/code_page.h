@@ -8,11 +8,15 @@
 
 namespace tavi {
 
-// Encodes `text` in code page 932; a character the code page cannot hold becomes "?".
+// Encodes `text` in code page 932. The characters other Japanese encodings use for the
+// wave dash, double vertical line, minus, cent, pound, not sign and em dash take the bytes
+// of the code page's own character for each; any other character the code page cannot
+// hold becomes "?".
 QByteArray ToCp932(QStringView text);
 std::string ToCp932String(QStringView text);
 
-// True when every character of `text` has a code page 932 form.
+// True when every character of `text` has a code page 932 form (counting the
+// equivalents above).
 bool FitsCp932(QStringView text);
 
 // Decodes code page 932 bytes; bytes that form no character become U+FFFD.

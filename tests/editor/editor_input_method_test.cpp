@@ -1,4 +1,6 @@
 // Tests of the input method: committed text inserted once, the composition shown at the caret, and the queries.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 
 #include "editor_fixture.h"
@@ -44,6 +46,19 @@ TEST_F(EditorInputMethodTest, CommittedTextIsInsertedOnceAsOneUndoStep)
     EXPECT_EQ(editor.SelText(),
               "a\x93\xFA\xB1"
               "b\r\n");
+}
+
+TEST_F(EditorInputMethodTest, JapanesePunctuationFromOtherProgramsIsPastedAndCommittedAsTheCodePagesOwn)
+{
+    // Wave dash, double vertical line, minus, cent, pound, not sign, em dash, then an emoji.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\u301C\u2016\u2212\u00A2\u00A3\u00AC\u2014\U0001F600"));
+    editor.PasteFromClipboard();
+    EXPECT_EQ(Text(), "\x81\x60\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA\x81\x5C?");
+    SetText("");
+    Commit(QString::fromUtf8("1\u301C2"));
+    EXPECT_EQ(Text(),
+              "1\x81\x60"
+              "2");
 }
 
 TEST_F(EditorInputMethodTest, CompositionIsDrawnAtTheCaretWithoutChangingTheDocument)
