@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "components/form_resource_text.h"
+#include "components/name_only_icon_provider.h"
 #include "platform/code_page.h"
 #include "platform/font_names.h"
+#include "platform/pseudo_file_system.h"
 
 namespace {
 
@@ -89,6 +91,11 @@ TEnhOpenDialog::TEnhOpenDialog(QWidget* parent) : QFileDialog(parent)
     setOption(QFileDialog::HideNameFilterDetails);
     setFileMode(QFileDialog::AnyFile);
     setViewMode(QFileDialog::List);
+    // Icons and types from names only: guessing a type from a file's bytes can block on
+    // a special file. The provider outlives every dialog, since the folder reader's thread
+    // may still be using it while a dialog is destroyed.
+    static TNameOnlyIconProvider iconsByName;
+    setIconProvider(&iconsByName);
     SetCaptions(QStringLiteral("ファイルを開く"), QStringLiteral("開く(&O)"));
     // Our users pick folders from the look-in list; the side bar would only add the
     // toolkit's untranslated place names.
@@ -224,10 +231,20 @@ void TEnhOpenDialog::TypeChanged()
 bool TEnhOpenDialog::Execute()
 {
     // Like the platform's dialogs, start where the process stands now, which another
-    // dialog may have moved since the last run.
-    setDirectory(QDir::currentPath());
-    if (!fileName_.isEmpty())
-        selectFile(fileName_);
+    // dialog may have moved since the last run, or in the folder FileName() names.
+    const QFileInfo named(fileName_);
+    const QString start = fileName_.isEmpty() ? QDir::currentPath() : named.absolutePath();
+    QString name = fileName_;
+    // Listing a folder of /proc or /sys can block for good (a failed save may have moved
+    // the current folder there); start in the user's home instead.
+    if (tavi::IsOnPseudoFileSystem(start)) {
+        setDirectory(QDir::homePath());
+        name = fileName_.isEmpty() ? QString() : named.fileName();
+    } else {
+        setDirectory(QDir::currentPath());
+    }
+    if (!name.isEmpty())
+        selectFile(name);
     else if (QLineEdit* edit = FileNameEdit(this))
         edit->clear();
     if (exec() != QDialog::Accepted)
@@ -264,6 +281,13 @@ TTextOpenDialog::TTextOpenDialog(QWidget* parent) : TEnhOpenDialog(parent)
         current_ = path;
         RefreshPreview();
     });
+    // A name typed into the name box is previewed too, relative to the folder shown.
+    if (QLineEdit* edit = FileNameEdit(this)) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& typed) {
+            current_ = typed.isEmpty() || QDir::isAbsolutePath(typed) ? typed : directory().filePath(typed);
+            RefreshPreview();
+        });
+    }
 }
 
 void TTextOpenDialog::SetPreview(bool value)
@@ -284,9 +308,10 @@ QString TTextOpenDialog::PreviewText(const QString& path)
 {
     if (path.isEmpty() || path.contains(QLatin1Char('*')) || path.contains(QLatin1Char('?')))
         return {};
-    // Only regular files: a folder has no text, and a device or pipe could block the dialog.
+    // Only regular files: a folder has no text, and a device, a pipe or a file of /proc
+    // could block the dialog.
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!info.isFile() || tavi::IsOnPseudoFileSystem(path))
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

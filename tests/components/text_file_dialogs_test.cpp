@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "components/name_only_icon_provider.h"
 #include "components/text_file_dialogs.h"
 #include "platform/font_names.h"
 #include "tests/support/modal_answer.h"
@@ -305,4 +306,57 @@ TEST_F(TextFileDialogTest, OpenDialogAcceptsANameThatDoesNotExist)
     });
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.FileName(), Path("nothing.css"));
+}
+
+TEST_F(TextFileDialogTest, ADialogThatWouldStartInAPseudoFileSystemStartsInTheHomeFolder)
+{
+    TTextSaveDialog dialog;
+    dialog.SetFilter(kFilter);
+    for (const QString& fileName : {QString(), QStringLiteral("/proc/sheet.css")}) {
+        SCOPED_TRACE(fileName.toStdString());
+        ASSERT_TRUE(QDir::setCurrent("/proc"));
+        dialog.SetFileName(fileName);
+        QString shown, typed;
+        AnswerNextModal([&](QWidget* modal) {
+            shown = static_cast<QFileDialog*>(modal)->directory().absolutePath();
+            typed = modal->findChild<QLineEdit*>("fileNameEdit")->text();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        EXPECT_FALSE(dialog.Execute());
+        EXPECT_EQ(shown, QDir::homePath());
+        EXPECT_EQ(typed, fileName.isEmpty() ? "" : "sheet.css");
+    }
+}
+
+TEST_F(TextFileDialogTest, FileTypesAndIconsComeFromNamesNeverFromContents)
+{
+    // Bytes that name a type by themselves, under a name that names none.
+    WriteFile(Path("looks_like_pdf"), "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    WriteFile(Path("empty"), "");
+    TTextOpenDialog dialog;
+    const QAbstractFileIconProvider* provider = dialog.iconProvider();
+    ASSERT_NE(dynamic_cast<const TNameOnlyIconProvider*>(provider), nullptr);
+    EXPECT_EQ(provider->type(QFileInfo(Path("looks_like_pdf"))), provider->type(QFileInfo(Path("empty"))));
+    EXPECT_NE(provider->type(QFileInfo(Path("looks_like_pdf"))), provider->type(QFileInfo(Path("a.css"))));
+    // Special files are never read for a preview.
+    EXPECT_EQ(TTextOpenDialog::PreviewText("/proc/self/status"), "");
+}
+
+TEST_F(TextFileDialogTest, PreviewShowsTheFileWhoseNameIsTyped)
+{
+    WriteFile(Path("typed.css"), "T { }");
+    TTextOpenDialog dialog;
+    dialog.SetFilter(kFilter);
+    dialog.setDirectory(dir.path());
+    dialog.SetPreview(true);
+    auto* nameEdit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nameEdit, nullptr);
+    QTest::keyClicks(nameEdit, "typed.cs");
+    EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "");
+    QTest::keyClicks(nameEdit, "s");
+    EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "T { }");
+    nameEdit->setText(Path("typed.css"));  // a full path too
+    EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "T { }");
+    nameEdit->setText("*.css");
+    EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "");
 }
