@@ -26,12 +26,23 @@ void TImage::SetStretch(bool stretch)
     update();
 }
 
+void TImage::SetProportional(bool proportional)
+{
+    proportional_ = proportional;
+    update();
+}
+
 void TImage::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    if (stretch_)
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_);
+    if (stretch_ && proportional_) {
+        QRect target(QPoint(), picture_.size().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+        painter.drawPixmap(target, picture_);
+    } else if (stretch_)
         painter.drawPixmap(rect(), picture_);
     else
         painter.drawPixmap(0, 0, picture_);

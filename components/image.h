@@ -21,10 +21,15 @@ public:
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
 
+    // When stretching, keeps the picture's proportions and centres it.
+    bool Proportional() const { return proportional_; }
+    void SetProportional(bool proportional);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
     bool stretch_ = false;
+    bool proportional_ = false;
 };

@@ -9,8 +9,9 @@
 TRadioGroup::TRadioGroup(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this))
 {
-    connect(group_, &QButtonGroup::idClicked, this, [this] {
-        if (OnClick)
+    // As a form's click event: whenever an item becomes chosen, by any means.
+    connect(group_, &QButtonGroup::idToggled, this, [this](int, bool chosen) {
+        if (chosen && OnClick)
             OnClick();
     });
 }

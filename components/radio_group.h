@@ -28,7 +28,7 @@ public:
 
     QRadioButton* Button(int index) const;
 
-    // Called when the user picks an item.
+    // Called whenever an item becomes chosen (by the user, the keyboard or a program).
     std::function<void()> OnClick;
 
 protected:

@@ -5,14 +5,8 @@
 
 #include "dialogs/style_dialog.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QRadioButton;
-class TBitBtn;
 class TComboBox;
-class TImage;
-class TPanel;
 class TSpinEdit;
 
 class TForm3 : public TStyleDialog {
@@ -46,17 +40,11 @@ public:
     TBitBtn* BitBtn2;  // Cancel
 
 public slots:
-    void RadioButton1Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
+    void BitBtn1Click() { AppendRuleAndClose(); }
+    void BitBtn2Click() { close(); }
 
 protected:
-    QStringList Declarations() const override;
-
-private:
-    void CreateHeader();
-    void CreateMarginControls();
-    TSpinEdit* SideSpinEdit(QPoint centreOnFigure);
+    std::vector<tavi::TOptionGroup> OptionGroups() const override;
 };
 
 extern QPointer<TForm3> Form3;

@@ -1,8 +1,18 @@
-// The shapes of the lines a style rule dialog writes: selector, terminator and comment.
+// The lines a style rule dialog writes, as data: selector and comment lines, declaration lines in their open and
+// closing forms, and the option groups whose order decides which line closes the rule.
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
 #include <optional>
+#include <vector>
+
+class QAbstractButton;
+class TComboBox;
+class TRadioGroup;
+class TSpinEdit;
 
 namespace tavi {
 
@@ -10,16 +20,70 @@ namespace tavi {
 // ".note {", "P {". None when neither the element nor the class is chosen.
 std::optional<QString> SelectorLine(bool element, const QString& elementText, bool cls, const QString& classText);
 
-// How a declaration ends: " }" when it is the rule's last, ";" otherwise.
-inline QString Terminator(bool last)
-{
-    return last ? QStringLiteral(" }") : QStringLiteral(";");
-}
-
 // The comment written after a rule: "  /*" + text + "*/", the text as typed.
 inline QString CommentLine(const QString& text)
 {
     return QStringLiteral("  /*") + text + QStringLiteral("*/");
 }
+
+// One declaration line in its two forms: `open` when a later group of the rule is on,
+// `closing` when the line ends the rule.
+struct TRuleLine {
+    QString open;
+    QString closing;
+    bool operator==(const TRuleLine&) const = default;
+};
+
+// The usual line: body + ";" or body + " }".
+inline TRuleLine Line(const QString& body)
+{
+    return {body + QLatin1Char(';'), body + QStringLiteral(" }")};
+}
+
+// A line with endings of its own, such as " ;" and "}" or "%;" and "% }".
+inline TRuleLine Line(const QString& body, const QString& openEnd, const QString& closingEnd)
+{
+    return {body + openEnd, body + closingEnd};
+}
+
+// A line that closes the rule whatever follows it.
+inline TRuleLine ClosingLine(const QString& text)
+{
+    return {text, text};
+}
+
+using TRuleLines = std::vector<TRuleLine>;
+
+// An option group of a dialog: the check box or radio button that turns it on, and the
+// lines it writes while on (none when its choice is left empty).
+struct TOptionGroup {
+    const QAbstractButton* Switch;
+    std::function<TRuleLines()> Lines;
+};
+
+// The declarations of groups in order. Only groups whose switch is on write. Within a
+// group every line but the last takes its open form; the group's last line takes its
+// closing form unless the switch of a later group is on, whether or not that group writes
+// anything (so a rule may be left open, and no lone "}" is ever written).
+QStringList Declarations(const std::vector<TOptionGroup>& groups);
+
+// The line for the chosen item of a radio group: body + keywords[item] + the endings; no
+// line while no item is chosen.
+TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStringList& keywords,
+                       const QString& openEnd = QStringLiteral(";"), const QString& closingEnd = QStringLiteral(" }"));
+
+// A length as written: the spin edit's text directly followed by the unit box's text.
+QString Length(const TSpinEdit* value, const TComboBox* unit);
+
+// The sides of a box, and the orders in which the dialogs write them.
+enum TSide { sdTop, sdRight, sdBottom, sdLeft };
+using TSideOrder = std::array<TSide, 4>;
+inline constexpr TSideOrder kMarginSideOrder{sdTop, sdRight, sdLeft, sdBottom};
+inline constexpr TSideOrder kBorderSideOrder{sdTop, sdBottom, sdRight, sdLeft};
+
+// Four lines "  " + prefix + "-" + side + suffix + " : " + value(side), in `order`, e.g.
+// "  margin-top : 0px;" or "  border-top-color : #FF0000;".
+TRuleLines SideLines(const QString& prefix, const QString& suffix, const TSideOrder& order,
+                     const std::function<QString(TSide)>& value);
 
 }  // namespace tavi

@@ -27,8 +27,8 @@ TSelectorGroup::TSelectorGroup(const QString& appliesText, TSelectorEditBehaviou
     ElementEdit->setEnabled(editsStartEnabled);
     ClassEdit->setEnabled(editsStartEnabled);
     if (behaviour_ != sbNone) {
-        connect(ElementBox, &QCheckBox::clicked, this, [this](bool on) { FollowBox(ElementEdit, on); });
-        connect(ClassBox, &QCheckBox::clicked, this, [this](bool on) { FollowBox(ClassEdit, on); });
+        connect(ElementBox, &QCheckBox::toggled, this, [this](bool on) { FollowBox(ElementEdit, on); });
+        connect(ClassBox, &QCheckBox::toggled, this, [this](bool on) { FollowBox(ClassEdit, on); });
     }
 }
 

@@ -3,55 +3,82 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include "components/bit_btn.h"
-#include "dialogs/rule_lines.h"
-#include "dialogs/selector_group.h"
+#include "components/control_links.h"
+#include "components/image.h"
+#include "components/panel.h"
 #include "platform/font_names.h"
 
-TStyleDialog::TStyleDialog(const QString& caption, QSize clientSize, TLineSink sink, QWidget* parent)
+namespace {
+constexpr QSize kButtonSize(75, 25);
+constexpr int kCommentBoxWidth = 120;
+}  // namespace
+
+TStyleDialog::TStyleDialog(const TDialogFrame& frame, TLineSink sink, QWidget* parent)
     : QDialog(parent), sink_(std::move(sink))
 {
-    setWindowTitle(caption);
+    setWindowTitle(frame.Caption);
     setFont(tavi::FormFont(12));
-    setFixedSize(clientSize);
+    setFixedSize(frame.ClientSize);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    CreateHeader(frame);
+    CreateBottomRow(frame);
 }
 
-void TStyleDialog::SetCommentOption(QCheckBox* box, QLineEdit* edit, bool editStartsEnabled)
+void TStyleDialog::CreateHeader(const TDialogFrame& frame)
 {
-    commentBox_ = box;
-    commentEdit_ = edit;
-    edit->setEnabled(editStartsEnabled);
-    connect(box, &QCheckBox::clicked, edit, &QWidget::setEnabled);
+    const int width = frame.ClientSize.width();
+    headerPanel_ = new TPanel(this);
+    headerPanel_->setGeometry(0, 0, width, frame.HeaderHeight);
+    titleImage_ = new TImage(headerPanel_);
+    titleImage_->setGeometry(10, 10, 48, 48);
+    titleImage_->LoadPicture(frame.TitlePicture);
+    headerLabel_ = new QLabel(frame.HeaderText, headerPanel_);
+    headerLabel_->setWordWrap(true);
+    headerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int textTop = 10;
+    headerLabel_->setGeometry(68, textTop, width - 78, frame.SelectorRect.top() - textTop - 4);
+    selector_ = new TSelectorGroup(frame.SelectorLabel, frame.SelectorBehaviour, headerPanel_);
+    selector_->setGeometry(frame.SelectorRect);
 }
 
-TBitBtn* TStyleDialog::MakeOkButton(QPoint pos)
+void TStyleDialog::CreateBottomRow(const TDialogFrame& frame)
 {
-    auto* button = new TBitBtn(QStringLiteral("&OK"), this);
-    button->SetKind(TBitBtn::bkOK);
-    button->setGeometry(QRect(pos, QSize(75, 25)));
-    return button;
+    commentBox_ = new QCheckBox(QStringLiteral("コメントを入れる"), this);
+    commentBox_->setGeometry(QRect(frame.CommentPos, QSize(kCommentBoxWidth, 20)));
+    commentEdit_ = new QLineEdit(this);
+    commentEdit_->setGeometry(frame.CommentPos.x() + kCommentBoxWidth, frame.CommentPos.y() - 1, frame.CommentEditWidth,
+                              21);
+    tavi::EnableWith(commentBox_, {commentEdit_});
+    // A dialog whose edit starts enabled lets it follow the box from the first change on.
+    commentEdit_->setEnabled(frame.CommentEditStartsEnabled);
+
+    okButton_ = new TBitBtn(QStringLiteral("&OK"), this);
+    if (frame.OkHasGlyph)
+        okButton_->SetKind(TBitBtn::bkOK);
+    okButton_->setGeometry(QRect(frame.OkPos, kButtonSize));
+    cancelButton_ = new TBitBtn(QStringLiteral("&Cancel"), this);
+    cancelButton_->SetKind(TBitBtn::bkCancel);
+    cancelButton_->setGeometry(QRect(frame.CancelPos, kButtonSize));
 }
 
-TBitBtn* TStyleDialog::MakeCancelButton(QPoint pos)
+void TStyleDialog::ConnectClicked(TBitBtn* button, std::function<void()> handler)
 {
-    auto* button = new TBitBtn(QStringLiteral("&Cancel"), this);
-    button->SetKind(TBitBtn::bkCancel);
-    button->setGeometry(QRect(pos, QSize(75, 25)));
-    return button;
+    connect(button, &QPushButton::clicked, this, std::move(handler));
 }
 
 std::optional<QStringList> TStyleDialog::RuleLines() const
 {
-    const std::optional<QString> selector = selectorGroup_ ? selectorGroup_->SelectorLine() : std::nullopt;
+    const std::optional<QString> selector = selector_->SelectorLine();
     if (!selector)
         return std::nullopt;
     QStringList lines{*selector};
-    lines += Declarations();
-    if (commentBox_ && commentBox_->isChecked())
+    lines += tavi::Declarations(OptionGroups());
+    if (commentBox_->isChecked())
         lines += tavi::CommentLine(commentEdit_->text());
     return lines;
 }

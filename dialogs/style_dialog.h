@@ -5,11 +5,17 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
+
+#include "dialogs/rule_lines.h"
+#include "dialogs/selector_group.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class TBitBtn;
-class TSelectorGroup;
+class TImage;
+class TPanel;
 
 // Where a dialog's lines go: each call appends one whole line after the last line of the
 // document, whatever the caret or selection.
@@ -20,33 +26,64 @@ inline const QString kSelectorMissingText =
     QStringLiteral("セレクターにタグかクラスを指定してから、スタイルを指定し、ＯＫボタンを押してください");
 inline const QString kDialogMessageCaption = QStringLiteral("Information from TAVI");
 
-// A fixed-size dialog centred on the screen in the form font. A derived dialog builds its
-// controls, registers its selector group, comment option and buttons, and gives its
-// declarations; OK then writes the rule:
-//   selector line, the declarations, the comment line (when ticked), one sink call each,
-// and closes. With no selector, OK shows the selector message and changes nothing.
-// Enter and Escape press no button and Escape does not close the dialog.
+// What a style rule dialog's frame is: everything but its own option controls.
+struct TDialogFrame {
+    QString Caption;
+    QSize ClientSize;
+    // The panel across the top: its height, the title picture (a resource path) and the
+    // text beside it.
+    int HeaderHeight = 150;
+    QString TitlePicture;
+    QString HeaderText;
+    // The selector group's place in the panel, what unticking its boxes does, and its label.
+    QRect SelectorRect;
+    TSelectorEditBehaviour SelectorBehaviour = sbDisableKeepText;
+    QString SelectorLabel;
+    // The bottom row: the comment box (its edit follows it), OK and Cancel.
+    QPoint CommentPos;
+    int CommentEditWidth = 170;
+    bool CommentEditStartsEnabled = false;
+    QPoint OkPos;
+    QPoint CancelPos;
+    // Seven dialogs have a bitmap OK button; the font dialog a plain one.
+    bool OkHasGlyph = true;
+};
+
+// A fixed-size dialog centred on the screen in the form font, built from its frame
+// description. A derived dialog adds its option controls and lists its option groups;
+// OK then writes the rule: the selector line, the declarations, the comment line (when
+// ticked), one sink call each, and closes. With no selector, OK shows the selector
+// message and changes nothing. Enter and Escape press no button and Escape does not
+// close the dialog; Alt with a button's underlined letter presses it.
 class TStyleDialog : public QDialog {
     Q_OBJECT
 public:
-    TStyleDialog(const QString& caption, QSize clientSize, TLineSink sink, QWidget* parent = nullptr);
+    TStyleDialog(const TDialogFrame& frame, TLineSink sink, QWidget* parent = nullptr);
 
     // Every line OK would write, in order; none when no selector is chosen.
     std::optional<QStringList> RuleLines() const;
 
+    // The frame's controls, which each dialog also holds under its own names.
+    TPanel* HeaderPanel() const { return headerPanel_; }
+    TImage* TitleImage() const { return titleImage_; }
+    QLabel* HeaderLabel() const { return headerLabel_; }
+    TSelectorGroup* Selector() const { return selector_; }
+    QCheckBox* CommentBox() const { return commentBox_; }
+    QLineEdit* CommentEdit() const { return commentEdit_; }
+    TBitBtn* OkButton() const { return okButton_; }
+    TBitBtn* CancelButton() const { return cancelButton_; }
+
 protected:
-    // The declaration lines of the rule in the dialog's order, each ending in its
-    // terminator; empty when no option is chosen (the rule then stays open).
-    virtual QStringList Declarations() const = 0;
+    // The dialog's option groups in the order their lines are written.
+    virtual std::vector<tavi::TOptionGroup> OptionGroups() const = 0;
 
-    void SetSelectorGroup(TSelectorGroup* group) { selectorGroup_ = group; }
-
-    // Registers the comment box and its edit; the edit follows the box from its first click.
-    void SetCommentOption(QCheckBox* box, QLineEdit* edit, bool editStartsEnabled = false);
-
-    // The "&OK" and "&Cancel" buttons at the given places.
-    TBitBtn* MakeOkButton(QPoint pos);
-    TBitBtn* MakeCancelButton(QPoint pos);
+    // Connects OK and Cancel to the dialog's own handlers.
+    template <typename Form>
+    void ConnectButtons(Form* form, void (Form::*ok)(), void (Form::*cancel)())
+    {
+        ConnectClicked(okButton_, [form, ok] { (form->*ok)(); });
+        ConnectClicked(cancelButton_, [form, cancel] { (form->*cancel)(); });
+    }
 
     // OK: writes the rule and closes, or shows the selector message.
     void AppendRuleAndClose();
@@ -54,8 +91,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void CreateHeader(const TDialogFrame& frame);
+    void CreateBottomRow(const TDialogFrame& frame);
+    void ConnectClicked(TBitBtn* button, std::function<void()> handler);
+
     TLineSink sink_;
-    TSelectorGroup* selectorGroup_ = nullptr;
-    QCheckBox* commentBox_ = nullptr;
-    QLineEdit* commentEdit_ = nullptr;
+    TPanel* headerPanel_;
+    TImage* titleImage_;
+    QLabel* headerLabel_;
+    TSelectorGroup* selector_;
+    QCheckBox* commentBox_;
+    QLineEdit* commentEdit_;
+    TBitBtn* okButton_;
+    TBitBtn* cancelButton_;
 };

@@ -47,6 +47,7 @@ TEST(RadioGroup, StartsWithNoneChosenAndReportsThePickedItem)
     EXPECT_EQ(group.ItemIndex(), -1);
     group.SetItemIndex(2);
     EXPECT_EQ(group.ItemIndex(), 2);
+    EXPECT_EQ(clicks, 2);  // a choice made by a program runs the handler too, unchoosing does not
 
     // Two columns of three items: the first column holds two, filled top to bottom.
     EXPECT_EQ(group.Button(0)->x(), group.Button(1)->x());

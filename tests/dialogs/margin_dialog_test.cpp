@@ -1,6 +1,8 @@
 // Tests of the margin dialog and the rule-writing behaviour every style rule dialog shares.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +90,16 @@ TEST_F(MarginDialogTest, RadioButtonsShowTheirSpinEditsAndKeepTheOthersValues)
     EXPECT_TRUE(dialog->SpinEdit4->isVisible());
     EXPECT_FALSE(dialog->SpinEdit1->isVisible());
     EXPECT_EQ(dialog->SpinEdit1->Text(), "7");
+}
+
+TEST_F(MarginDialogTest, ARadioButtonToggledByAnAssistiveTechnologyShowsItsSpinEdits)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(dialog->RadioButton1);
+    ASSERT_NE(iface, nullptr);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(dialog->RadioButton1->isChecked());
+    EXPECT_TRUE(dialog->SpinEdit1->isVisible());
+    EXPECT_FALSE(dialog->SpinEdit4->isVisible());
 }
 
 TEST_F(MarginDialogTest, WithoutASelectorOkShowsTheMessageAndKeepsEverything)

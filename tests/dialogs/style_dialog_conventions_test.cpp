@@ -1,0 +1,235 @@
+// The conventions every style rule dialog shares, checked for each dialog: frame, selector, comment, buttons and keys.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "components/bit_btn.h"
+#include "components/image.h"
+#include "dialogs/margin_dialog.h"
+#include "tests/support/modal_answer.h"
+#include "tests/support/qt_printers.h"
+
+namespace {
+
+// What the design says of each dialog's frame.
+struct TFrameFacts {
+    const char* caption;
+    QSize clientSize;
+    const char* selectorLabel;
+    TSelectorEditBehaviour selectorBehaviour;
+    bool commentEditStartsEnabled;
+};
+
+template <typename Form>
+TFrameFacts FactsOf();
+template <>
+TFrameFacts FactsOf<TForm3>()
+{
+    return {"マージン", {499, 539}, "に対して下のスタイルを指定します", sbClear, false};
+}
+
+template <typename Form>
+class StyleDialogConventions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = std::make_unique<Form>([this](const QString& line) { written << line; });
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+
+    void Tick(QAbstractButton* box) { box->click(); }
+    void Type(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    // Every check box, radio button and edit: its state as a text, to compare openings.
+    QStringList Snapshot() const
+    {
+        QStringList states;
+        for (const QAbstractButton* b : dialog->template findChildren<QAbstractButton*>())
+            states << b->text() + (b->isChecked() ? "+" : "-") + (b->isEnabled() ? "e" : "d");
+        for (const QLineEdit* e : dialog->template findChildren<QLineEdit*>())
+            states << e->text() + (e->isEnabled() ? "e" : "d");
+        return states;
+    }
+
+    const TFrameFacts facts = FactsOf<Form>();
+    std::unique_ptr<Form> dialog;
+    QStringList written;
+};
+
+TYPED_TEST_SUITE_P(StyleDialogConventions);
+
+TYPED_TEST_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut)
+{
+    auto& d = *this->dialog;
+    EXPECT_EQ(d.windowTitle(), this->facts.caption);
+    EXPECT_EQ(d.size(), this->facts.clientSize);
+    EXPECT_EQ(d.Selector()->title(), "セレクター（選択部）");
+    EXPECT_EQ(d.Selector()->ElementBox->text(), "要素");
+    EXPECT_EQ(d.Selector()->ClassBox->text(), "クラス");
+    EXPECT_EQ(d.Selector()->AppliesLabel->text(), this->facts.selectorLabel);
+    EXPECT_FALSE(d.TitleImage()->Picture().isNull());
+    EXPECT_EQ(d.CommentBox()->text(), "コメントを入れる");
+    EXPECT_FALSE(d.CommentBox()->isChecked());
+    EXPECT_EQ(d.CommentEdit()->isEnabled(), this->facts.commentEditStartsEnabled);
+    EXPECT_EQ(d.OkButton()->text(), "&OK");
+    EXPECT_EQ(d.CancelButton()->text(), "&Cancel");
+    EXPECT_FALSE(d.OkButton()->isDefault());
+    EXPECT_FALSE(d.OkButton()->autoDefault());
+
+    // Every caption fits its control and every control lies inside its parent.
+    for (QWidget* w : d.template findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&d) || w->parentWidget() == nullptr || w->isWindow())
+            continue;
+        const std::string name = w->metaObject()->className() + std::string(" ") + w->objectName().toStdString();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && !label->text().isEmpty()) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << name << " " << label->text().toStdString();
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+            // A push button's own hint asks for a minimum width; its glyph and text must fit.
+            const int needed = qobject_cast<QPushButton*>(w)
+                                   ? button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) +
+                                         button->iconSize().width() + 8
+                                   : button->sizeHint().width();
+            EXPECT_GE(button->width(), needed) << name << " " << button->text().toStdString();
+        }
+        if (w->parentWidget()->inherits("QDialog") || w->parentWidget()->inherits("QGroupBox") ||
+            w->parentWidget()->inherits("TPanel")) {
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
+        }
+    }
+}
+
+TYPED_TEST_P(StyleDialogConventions, WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas)
+{
+    auto& d = *this->dialog;
+    this->Tick(d.CommentBox());
+    const QStringList before = this->Snapshot();
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen);
+    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(seen.caption, "Information from TAVI");
+    EXPECT_EQ(seen.text, "セレクターにタグかクラスを指定してから、スタイルを指定し、ＯＫボタンを押してください");
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.buttons, QStringList{"OK"});
+    EXPECT_TRUE(this->written.isEmpty());
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(this->Snapshot(), before);
+}
+
+TYPED_TEST_P(StyleDialogConventions, SelectorEditsFollowTheirBoxesAsDesigned)
+{
+    TSelectorGroup* s = this->dialog->Selector();
+    const TSelectorEditBehaviour b = this->facts.selectorBehaviour;
+    const bool startEnabled = b == sbClear || b == sbNone;
+    for (auto [box, edit] : {std::pair{s->ElementBox, s->ElementEdit}, std::pair{s->ClassBox, s->ClassEdit}}) {
+        SCOPED_TRACE(box->text().toStdString());
+        EXPECT_EQ(edit->isEnabled(), startEnabled);
+        EXPECT_TRUE(edit->text().isEmpty());
+        this->Tick(box);
+        EXPECT_TRUE(edit->isEnabled());
+        this->Type(edit, "P");
+        this->Tick(box);
+        EXPECT_EQ(edit->isEnabled(), b != sbDisableAndClear && b != sbDisableKeepText);
+        EXPECT_EQ(edit->text(), b == sbNone || b == sbDisableKeepText ? "P" : "");
+    }
+    // Text left in an edit whose box is unticked is never written.
+    s->ElementEdit->setText("H1");
+    s->ClassEdit->setText("x");
+    s->ClassBox->setChecked(true);
+    EXPECT_EQ(this->dialog->RuleLines().value().first(), ".x {");
+}
+
+TYPED_TEST_P(StyleDialogConventions, SelectorLineTakesTheEditsExactlyAsTyped)
+{
+    auto& d = *this->dialog;
+    TSelectorGroup* s = d.Selector();
+    s->ElementBox->setChecked(true);
+    EXPECT_EQ(d.RuleLines(), QStringList{" {"});
+    s->ClassBox->setChecked(true);
+    EXPECT_EQ(d.RuleLines(), QStringList{". {"});
+    s->ElementEdit->setText(" H1 ");
+    s->ClassEdit->setText("note");
+    EXPECT_EQ(d.RuleLines(), QStringList{" H1 .note {"});
+    s->ElementBox->setChecked(false);
+    EXPECT_EQ(d.RuleLines(), QStringList{".note {"});
+}
+
+TYPED_TEST_P(StyleDialogConventions, OkWritesTheRuleThenTheCommentAndCloses)
+{
+    auto& d = *this->dialog;
+    this->Tick(d.Selector()->ElementBox);
+    this->Type(d.Selector()->ElementEdit, "P");
+    this->Tick(d.CommentBox());
+    EXPECT_TRUE(d.CommentEdit()->isEnabled());
+    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    // With no option chosen the rule stays open; an empty comment still gives its line.
+    EXPECT_EQ(this->written, QStringList({"P {", "  /**/"}));
+    EXPECT_FALSE(d.isVisible());
+}
+
+TYPED_TEST_P(StyleDialogConventions, EnterAndEscapePressNothingAltCCancelsAndAltOWrites)
+{
+    auto& d = *this->dialog;
+    this->Tick(d.Selector()->ClassBox);
+    this->Type(d.Selector()->ClassEdit, "c");
+    QTest::keyClick(d.Selector()->ClassEdit, Qt::Key_Return);
+    QTest::keyClick(d.Selector()->ClassEdit, Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(this->written.isEmpty());
+    QTest::keyClick(&d, Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 2000));
+    EXPECT_EQ(this->written, QStringList{".c {"});
+
+    // A fresh dialog: Alt+C closes it and writes nothing; so does its close box.
+    this->written.clear();
+    TypeParam other([this](const QString& line) { this->written << line; });
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.Selector()->ClassBox->setChecked(true);
+    QTest::keyClick(&other, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !other.isVisible(); }, 2000));
+    other.show();
+    other.close();
+    EXPECT_TRUE(this->written.isEmpty());
+}
+
+TYPED_TEST_P(StyleDialogConventions, EachOpeningStartsFromTheDesignDefaults)
+{
+    const QStringList fresh = this->Snapshot();
+    for (QAbstractButton* b : this->dialog->template findChildren<QAbstractButton*>())
+        b->setChecked(true);
+    for (QLineEdit* e : this->dialog->template findChildren<QLineEdit*>())
+        e->setText("changed");
+    TypeParam next([](const QString&) {});
+    next.show();
+    QStringList again;
+    for (const QAbstractButton* b : next.template findChildren<QAbstractButton*>())
+        again << b->text() + (b->isChecked() ? "+" : "-") + (b->isEnabled() ? "e" : "d");
+    for (const QLineEdit* e : next.template findChildren<QLineEdit*>())
+        again << e->text() + (e->isEnabled() ? "e" : "d");
+    EXPECT_EQ(again, fresh);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut,
+                            WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas,
+                            SelectorEditsFollowTheirBoxesAsDesigned, SelectorLineTakesTheEditsExactlyAsTyped,
+                            OkWritesTheRuleThenTheCommentAndCloses, EnterAndEscapePressNothingAltCCancelsAndAltOWrites,
+                            EachOpeningStartsFromTheDesignDefaults);
+
+// Each dialog joins the suite with one line.
+using StyleDialogs = ::testing::Types<TForm3>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogConventions, StyleDialogs);
+
+}  // namespace
