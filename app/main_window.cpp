@@ -18,6 +18,8 @@
 #include "components/panel.h"
 #include "components/splitter.h"
 #include "components/status_bar.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
@@ -184,8 +186,12 @@ void TForm1::CreateEditorArea()
 
 void TForm1::ConnectCommands()
 {
+    ConnectCommand(N3, &QAction::triggered, this, &TForm1::N3Click);
+    ConnectCommand(BitBtn1, &QPushButton::clicked, this, &TForm1::N3Click);
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
     ConnectCommand(BitBtn2, &QPushButton::clicked, this, &TForm1::N4Click);
+    ConnectCommand(N18, &QAction::triggered, this, &TForm1::N18Click);
+    ConnectCommand(BitBtn5, &QPushButton::clicked, this, &TForm1::N18Click);
     ConnectCommand(Open1, &QAction::triggered, this, &TForm1::Open1Click);
     ConnectCommand(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     ConnectCommand(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
@@ -199,9 +205,19 @@ void TForm1::AppendLine(const QString& line)
     ExtMemo1->Lines().Add(tavi::ToCp932String(line));
 }
 
+void TForm1::N3Click()
+{
+    OpenStyleDialog(Form2, [this](const QString& line) { AppendLine(line); });
+}
+
 void TForm1::N4Click()
 {
     OpenStyleDialog(Form3, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N18Click()
+{
+    OpenStyleDialog(Form9, [this](const QString& line) { AppendLine(line); });
 }
 
 void TForm1::FormCreate()

@@ -127,7 +127,9 @@ public:
     THTMLcolorDialog* HTMLcolorDialog1;
 
 public slots:
-    void N4Click();  // margin dialog (F2)
+    void N3Click();   // font and text decoration dialog (F1)
+    void N4Click();   // margin dialog (F2)
+    void N18Click();  // colour and background dialog (F5)
 
     // Save: writes the document to its file; an untitled document asks for a name first.
     void Open1Click();

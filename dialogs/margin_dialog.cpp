@@ -25,6 +25,7 @@ const TDialogFrame kFrame{
     .TitlePicture = QStringLiteral(":/pictures/margin_title.jpg"),
     .HeaderText = QStringLiteral("セレクターにスタイルシートを適用する要素・クラスを指定し、それぞれの指定を行います。"
                                  "このダイアログでは、マージンを調整することができます。"),
+    .HeaderTextRect = {68, 10, 421, 48},
     .SelectorRect = {10, 62, 479, 80},
     .SelectorBehaviour = sbClear,
     .SelectorLabel = QStringLiteral("に対して下のスタイルを指定します"),

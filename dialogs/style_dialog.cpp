@@ -40,8 +40,7 @@ void TStyleDialog::CreateHeader(const TDialogFrame& frame)
     headerLabel_ = new QLabel(frame.HeaderText, headerPanel_);
     headerLabel_->setWordWrap(true);
     headerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int textTop = 10;
-    headerLabel_->setGeometry(68, textTop, width - 78, frame.SelectorRect.top() - textTop - 4);
+    headerLabel_->setGeometry(frame.HeaderTextRect);
     selector_ = new TSelectorGroup(frame.SelectorLabel, frame.SelectorBehaviour, headerPanel_);
     selector_->setGeometry(frame.SelectorRect);
 }

@@ -31,10 +31,11 @@ struct TDialogFrame {
     QString Caption;
     QSize ClientSize;
     // The panel across the top: its height, the title picture (a resource path) and the
-    // text beside it.
+    // text beside it with its place.
     int HeaderHeight = 150;
     QString TitlePicture;
     QString HeaderText;
+    QRect HeaderTextRect;
     // The selector group's place in the panel, what unticking its boxes does, and its label.
     QRect SelectorRect;
     TSelectorEditBehaviour SelectorBehaviour = sbDisableKeepText;

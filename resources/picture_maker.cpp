@@ -90,20 +90,49 @@ bool DrawSplash(const QString& path)
     return SaveJpeg(image, path);
 }
 
-// The title picture of the margin dialog: a box with a margin band around it.
-bool DrawMarginTitle(const QString& path)
+// The title pictures of the style rule dialogs: a symbol of what the dialog sets on the backdrop, 48 by 48.
+bool DrawTitle(const QString& path, const std::function<void(QPainter&)>& paintSymbol)
 {
     QImage image(48, 48, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
     PaintBackdrop(p, image.rect());
-    p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
-    p.drawRect(QRectF(6.5, 6.5, 35, 35));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kLight);
-    p.drawRect(QRectF(15, 15, 18, 18));
+    paintSymbol(p);
     p.end();
     return SaveJpeg(image, path);
+}
+
+bool DrawTitles(const QString& folder)
+{
+    const auto margin = [](QPainter& p) {  // a box with a margin band around it
+        p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
+        p.drawRect(QRectF(6.5, 6.5, 35, 35));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kLight);
+        p.drawRect(QRectF(15, 15, 18, 18));
+    };
+    const auto font = [](QPainter& p) {  // a large and a small letter, the large one underlined
+        p.setPen(kLight);
+        p.setFont(Face(30, true));
+        p.drawText(QRect(3, 2, 28, 38), Qt::AlignCenter, QStringLiteral("A"));
+        p.setPen(kAccent);
+        p.setFont(Face(20, false));
+        p.drawText(QRect(27, 12, 18, 28), Qt::AlignCenter, QStringLiteral("a"));
+        p.drawLine(QPointF(6, 40.5), QPointF(42, 40.5));
+    };
+    const auto color = [](QPainter& p) {  // three overlapping colour discs
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 70, 70, 210));
+        p.drawEllipse(QPointF(18, 18), 11, 11);
+        p.setBrush(QColor(70, 190, 90, 210));
+        p.drawEllipse(QPointF(30, 18), 11, 11);
+        p.setBrush(QColor(80, 130, 240, 210));
+        p.drawEllipse(QPointF(24, 30), 11, 11);
+    };
+    return DrawTitle(folder + "/pictures/margin_title.jpg", margin) &&
+           DrawTitle(folder + "/pictures/font_title.jpg", font) &&
+           DrawTitle(folder + "/pictures/color_title.jpg", color);
 }
 
 void DoubleArrow(QPainter& p, QPointF from, QPointF to)
@@ -252,6 +281,22 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
              p.drawEllipse(QPointF(5, 13.5), 2.8, 2.8);
              p.drawEllipse(QPointF(13, 13.5), 2.8, 2.8);
          }},
+        {"palette",
+         [](QPainter& p, const QColor& ink, const QColor& fill) {
+             p.setPen(QPen(ink, 1.2));
+             p.setBrush(fill);
+             p.drawEllipse(QRectF(1.5, 2.5, 15, 13));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QRectF(10, 9.5, 3.5, 3.5));
+             const bool grey = ink.saturation() == 0;
+             const QColor dots[] = {QColor(0xd0, 0x30, 0x30), QColor(0x30, 0xa0, 0x40), QColor(0x30, 0x60, 0xd0)};
+             const QPointF at[] = {{5.5, 7}, {9, 5.5}, {6, 11}};
+             p.setPen(Qt::NoPen);
+             for (int i = 0; i < 3; ++i) {
+                 p.setBrush(grey ? ink : dots[i]);
+                 p.drawEllipse(at[i], 1.7, 1.7);
+             }
+         }},
         {"delete",
          [](QPainter& p, const QColor& ink, const QColor&) {
              p.setPen(QPen(ink, 2.6, Qt::SolidLine, Qt::RoundCap));
@@ -291,8 +336,8 @@ int main(int argc, char** argv)
     QDir().mkpath(folder + "/pictures");
     QDir().mkpath(folder + "/glyphs");
     bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
-              DrawMarginTitle(folder + "/pictures/margin_title.jpg") &&
-              DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);
+              DrawTitles(folder) && DrawMarginFigure(folder + "/pictures/margin_figure.jpg") &&
+              DrawButtonGlyphs(folder);
     for (const auto& [name, paint] : Glyphs())
         ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
     if (!ok) {

@@ -11,6 +11,8 @@
 
 #include "components/bit_btn.h"
 #include "components/image.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
@@ -29,9 +31,19 @@ struct TFrameFacts {
 template <typename Form>
 TFrameFacts FactsOf();
 template <>
+TFrameFacts FactsOf<TForm2>()
+{
+    return {"フォント・テキスト装飾", {654, 517}, "に対し下のスタイルを適用します", sbDisableAndClear, false};
+}
+template <>
 TFrameFacts FactsOf<TForm3>()
 {
     return {"マージン", {499, 539}, "に対して下のスタイルを指定します", sbClear, false};
+}
+template <>
+TFrameFacts FactsOf<TForm9>()
+{
+    return {"色・背景", {625, 396}, "に対して下のスタイルを指定します", sbDisableKeepText, true};
 }
 
 template <typename Form>
@@ -229,7 +241,7 @@ REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptio
                             EachOpeningStartsFromTheDesignDefaults);
 
 // Each dialog joins the suite with one line.
-using StyleDialogs = ::testing::Types<TForm3>;
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm9>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogConventions, StyleDialogs);
 
 }  // namespace

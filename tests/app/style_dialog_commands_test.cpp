@@ -1,0 +1,107 @@
+// Tests that each style rule dialog opens from its key, button and menu item and appends its rule at the end.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "components/bit_btn.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
+#include "dialogs/margin_dialog.h"
+#include "editor/editor.h"
+#include "tests/support/active_main_window.h"
+#include "tests/support/modal_answer.h"
+
+namespace {
+
+// How the main window opens each dialog.
+struct TOpening {
+    QAction* TForm1::*item;
+    QPushButton* TForm1::*button;
+    Qt::Key key;
+};
+
+template <typename Form>
+TOpening OpeningOf();
+template <>
+TOpening OpeningOf<TForm2>()
+{
+    return {&TForm1::N3, &TForm1::BitBtn1, Qt::Key_F1};
+}
+template <>
+TOpening OpeningOf<TForm3>()
+{
+    return {&TForm1::N4, &TForm1::BitBtn2, Qt::Key_F2};
+}
+template <>
+TOpening OpeningOf<TForm9>()
+{
+    return {&TForm1::N18, &TForm1::BitBtn5, Qt::Key_F5};
+}
+
+template <typename Form>
+QPointer<Form>& VariableOf();
+template <>
+QPointer<TForm2>& VariableOf<TForm2>()
+{
+    return Form2;
+}
+template <>
+QPointer<TForm3>& VariableOf<TForm3>()
+{
+    return Form3;
+}
+template <>
+QPointer<TForm9>& VariableOf<TForm9>()
+{
+    return Form9;
+}
+
+template <typename Form>
+class StyleDialogCommandTest : public ActiveMainWindowTest {
+protected:
+    // Answers the next dialog, which must be a fresh Form: class "c<n>", OK.
+    void AnswerWithClass(int n)
+    {
+        AnswerNextModal([n](QWidget* modal) {
+            auto* dialog = qobject_cast<Form*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(VariableOf<Form>(), dialog);
+            EXPECT_FALSE(dialog->Selector()->ClassBox->isChecked());
+            dialog->Selector()->ClassBox->setChecked(true);
+            dialog->Selector()->ClassEdit->setText(QString("c%1").arg(n));
+            QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        });
+    }
+};
+
+TYPED_TEST_SUITE_P(StyleDialogCommandTest);
+
+TYPED_TEST_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd)
+{
+    TEditor* editor = this->form->ExtMemo1;
+    editor->Lines().SetTextStr("a {\r\n}\r\n");
+    editor->Core().SetSelStart(1);
+    editor->Core().SetSelLength(2);
+    const TOpening opening = OpeningOf<TypeParam>();
+    this->AnswerWithClass(1);
+    QTest::keyClick(editor, opening.key);
+    this->AnswerWithClass(2);
+    QTest::mouseClick(this->form.get()->*opening.button, Qt::LeftButton);
+    this->AnswerWithClass(3);
+    (this->form.get()->*opening.item)->trigger();
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a {\r\n}\r\n.c1 {\r\n.c2 {\r\n.c3 {\r\n");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(VariableOf<TypeParam>().isNull());  // released after its loop
+}
+
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd);
+
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm9>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogCommandTest, StyleDialogs);
+
+}  // namespace

@@ -1,0 +1,59 @@
+// Saves a picture of each style rule dialog as it opens, and with every option ticked, for looking at the layout.
+// Usage: grab-style-dialogs <folder>
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QTimer>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+#include "app/application.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
+#include "dialogs/margin_dialog.h"
+
+namespace {
+
+bool Grab(QDialog& dialog, const QString& path)
+{
+    dialog.show();
+    QCoreApplication::processEvents();
+    return dialog.grab().save(path);
+}
+
+// Opens and grabs one dialog, then again with all its check boxes ticked.
+bool GrabBoth(QDialog& dialog, const QString& folder, const QString& name)
+{
+    bool ok = Grab(dialog, folder + "/" + name + ".png");
+    for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        box->setChecked(true);
+    ok = Grab(dialog, folder + "/" + name + "_ticked.png") && ok;
+    dialog.hide();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::cerr << "usage: grab-style-dialogs <folder>\n";
+        return 2;
+    }
+    TApplication application(argc, argv);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const auto sink = [](const QString&) {};
+    const std::vector<std::pair<QString, std::function<std::unique_ptr<QDialog>()>>> dialogs{
+        {"font", [&] { return std::make_unique<TForm2>(sink); }},
+        {"margin", [&] { return std::make_unique<TForm3>(sink); }},
+        {"color", [&] { return std::make_unique<TForm9>(sink); }},
+    };
+    bool ok = true;
+    for (const auto& [name, make] : dialogs) {
+        std::unique_ptr<QDialog> dialog = make();
+        ok = GrabBoth(*dialog, folder, name) && ok;
+    }
+    return ok ? 0 : 1;
+}
