@@ -21,6 +21,7 @@
 #include "components/splitter.h"
 #include "components/status_bar.h"
 #include "editor/editor.h"
+#include "tests/support/modal_answer.h"
 
 namespace {
 
@@ -278,9 +279,10 @@ TEST_F(MainWindowTest, FunctionKeysReachTheirMenuItemsWhereverTheFocusIs)
         int key;
         Qt::KeyboardModifiers modifiers;
         QAction* item;
+        bool opensDialog = false;
     };
     const std::vector<Route> routes{
-        {Qt::Key_F1, Qt::NoModifier, form->N3},         {Qt::Key_F6, Qt::NoModifier, form->N19},
+        {Qt::Key_F1, Qt::NoModifier, form->N3, true},   {Qt::Key_F6, Qt::NoModifier, form->N19},
         {Qt::Key_F7, Qt::NoModifier, form->N20},        {Qt::Key_F11, Qt::NoModifier, form->N28},
         {Qt::Key_F12, Qt::NoModifier, form->N29},       {Qt::Key_F1, Qt::ControlModifier, form->N7},
         {Qt::Key_D, Qt::ControlModifier, form->Delete1}};
@@ -289,8 +291,15 @@ TEST_F(MainWindowTest, FunctionKeysReachTheirMenuItemsWhereverTheFocusIs)
         for (const Route& route : routes) {
             SCOPED_TRACE(route.item->objectName().toStdString());
             QSignalSpy spy(route.item, &QAction::triggered);
+            if (route.opensDialog)
+                AnswerNextModal([](QWidget* modal) { modal->close(); });
             QTest::keyClick(focus, static_cast<Qt::Key>(route.key), route.modifiers);
             EXPECT_EQ(spy.count(), 1);
+            if (route.opensDialog) {
+                form->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+                focus->setFocus();
+            }
         }
     }
 }

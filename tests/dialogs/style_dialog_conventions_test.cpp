@@ -63,16 +63,22 @@ protected:
         edit->setFocus();
         QTest::keyClicks(edit, text);
     }
-    // Every check box, radio button and edit: its state as a text, to compare openings.
-    QStringList Snapshot() const
+    // Every check box, radio button and edit of the dialog (not of the choosers it owns):
+    // its state as a text, to compare openings.
+    static QStringList Snapshot(const QDialog& d)
     {
         QStringList states;
-        for (const QAbstractButton* b : dialog->template findChildren<QAbstractButton*>())
-            states << b->text() + (b->isChecked() ? "+" : "-") + (b->isEnabled() ? "e" : "d");
-        for (const QLineEdit* e : dialog->template findChildren<QLineEdit*>())
-            states << e->text() + (e->isEnabled() ? "e" : "d");
+        for (const QAbstractButton* b : d.findChildren<QAbstractButton*>()) {
+            if (b->window() == &d)
+                states << b->text() + (b->isChecked() ? "+" : "-") + (b->isEnabled() ? "e" : "d");
+        }
+        for (const QLineEdit* e : d.findChildren<QLineEdit*>()) {
+            if (e->window() == &d)
+                states << e->text() + (e->isEnabled() ? "e" : "d");
+        }
         return states;
     }
+    QStringList Snapshot() const { return Snapshot(*dialog); }
 
     const TFrameFacts facts = FactsOf<Form>();
     std::unique_ptr<Form> dialog;
@@ -226,12 +232,7 @@ TYPED_TEST_P(StyleDialogConventions, EachOpeningStartsFromTheDesignDefaults)
         e->setText("changed");
     TypeParam next([](const QString&) {});
     next.show();
-    QStringList again;
-    for (const QAbstractButton* b : next.template findChildren<QAbstractButton*>())
-        again << b->text() + (b->isChecked() ? "+" : "-") + (b->isEnabled() ? "e" : "d");
-    for (const QLineEdit* e : next.template findChildren<QLineEdit*>())
-        again << e->text() + (e->isEnabled() ? "e" : "d");
-    EXPECT_EQ(again, fresh);
+    EXPECT_EQ(this->Snapshot(next), fresh);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut,
