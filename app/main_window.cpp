@@ -18,8 +18,10 @@
 #include "components/panel.h"
 #include "components/splitter.h"
 #include "components/status_bar.h"
+#include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
@@ -190,6 +192,10 @@ void TForm1::ConnectCommands()
     ConnectCommand(BitBtn1, &QPushButton::clicked, this, &TForm1::N3Click);
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
     ConnectCommand(BitBtn2, &QPushButton::clicked, this, &TForm1::N4Click);
+    ConnectCommand(N5, &QAction::triggered, this, &TForm1::N5Click);
+    ConnectCommand(BitBtn3, &QPushButton::clicked, this, &TForm1::N5Click);
+    ConnectCommand(N6, &QAction::triggered, this, &TForm1::N6Click);
+    ConnectCommand(BitBtn4, &QPushButton::clicked, this, &TForm1::N6Click);
     ConnectCommand(N18, &QAction::triggered, this, &TForm1::N18Click);
     ConnectCommand(BitBtn5, &QPushButton::clicked, this, &TForm1::N18Click);
     ConnectCommand(Open1, &QAction::triggered, this, &TForm1::Open1Click);
@@ -213,6 +219,16 @@ void TForm1::N3Click()
 void TForm1::N4Click()
 {
     OpenStyleDialog(Form3, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N5Click()
+{
+    OpenStyleDialog(Form4, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N6Click()
+{
+    OpenStyleDialog(Form7, [this](const QString& line) { AppendLine(line); });
 }
 
 void TForm1::N18Click()

@@ -129,6 +129,8 @@ public:
 public slots:
     void N3Click();   // font and text decoration dialog (F1)
     void N4Click();   // margin dialog (F2)
+    void N5Click();   // border dialog (F3)
+    void N6Click();   // list dialog (F4)
     void N18Click();  // colour and background dialog (F5)
 
     // Save: writes the document to its file; an untitled document asks for a name first.

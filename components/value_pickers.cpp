@@ -18,6 +18,14 @@ bool PickColorText(THTMLcolorDialog& dialog, QLineEdit* edit)
     return true;
 }
 
+bool PickColorInto(THTMLcolorDialog& dialog, QLineEdit* edit)
+{
+    if (!PickColorText(dialog, edit))
+        return false;
+    SetTextColor(edit, dialog.Color());
+    return true;
+}
+
 void SetTextColor(QWidget* control, TColor color)
 {
     QPalette palette = control->palette();

@@ -17,6 +17,9 @@ namespace tavi {
 // text becomes the colour text ("#RRGGBB") and true is returned; on Cancel nothing changes.
 bool PickColorText(THTMLcolorDialog& dialog, QLineEdit* edit);
 
+// As PickColorText, and the edit then shows its text in the chosen colour.
+bool PickColorInto(THTMLcolorDialog& dialog, QLineEdit* edit);
+
 // Shows a control's text, or fills its background, in `color`.
 void SetTextColor(QWidget* control, TColor color);
 void SetBackgroundColor(QWidget* control, TColor color);

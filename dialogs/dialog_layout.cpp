@@ -2,6 +2,7 @@
 #include "dialogs/dialog_layout.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -85,6 +86,24 @@ TCheckGroupBox* MakeCheckGroup(QWidget* parent, const QRect& rect, const QString
 {
     auto* group = new TCheckGroupBox(caption, parent);
     group->setGeometry(rect);
+    return group;
+}
+
+QGroupBox* MakeOptionFrame(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption)
+{
+    auto* frame = new QGroupBox(form);
+    frame->setGeometry(rect);
+    box = new QCheckBox(caption, form);
+    StandOnFrame(box, frame);
+    return frame;
+}
+
+TRadioGroup* MakeOptionRadioGroup(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption,
+                                  const QStringList& items, int columns)
+{
+    TRadioGroup* group = MakeRadioGroup(form, rect, QString(), items, columns);
+    box = new QCheckBox(caption, form);
+    StandOnFrame(box, group);
     return group;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -32,8 +33,14 @@ TSpinEdit* MakeSpinEdit(QWidget* parent, const QRect& rect, int min, int max, in
 // A radio group with no item chosen, its items filling `columns` columns.
 TRadioGroup* MakeRadioGroup(QWidget* parent, const QRect& rect, const QString& caption, const QStringList& items,
                             int columns = 1);
-// A frame titled by a check box.
+// A frame titled by a check box that governs only some of what the frame holds.
 TCheckGroupBox* MakeCheckGroup(QWidget* parent, const QRect& rect, const QString& caption);
+// An option group's frame, and a radio group, with the option's check box `box` (made
+// here, beside the frame on `form`) standing on its top edge, so that disabling the frame
+// leaves the box usable.
+QGroupBox* MakeOptionFrame(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption);
+TRadioGroup* MakeOptionRadioGroup(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption,
+                                  const QStringList& items, int columns = 2);
 
 // A figure (a picture in resources) at its place on the form.
 TImage* MakeFigure(QWidget* parent, const QRect& rect, const QString& picture);

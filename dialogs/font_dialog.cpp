@@ -9,7 +9,6 @@
 #include <QRadioButton>
 
 #include "components/bit_btn.h"
-#include "components/check_group_box.h"
 #include "components/combo_box.h"
 #include "components/control_links.h"
 #include "components/radio_group.h"
@@ -43,26 +42,6 @@ constexpr int kLeft = 10;
 constexpr int kRight = 332;
 constexpr int kColumnWidth = 312;
 
-// A radio group whose option check box stands on its frame.
-TRadioGroup* OptionRadioGroup(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption,
-                              const QStringList& items)
-{
-    TRadioGroup* group = tavi::MakeRadioGroup(form, rect, QString(), items, 2);
-    box = new QCheckBox(caption, form);
-    StandOnFrame(box, group);
-    return group;
-}
-
-// A plain frame with its option check box standing on it.
-QGroupBox* OptionFrame(QWidget* form, QCheckBox*& box, const QRect& rect, const QString& caption)
-{
-    auto* frame = new QGroupBox(form);
-    frame->setGeometry(rect);
-    box = new QCheckBox(caption, form);
-    StandOnFrame(box, frame);
-    return frame;
-}
-
 }  // namespace
 
 TForm2::TForm2(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
@@ -92,17 +71,20 @@ TForm2::TForm2(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move
 
 void TForm2::CreateFontControls()
 {
-    RadioGroup1 = OptionRadioGroup(this, CheckBox1, {kLeft, 104, kColumnWidth, 80}, QStringLiteral("フォント系統"),
+    RadioGroup1 =
+        tavi::MakeOptionRadioGroup(this, CheckBox1, {kLeft, 104, kColumnWidth, 80}, QStringLiteral("フォント系統"),
                                    {"Serif", "Sans-Serif", "Cursive", "Fantasy", "Monospace"});
-    RadioGroup2 = OptionRadioGroup(this, CheckBox2, {kLeft, 190, kColumnWidth, 44}, QStringLiteral("フォントスタイル"),
+    RadioGroup2 =
+        tavi::MakeOptionRadioGroup(this, CheckBox2, {kLeft, 190, kColumnWidth, 44}, QStringLiteral("フォントスタイル"),
                                    {QStringLiteral("通常"), QStringLiteral("イタリック")});
-    GroupBox3 = OptionFrame(this, CheckBox5, {kRight, 432, kColumnWidth, 48}, QStringLiteral("フォント名"));
+    GroupBox3 = tavi::MakeOptionFrame(this, CheckBox5, {kRight, 432, kColumnWidth, 48}, QStringLiteral("フォント名"));
     ComboBox7 = tavi::MakeComboBox(GroupBox3, {10, 19, kColumnWidth - 20, 22}, {}, QStringLiteral("Font Name"));
 }
 
 void TForm2::CreateSizeControls()
 {
-    GroupBox1 = OptionFrame(this, CheckBox3, {kLeft, 240, kColumnWidth, 118}, QStringLiteral("フォントの大きさ"));
+    GroupBox1 =
+        tavi::MakeOptionFrame(this, CheckBox3, {kLeft, 240, kColumnWidth, 118}, QStringLiteral("フォントの大きさ"));
     const auto row = [](int i) { return 20 + 24 * i; };
     RadioButton1 = tavi::MakeRadioButton(GroupBox1, {8, row(0), 118, 22}, QStringLiteral("大小の指定"));
     ComboBox3 = tavi::MakeComboBox(GroupBox1, {130, row(0), 130, 22},
@@ -121,7 +103,8 @@ void TForm2::CreateSizeControls()
 
 void TForm2::CreateWeightControls()
 {
-    GroupBox2 = OptionFrame(this, CheckBox4, {kLeft, 364, kColumnWidth, 70}, QStringLiteral("フォントの太さ"));
+    GroupBox2 =
+        tavi::MakeOptionFrame(this, CheckBox4, {kLeft, 364, kColumnWidth, 70}, QStringLiteral("フォントの太さ"));
     RadioButton5 = tavi::MakeRadioButton(GroupBox2, {8, 20, 118, 22}, QStringLiteral("相対指定"));
     ComboBox6 = tavi::MakeComboBox(GroupBox2, {130, 20, 130, 22}, {"lighter", "normal", "bolder"},
                                    QStringLiteral("周囲より太～細"));
@@ -131,16 +114,18 @@ void TForm2::CreateWeightControls()
 
 void TForm2::CreateTextControls()
 {
-    RadioGroup4 =
-        OptionRadioGroup(this, CheckBox6, {kRight, 104, kColumnWidth, 80}, QStringLiteral("テキストの修飾"),
-                         {QStringLiteral("下線付き"), QStringLiteral("上部にライン"), QStringLiteral("打ち消し線"),
-                          QStringLiteral("点滅"), QStringLiteral("無効・無し")});
-    RadioGroup3 = OptionRadioGroup(this, CheckBox7, {kRight, 190, kColumnWidth, 62}, QStringLiteral("テキストの整形"),
+    RadioGroup4 = tavi::MakeOptionRadioGroup(
+        this, CheckBox6, {kRight, 104, kColumnWidth, 80}, QStringLiteral("テキストの修飾"),
+        {QStringLiteral("下線付き"), QStringLiteral("上部にライン"), QStringLiteral("打ち消し線"),
+         QStringLiteral("点滅"), QStringLiteral("無効・無し")});
+    RadioGroup3 =
+        tavi::MakeOptionRadioGroup(this, CheckBox7, {kRight, 190, kColumnWidth, 62}, QStringLiteral("テキストの整形"),
                                    {QStringLiteral("先頭を大文字に"), QStringLiteral("全てを大文字に"),
                                     QStringLiteral("全てを小文字に"), QStringLiteral("無し・無効")});
-    RadioGroup5 = OptionRadioGroup(this, CheckBox10, {kRight, 258, kColumnWidth, 98}, QStringLiteral("文字の表示位置"),
+    RadioGroup5 =
+        tavi::MakeOptionRadioGroup(this, CheckBox10, {kRight, 258, kColumnWidth, 98}, QStringLiteral("文字の表示位置"),
                                    {"baseline", "sub", "super", "text-top", "middle", "text-bottom", "top", "bottom"});
-    RadioGroup6 = OptionRadioGroup(
+    RadioGroup6 = tavi::MakeOptionRadioGroup(
         this, CheckBox11, {kRight, 362, kColumnWidth, 62}, QStringLiteral("改行・空白記号"),
         {QStringLiteral("改行・空白無視"), QStringLiteral("改行・空白反映"), QStringLiteral("改行のみ反映")});
 }

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <functional>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -130,7 +132,27 @@ bool DrawTitles(const QString& folder)
         p.setBrush(QColor(80, 130, 240, 210));
         p.drawEllipse(QPointF(24, 30), 11, 11);
     };
+    const auto border = [](QPainter& p) {  // a box with a thick border and its padding
+        p.setPen(QPen(kAccent, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(8, 8, 32, 32));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kLight);
+        p.drawRect(QRectF(16, 16, 16, 16));
+    };
+    const auto list = [](QPainter& p) {  // three list items with their marks
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = 12 + 12 * i;
+            p.setPen(Qt::NoPen);
+            p.setBrush(kAccent);
+            p.drawEllipse(QPointF(10, y), 3, 3);
+            p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(18, y), QPointF(i == 1 ? 34 : 40, y));
+        }
+    };
     return DrawTitle(folder + "/pictures/margin_title.jpg", margin) &&
+           DrawTitle(folder + "/pictures/border_title.jpg", border) &&
+           DrawTitle(folder + "/pictures/list_title.jpg", list) &&
            DrawTitle(folder + "/pictures/font_title.jpg", font) &&
            DrawTitle(folder + "/pictures/color_title.jpg", color);
 }
@@ -175,6 +197,77 @@ bool DrawMarginFigure(const QString& path)
     p.drawText(QPoint(356, 92), QStringLiteral("右"));
     p.end();
     return SaveJpeg(image, path);
+}
+
+// The figure of the border dialog: a block element, its padding and the border line around it. The dialog
+// puts the padding spin edits on the padding arrows and, outside the border line, each side's colour edit
+// (with its colour button) and width spin edit beside the captions drawn here.
+bool DrawBorderFigure(const QString& path)
+{
+    QImage image(460, 330, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(QPen(kDeep, 5));
+    p.setBrush(QColor(0xf2, 0xfa, 0xfa));
+    p.drawRect(QRectF(115, 68, 230, 194));
+    p.setPen(QPen(kDeep, 1.5));
+    p.setBrush(QColor(0xc9, 0xe9, 0xee));
+    p.drawRect(QRectF(178.5, 118.5, 103, 93));
+    p.setFont(Face(13, true));
+    p.drawText(QRect(178, 118, 104, 94), Qt::AlignCenter, QStringLiteral("ブロック要素"));
+    p.setPen(QPen(QColor(0xc0, 0x50, 0x20), 1.4));
+    p.setBrush(QColor(0xc0, 0x50, 0x20));
+    DoubleArrow(p, {230, 72}, {230, 116});
+    DoubleArrow(p, {230, 214}, {230, 258});
+    DoubleArrow(p, {119, 165}, {176, 165});
+    DoubleArrow(p, {284, 165}, {341, 165});
+    p.setPen(kDeep);
+    p.setFont(Face(11, false));
+    p.drawText(QPoint(122, 84), QStringLiteral("パディング"));
+    p.drawText(QPoint(118, 60), QStringLiteral("ボーダーライン"));
+    p.setFont(Face(12, false));
+    // Captions of the controls outside the border line: colour ("色") and width ("太さ").
+    for (const auto& [at, text] : std::vector<std::pair<QPoint, QString>>{{{134, 29}, "色"},
+                                                                          {{258, 29}, "太さ"},
+                                                                          {{134, 301}, "色"},
+                                                                          {{258, 301}, "太さ"},
+                                                                          {{8, 122}, "色"},
+                                                                          {{32, 182}, "太さ"},
+                                                                          {{352, 122}, "色"},
+                                                                          {{376, 182}, "太さ"}})
+        p.drawText(at, text);
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+// The two pictures of the list dialog's mark position: marks outside the text block, and inside it.
+bool DrawListPositions(const QString& folder)
+{
+    for (const bool inside : {false, true}) {
+        QImage image(76, 62, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF block(20.5, 6.5, 50, 50);
+        p.setPen(QPen(kTeal, 1, Qt::DashLine));
+        p.setBrush(QColor(0xf2, 0xfa, 0xfa));
+        p.drawRect(block);
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = 16 + 15 * i;
+            const qreal mark = inside ? 27 : 13;
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xc0, 0x50, 0x20));
+            p.drawEllipse(QPointF(mark, y), 3, 3);
+            p.setPen(QPen(kDeep, 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(mark + 7, y), QPointF(64, y));
+        }
+        p.end();
+        if (!SaveJpeg(image, folder + (inside ? "/pictures/list_inside.jpg" : "/pictures/list_outside.jpg")))
+            return false;
+    }
+    return true;
 }
 
 // The OK and Cancel glyphs of the dialogs' buttons, 16 by 16.
@@ -336,7 +429,8 @@ int main(int argc, char** argv)
     QDir().mkpath(folder + "/pictures");
     QDir().mkpath(folder + "/glyphs");
     bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
-              DrawTitles(folder) && DrawMarginFigure(folder + "/pictures/margin_figure.jpg") &&
+              DrawTitles(folder) && DrawBorderFigure(folder + "/pictures/border_figure.jpg") &&
+              DrawListPositions(folder) && DrawMarginFigure(folder + "/pictures/margin_figure.jpg") &&
               DrawButtonGlyphs(folder);
     for (const auto& [name, paint] : Glyphs())
         ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);

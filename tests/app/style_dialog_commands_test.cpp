@@ -9,8 +9,10 @@
 
 #include "app/main_window.h"
 #include "components/bit_btn.h"
+#include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "editor/editor.h"
 #include "tests/support/active_main_window.h"
@@ -38,6 +40,16 @@ TOpening OpeningOf<TForm3>()
     return {&TForm1::N4, &TForm1::BitBtn2, Qt::Key_F2};
 }
 template <>
+TOpening OpeningOf<TForm4>()
+{
+    return {&TForm1::N5, &TForm1::BitBtn3, Qt::Key_F3};
+}
+template <>
+TOpening OpeningOf<TForm7>()
+{
+    return {&TForm1::N6, &TForm1::BitBtn4, Qt::Key_F4};
+}
+template <>
 TOpening OpeningOf<TForm9>()
 {
     return {&TForm1::N18, &TForm1::BitBtn5, Qt::Key_F5};
@@ -54,6 +66,16 @@ template <>
 QPointer<TForm3>& VariableOf<TForm3>()
 {
     return Form3;
+}
+template <>
+QPointer<TForm4>& VariableOf<TForm4>()
+{
+    return Form4;
+}
+template <>
+QPointer<TForm7>& VariableOf<TForm7>()
+{
+    return Form7;
 }
 template <>
 QPointer<TForm9>& VariableOf<TForm9>()
@@ -101,7 +123,7 @@ TYPED_TEST_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToT
 
 REGISTER_TYPED_TEST_SUITE_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd);
 
-using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm9>;
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm9>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogCommandTest, StyleDialogs);
 
 }  // namespace

@@ -11,8 +11,10 @@
 
 #include "components/bit_btn.h"
 #include "components/image.h"
+#include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
@@ -39,6 +41,16 @@ template <>
 TFrameFacts FactsOf<TForm3>()
 {
     return {"マージン", {499, 539}, "に対して下のスタイルを指定します", sbClear, false};
+}
+template <>
+TFrameFacts FactsOf<TForm4>()
+{
+    return {"ボーダー", {788, 497}, "に対し下のスタイルを適用します", sbNone, false};
+}
+template <>
+TFrameFacts FactsOf<TForm7>()
+{
+    return {"リスト", {560, 519}, "に対し、下のスタイルを適用します", sbDisableKeepText, false};
 }
 template <>
 TFrameFacts FactsOf<TForm9>()
@@ -242,7 +254,7 @@ REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptio
                             EachOpeningStartsFromTheDesignDefaults);
 
 // Each dialog joins the suite with one line.
-using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm9>;
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm9>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogConventions, StyleDialogs);
 
 }  // namespace

@@ -3,14 +3,17 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
+#include <QRadioButton>
 #include <QTimer>
 #include <functional>
 #include <iostream>
 #include <memory>
 
 #include "app/application.h"
+#include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
+#include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
 
 namespace {
@@ -28,6 +31,12 @@ bool GrabBoth(QDialog& dialog, const QString& folder, const QString& name)
     bool ok = Grab(dialog, folder + "/" + name + ".png");
     for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
         box->setChecked(true);
+    // The first radio button of each frame that is not a radio group shows its controls.
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+        if (!radio->parentWidget()->inherits("TRadioGroup") &&
+            radio->parentWidget()->findChildren<QRadioButton*>().constFirst() == radio)
+            radio->setChecked(true);
+    }
     ok = Grab(dialog, folder + "/" + name + "_ticked.png") && ok;
     dialog.hide();
     return ok;
@@ -49,6 +58,8 @@ int main(int argc, char** argv)
         {"font", [&] { return std::make_unique<TForm2>(sink); }},
         {"margin", [&] { return std::make_unique<TForm3>(sink); }},
         {"color", [&] { return std::make_unique<TForm9>(sink); }},
+        {"border", [&] { return std::make_unique<TForm4>(sink); }},
+        {"list", [&] { return std::make_unique<TForm7>(sink); }},
     };
     bool ok = true;
     for (const auto& [name, make] : dialogs) {
