@@ -18,11 +18,14 @@
 #include "components/panel.h"
 #include "components/splitter.h"
 #include "components/status_bar.h"
+#include "dialogs/aural_dialog.h"
+#include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/text_layout_dialog.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
 #include "platform/font_names.h"
@@ -198,6 +201,12 @@ void TForm1::ConnectCommands()
     ConnectCommand(BitBtn4, &QPushButton::clicked, this, &TForm1::N6Click);
     ConnectCommand(N18, &QAction::triggered, this, &TForm1::N18Click);
     ConnectCommand(BitBtn5, &QPushButton::clicked, this, &TForm1::N18Click);
+    ConnectCommand(N19, &QAction::triggered, this, &TForm1::N19Click);
+    ConnectCommand(BitBtn6, &QPushButton::clicked, this, &TForm1::N19Click);
+    ConnectCommand(N20, &QAction::triggered, this, &TForm1::N20Click);
+    ConnectCommand(BitBtn7, &QPushButton::clicked, this, &TForm1::N20Click);
+    ConnectCommand(N21, &QAction::triggered, this, &TForm1::N21Click);
+    ConnectCommand(BitBtn8, &QPushButton::clicked, this, &TForm1::N21Click);
     ConnectCommand(Open1, &QAction::triggered, this, &TForm1::Open1Click);
     ConnectCommand(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     ConnectCommand(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
@@ -234,6 +243,21 @@ void TForm1::N6Click()
 void TForm1::N18Click()
 {
     OpenStyleDialog(Form9, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N19Click()
+{
+    OpenStyleDialog(Form10, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N20Click()
+{
+    OpenStyleDialog(Form8, [this](const QString& line) { AppendLine(line); });
+}
+
+void TForm1::N21Click()
+{
+    OpenStyleDialog(Form11, [this](const QString& line) { AppendLine(line); });
 }
 
 void TForm1::FormCreate()

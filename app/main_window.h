@@ -132,6 +132,9 @@ public slots:
     void N5Click();   // border dialog (F3)
     void N6Click();   // list dialog (F4)
     void N18Click();  // colour and background dialog (F5)
+    void N19Click();  // text layout dialog (F6)
+    void N20Click();  // basic style dialog (F7)
+    void N21Click();  // aural dialog (F8)
 
     // Save: writes the document to its file; an untitled document asks for a name first.
     void Open1Click();

@@ -29,7 +29,7 @@ const TDialogFrame kFrame{
         QStringLiteral(" セレクターにスタイルシートを適用する要素、クラスを指定して、それぞれを指定します。"
                        "ここでは、リストのスタイルを指定できます。したがって、適用する要素は OL、ULなどです。"),
     .HeaderTextRect = {68, 8, 484, 48},
-    .SelectorRect = {10, 56, 540, 84},
+    .SelectorRect = {66, 58, 486, 82},
     .SelectorBehaviour = sbDisableKeepText,
     .SelectorLabel = QStringLiteral("に対し、下のスタイルを適用します"),
     .CommentPos = {8, 488},

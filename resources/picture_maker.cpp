@@ -150,7 +150,35 @@ bool DrawTitles(const QString& folder)
             p.drawLine(QPointF(18, y), QPointF(i == 1 ? 34 : 40, y));
         }
     };
+    const auto basic = [](QPainter& p) {  // a box with its width and height arrows
+        p.setPen(QPen(kLight, 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(14.5, 8.5, 26, 26));
+        p.setPen(QPen(kAccent, 1.5));
+        p.drawLine(QPointF(8, 8), QPointF(8, 35));
+        p.drawLine(QPointF(14, 41), QPointF(41, 41));
+    };
+    const auto layout = [](QPainter& p) {  // indented lines of text
+        p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(18, 12), QPointF(40, 12));
+        p.drawLine(QPointF(8, 22), QPointF(40, 22));
+        p.drawLine(QPointF(8, 32), QPointF(30, 32));
+        p.setPen(QPen(kAccent, 1.5));
+        p.drawLine(QPointF(8, 12), QPointF(15, 12));
+    };
+    const auto aural = [](QPainter& p) {  // a speaker with sound waves
+        p.setPen(Qt::NoPen);
+        p.setBrush(kLight);
+        p.drawPolygon(QPolygonF({{8, 19}, {15, 19}, {24, 11}, {24, 37}, {15, 29}, {8, 29}}));
+        p.setPen(QPen(kAccent, 2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(20, 14, 12, 20), -60 * 16, 120 * 16);
+        p.drawArc(QRectF(20, 8, 20, 32), -60 * 16, 120 * 16);
+    };
     return DrawTitle(folder + "/pictures/margin_title.jpg", margin) &&
+           DrawTitle(folder + "/pictures/basic_title.jpg", basic) &&
+           DrawTitle(folder + "/pictures/layout_title.jpg", layout) &&
+           DrawTitle(folder + "/pictures/aural_title.jpg", aural) &&
            DrawTitle(folder + "/pictures/border_title.jpg", border) &&
            DrawTitle(folder + "/pictures/list_title.jpg", list) &&
            DrawTitle(folder + "/pictures/font_title.jpg", font) &&
@@ -268,6 +296,94 @@ bool DrawListPositions(const QString& folder)
             return false;
     }
     return true;
+}
+
+// The size figure of the basic style dialog: a box with a height arrow along its left side, labelled at its top
+// left, and a width arrow under it, labelled below; the dialog puts each spin edit right of its label.
+bool DrawSizeFigure(const QString& path)
+{
+    QImage image(201, 153, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(QPen(kDeep, 1.5));
+    p.setBrush(QColor(0xc9, 0xe9, 0xee));
+    p.drawRect(QRectF(40.5, 30.5, 150, 80));
+    p.setFont(Face(12, true));
+    p.drawText(QRect(40, 30, 150, 80), Qt::AlignCenter, QStringLiteral("要素"));
+    p.setPen(QPen(QColor(0xc0, 0x50, 0x20), 1.4));
+    p.setBrush(QColor(0xc0, 0x50, 0x20));
+    DoubleArrow(p, {22, 31}, {22, 110});
+    DoubleArrow(p, {41, 120}, {190, 120});
+    p.setPen(kDeep);
+    p.setFont(Face(12, false));
+    p.drawText(QPoint(4, 20), QStringLiteral("高さ"));
+    p.drawText(QPoint(70, 144), QStringLiteral("幅"));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+// The figure of the text layout dialog: three underlined lines of sample text, the first indented, with a
+// text-indent arrow before it and a line-height arrow between the first two; each spin edit stands right of
+// its label.
+bool DrawLayoutFigure(const QString& path)
+{
+    QImage image(297, 177, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal baselines[] = {46, 96, 146};
+    for (int i = 0; i < 3; ++i) {
+        const qreal left = i == 0 ? 112 : 44;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xc9, 0xe9, 0xee));
+        p.drawRect(QRectF(left, baselines[i] - 12, 282 - left, 11));
+        p.setPen(QPen(kDeep, 1));
+        p.drawLine(QPointF(left, baselines[i]), QPointF(282, baselines[i]));
+    }
+    p.setPen(QPen(QColor(0xc0, 0x50, 0x20), 1.4));
+    p.setBrush(QColor(0xc0, 0x50, 0x20));
+    DoubleArrow(p, {45, 40}, {110, 40});
+    DoubleArrow(p, {26, 47}, {26, 95});
+    p.setPen(kDeep);
+    p.setFont(Face(11, false));
+    p.drawText(QPoint(44, 22), QStringLiteral("text-indent"));
+    p.drawText(QPoint(34, 72), QStringLiteral("line-height"));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
+// The azimuth dial of the aural dialog: a circle with PAN in its middle, the angles 0, 90, 180 and 270, Center
+// above and Center Behind below. The dialog's sixteen radio buttons stand on the rim, centred on (100, 107)
+// with a radius of 79.
+bool DrawAzimuthDial(const QString& path)
+{
+    QImage image(201, 217, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QPointF centre(100, 107);
+    p.setPen(QPen(kTeal, 2));
+    p.setBrush(QColor(0xf2, 0xfa, 0xfa));
+    p.drawEllipse(centre, 79, 79);
+    p.setPen(QPen(kTeal, 1, Qt::DotLine));
+    p.drawLine(centre + QPointF(0, -62), centre + QPointF(0, 62));
+    p.drawLine(centre + QPointF(-62, 0), centre + QPointF(62, 0));
+    p.setPen(kDeep);
+    p.setFont(Face(16, true));
+    p.drawText(QRectF(centre.x() - 30, centre.y() - 12, 60, 24), Qt::AlignCenter, QStringLiteral("PAN"));
+    p.setFont(Face(11, false));
+    p.drawText(QRectF(centre.x() - 15, 36, 30, 14), Qt::AlignCenter, QStringLiteral("0"));
+    p.drawText(QRectF(152, centre.y() - 7, 20, 14), Qt::AlignCenter, QStringLiteral("90"));
+    p.drawText(QRectF(centre.x() - 15, 164, 30, 14), Qt::AlignCenter, QStringLiteral("180"));
+    p.drawText(QRectF(27, centre.y() - 7, 22, 14), Qt::AlignCenter, QStringLiteral("270"));
+    p.drawText(QRectF(0, 2, 201, 16), Qt::AlignCenter, QStringLiteral("Center"));
+    p.drawText(QRectF(0, 198, 201, 16), Qt::AlignCenter, QStringLiteral("Center Behind"));
+    p.end();
+    return SaveJpeg(image, path);
 }
 
 // The OK and Cancel glyphs of the dialogs' buttons, 16 by 16.
@@ -430,8 +546,10 @@ int main(int argc, char** argv)
     QDir().mkpath(folder + "/glyphs");
     bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
               DrawTitles(folder) && DrawBorderFigure(folder + "/pictures/border_figure.jpg") &&
-              DrawListPositions(folder) && DrawMarginFigure(folder + "/pictures/margin_figure.jpg") &&
-              DrawButtonGlyphs(folder);
+              DrawListPositions(folder) && DrawSizeFigure(folder + "/pictures/size_figure.jpg") &&
+              DrawLayoutFigure(folder + "/pictures/layout_figure.jpg") &&
+              DrawAzimuthDial(folder + "/pictures/azimuth_dial.jpg") &&
+              DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);
     for (const auto& [name, paint] : Glyphs())
         ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
     if (!ok) {

@@ -282,8 +282,8 @@ TEST_F(MainWindowTest, FunctionKeysReachTheirMenuItemsWhereverTheFocusIs)
         bool opensDialog = false;
     };
     const std::vector<Route> routes{
-        {Qt::Key_F1, Qt::NoModifier, form->N3, true},   {Qt::Key_F6, Qt::NoModifier, form->N19},
-        {Qt::Key_F7, Qt::NoModifier, form->N20},        {Qt::Key_F11, Qt::NoModifier, form->N28},
+        {Qt::Key_F1, Qt::NoModifier, form->N3, true},   {Qt::Key_F6, Qt::NoModifier, form->N19, true},
+        {Qt::Key_F7, Qt::NoModifier, form->N20, true},  {Qt::Key_F11, Qt::NoModifier, form->N28},
         {Qt::Key_F12, Qt::NoModifier, form->N29},       {Qt::Key_F1, Qt::ControlModifier, form->N7},
         {Qt::Key_D, Qt::ControlModifier, form->Delete1}};
     for (QWidget* focus : {static_cast<QWidget*>(form->ExtMemo1), static_cast<QWidget*>(form->BitBtn3)}) {

@@ -9,11 +9,14 @@
 
 #include "app/main_window.h"
 #include "components/bit_btn.h"
+#include "dialogs/aural_dialog.h"
+#include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/text_layout_dialog.h"
 #include "editor/editor.h"
 #include "tests/support/active_main_window.h"
 #include "tests/support/modal_answer.h"
@@ -50,6 +53,21 @@ TOpening OpeningOf<TForm7>()
     return {&TForm1::N6, &TForm1::BitBtn4, Qt::Key_F4};
 }
 template <>
+TOpening OpeningOf<TForm8>()
+{
+    return {&TForm1::N20, &TForm1::BitBtn7, Qt::Key_F7};
+}
+template <>
+TOpening OpeningOf<TForm10>()
+{
+    return {&TForm1::N19, &TForm1::BitBtn6, Qt::Key_F6};
+}
+template <>
+TOpening OpeningOf<TForm11>()
+{
+    return {&TForm1::N21, &TForm1::BitBtn8, Qt::Key_F8};
+}
+template <>
 TOpening OpeningOf<TForm9>()
 {
     return {&TForm1::N18, &TForm1::BitBtn5, Qt::Key_F5};
@@ -76,6 +94,21 @@ template <>
 QPointer<TForm7>& VariableOf<TForm7>()
 {
     return Form7;
+}
+template <>
+QPointer<TForm8>& VariableOf<TForm8>()
+{
+    return Form8;
+}
+template <>
+QPointer<TForm10>& VariableOf<TForm10>()
+{
+    return Form10;
+}
+template <>
+QPointer<TForm11>& VariableOf<TForm11>()
+{
+    return Form11;
 }
 template <>
 QPointer<TForm9>& VariableOf<TForm9>()
@@ -123,7 +156,7 @@ TYPED_TEST_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToT
 
 REGISTER_TYPED_TEST_SUITE_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd);
 
-using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm9>;
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm8, TForm9, TForm10, TForm11>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogCommandTest, StyleDialogs);
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,11 +12,14 @@
 
 #include "components/bit_btn.h"
 #include "components/image.h"
+#include "dialogs/aural_dialog.h"
+#include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/text_layout_dialog.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
 
@@ -51,6 +55,21 @@ template <>
 TFrameFacts FactsOf<TForm7>()
 {
     return {"リスト", {560, 519}, "に対し、下のスタイルを適用します", sbDisableKeepText, false};
+}
+template <>
+TFrameFacts FactsOf<TForm8>()
+{
+    return {"基本スタイル", {588, 438}, "に対し下のスタイルを適用します", sbDisableKeepText, false};
+}
+template <>
+TFrameFacts FactsOf<TForm10>()
+{
+    return {"テキスト・レイアウト", {585, 459}, "に対して、下のスタイルを指定します", sbDisableKeepText, false};
+}
+template <>
+TFrameFacts FactsOf<TForm11>()
+{
+    return {"音声・読み上げ", {562, 528}, "に対し下のスタイルを適用します", sbDisableKeepText, false};
 }
 template <>
 TFrameFacts FactsOf<TForm9>()
@@ -136,6 +155,47 @@ TYPED_TEST_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut)
         if (w->parentWidget()->inherits("QDialog") || w->parentWidget()->inherits("QGroupBox") ||
             w->parentWidget()->inherits("TPanel")) {
             EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
+        }
+    }
+}
+
+// Whether two sibling controls may share pixels: a control standing on a figure, and an
+// option's check box standing on its frame's top edge.
+bool MayOverlap(const QWidget* a, const QWidget* b, const QWidget* titleImage)
+{
+    for (const auto& [x, y] : {std::pair{a, b}, std::pair{b, a}}) {
+        if (qobject_cast<const TImage*>(x) && x != titleImage)
+            return true;
+        if (qobject_cast<const QCheckBox*>(x) && qobject_cast<const QGroupBox*>(y) &&
+            std::abs(x->geometry().center().y() - y->y()) <= x->height())
+            return true;
+    }
+    return false;
+}
+
+TYPED_TEST_P(StyleDialogConventions, NoTwoControlsOverlap)
+{
+    auto& d = *this->dialog;
+    // Every option on, so that controls shown only then are checked too.
+    for (QAbstractButton* b : d.template findChildren<QAbstractButton*>())
+        b->setChecked(true);
+    for (QWidget* parent : d.template findChildren<QWidget*>()) {
+        if (parent->window() != &d)
+            continue;
+        QList<QWidget*> children;
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w && !w->isWindow() && w->isVisibleTo(&d))
+                children << w;
+        }
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            for (qsizetype j = i + 1; j < children.size(); ++j) {
+                if (MayOverlap(children[i], children[j], d.TitleImage()))
+                    continue;
+                EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                    << children[i]->metaObject()->className() << " " << children[j]->metaObject()->className() << " in "
+                    << parent->metaObject()->className();
+            }
         }
     }
 }
@@ -247,14 +307,14 @@ TYPED_TEST_P(StyleDialogConventions, EachOpeningStartsFromTheDesignDefaults)
     EXPECT_EQ(this->Snapshot(next), fresh);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut,
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
                             WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas,
                             SelectorEditsFollowTheirBoxesAsDesigned, SelectorLineTakesTheEditsExactlyAsTyped,
                             OkWritesTheRuleThenTheCommentAndCloses, EnterAndEscapePressNothingAltCCancelsAndAltOWrites,
                             EachOpeningStartsFromTheDesignDefaults);
 
 // Each dialog joins the suite with one line.
-using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm9>;
+using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm8, TForm9, TForm10, TForm11>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogConventions, StyleDialogs);
 
 }  // namespace

@@ -10,11 +10,14 @@
 #include <memory>
 
 #include "app/application.h"
+#include "dialogs/aural_dialog.h"
+#include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/text_layout_dialog.h"
 
 namespace {
 
@@ -60,6 +63,9 @@ int main(int argc, char** argv)
         {"color", [&] { return std::make_unique<TForm9>(sink); }},
         {"border", [&] { return std::make_unique<TForm4>(sink); }},
         {"list", [&] { return std::make_unique<TForm7>(sink); }},
+        {"basic", [&] { return std::make_unique<TForm8>(sink); }},
+        {"layout", [&] { return std::make_unique<TForm10>(sink); }},
+        {"aural", [&] { return std::make_unique<TForm11>(sink); }},
     };
     bool ok = true;
     for (const auto& [name, make] : dialogs) {

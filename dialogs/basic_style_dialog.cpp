@@ -1,0 +1,127 @@
+// The basic style dialog: display kind, width and height, float and clear.
+#include "dialogs/basic_style_dialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "components/bit_btn.h"
+#include "components/combo_box.h"
+#include "components/control_links.h"
+#include "components/image.h"
+#include "components/radio_group.h"
+#include "components/spin_edit.h"
+#include "dialogs/dialog_layout.h"
+
+QPointer<TForm8> Form8;
+
+namespace {
+
+const TDialogFrame kFrame{
+    .Caption = QStringLiteral("基本スタイル"),
+    .ClientSize = {588, 438},
+    .HeaderHeight = 121,
+    .TitlePicture = QStringLiteral(":/pictures/basic_title.jpg"),
+    .HeaderText = QStringLiteral(" セレクターにスタイルシートを適用するタグ・クラスを指定し、それぞれの指定を行います。"
+                                 "ここでは各要素の基本的なスタイルを指定できます"),
+    .HeaderTextRect = {68, 6, 512, 34},
+    .SelectorRect = {66, 42, 512, 76},
+    .SelectorBehaviour = sbDisableKeepText,
+    .SelectorLabel = QStringLiteral("に対し下のスタイルを適用します"),
+    .CommentPos = {8, 406},
+    .CommentEditWidth = 250,
+    .OkPos = {414, 402},
+    .CancelPos = {500, 402},
+};
+
+// The size figure in its group, and where each spin edit stands on it: right of its label.
+constexpr QRect kFigure(40, 80, 201, 153);
+constexpr QPoint kHeightBesideLabel(62, 15);
+constexpr QPoint kWidthBesideLabel(116, 138);
+
+}  // namespace
+
+TForm8::TForm8(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
+{
+    Panel1 = HeaderPanel();
+    Image2 = TitleImage();
+    Label5 = HeaderLabel();
+    GroupBox3 = Selector();
+    CheckBox1 = GroupBox3->ElementBox;
+    Edit1 = GroupBox3->ElementEdit;
+    CheckBox2 = GroupBox3->ClassBox;
+    Edit2 = GroupBox3->ClassEdit;
+    Label3 = GroupBox3->AppliesLabel;
+    CheckBox7 = CommentBox();
+    Edit3 = CommentEdit();
+    BitBtn1 = OkButton();
+    BitBtn2 = CancelButton();
+    ConnectButtons(this, &TForm8::BitBtn1Click, &TForm8::BitBtn2Click);
+
+    RadioGroup1 = tavi::MakeOptionRadioGroup(this, CheckBox3, {8, 128, 282, 72}, QStringLiteral("表示上の要素種別"),
+                                             {QStringLiteral("ブロック要素"), QStringLiteral("インライン要素"),
+                                              QStringLiteral("リスト・アイテム"), QStringLiteral("無表示")});
+    RadioGroup1->SetItemIndex(0);
+    RadioGroup2 =
+        tavi::MakeOptionRadioGroup(this, CheckBox5, {8, 210, 282, 50}, QStringLiteral("配置"),
+                                   {QStringLiteral("左"), QStringLiteral("指定なし"), QStringLiteral("右")}, 3);
+    RadioGroup2->SetItemIndex(0);
+    RadioGroup3 = tavi::MakeOptionRadioGroup(
+        this, CheckBox6, {8, 270, 282, 72}, QStringLiteral("テキストの回り込み制御"),
+        {QStringLiteral("左"), QStringLiteral("指定なし"), QStringLiteral("右"), QStringLiteral("左右両方")});
+    RadioGroup3->SetItemIndex(2);
+    CreateSizeGroup();
+
+    tavi::EnableWith(CheckBox3, {RadioGroup1});
+    tavi::EnableWith(CheckBox4, {RadioButton1, RadioButton2});
+    tavi::ShowWith(RadioButton2, {SpinEdit1, SpinEdit2});
+    tavi::EnableWith(RadioButton2, {ComboBox1});
+    tavi::EnableWith(CheckBox5, {RadioGroup2});
+    tavi::EnableWith(CheckBox6, {RadioGroup3});
+}
+
+void TForm8::CreateSizeGroup()
+{
+    GroupBox1 = tavi::MakeOptionFrame(this, CheckBox4, {298, 128, 282, 250}, QStringLiteral("要素の表示サイズ"));
+    RadioButton1 = tavi::MakeRadioButton(GroupBox1, {10, 22, 200, 22}, QStringLiteral("自動（ブラウザ依存）"));
+    RadioButton1->setChecked(true);
+    RadioButton2 = tavi::MakeRadioButton(GroupBox1, {10, 50, 60, 22}, QStringLiteral("単位"));
+    ComboBox1 = tavi::MakeComboBox(GroupBox1, {72, 50, 72, 22}, tavi::kUnitsWithPercent, QStringLiteral("%"));
+    Label1 = tavi::MakeLabel(GroupBox1, {150, 54}, QStringLiteral("で指定"));
+    Image1 = tavi::MakeFigure(GroupBox1, kFigure, QStringLiteral(":/pictures/size_figure.jpg"));
+    SpinEdit1 = tavi::MakeSpinEditOn(Image1, kHeightBesideLabel, 56);
+    SpinEdit2 = tavi::MakeSpinEditOn(Image1, kWidthBesideLabel, 56);
+}
+
+std::vector<tavi::TOptionGroup> TForm8::OptionGroups() const
+{
+    using tavi::KeywordLine;
+    using tavi::Line;
+    return {
+        {CheckBox3,
+         [this] {
+             return KeywordLine("  display: ", RadioGroup1, {"block", "inline", "list-item", "none"});
+         }},
+        {CheckBox4,
+         [this] {
+             // Width always goes on; the height line ends the group. Both share the one unit.
+             if (RadioButton1->isChecked())
+                 return tavi::TRuleLines{Line("  width : auto"), Line("  height : auto")};
+             if (RadioButton2->isChecked()) {
+                 const QString unit = ComboBox1->Text();
+                 return tavi::TRuleLines{Line("  width : " + SpinEdit2->Text() + unit),
+                                         Line("  height : " + SpinEdit1->Text() + unit)};
+             }
+             return tavi::TRuleLines{};
+         }},
+        {CheckBox5,
+         [this] {
+             return KeywordLine("  float : ", RadioGroup2, {"left", "none", "right"});
+         }},
+        {CheckBox6,
+         [this] {
+             return KeywordLine("  clear : ", RadioGroup3, {"left", "none", "right", "both"});
+         }},
+    };
+}
