@@ -60,19 +60,8 @@ const std::array<const char*, 16> TForm11::kAzimuths{
 
 TForm11::TForm11(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image2 = TitleImage();
-    Label5 = HeaderLabel();
-    GroupBox3 = Selector();
-    CheckBox1 = GroupBox3->ElementBox;
-    Edit1 = GroupBox3->ElementEdit;
-    CheckBox2 = GroupBox3->ClassBox;
-    Edit2 = GroupBox3->ClassEdit;
-    Label3 = GroupBox3->AppliesLabel;
-    CheckBox15 = CommentBox();
-    Edit4 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image2, Label5, GroupBox3, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox15, Edit4,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm11::BitBtn1Click, &TForm11::BitBtn2Click);
 
     OpenDialog1 = new TEnhOpenDialog(this);

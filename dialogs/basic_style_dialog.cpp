@@ -44,19 +44,8 @@ constexpr QPoint kWidthBesideLabel(116, 138);
 
 TForm8::TForm8(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image2 = TitleImage();
-    Label5 = HeaderLabel();
-    GroupBox3 = Selector();
-    CheckBox1 = GroupBox3->ElementBox;
-    Edit1 = GroupBox3->ElementEdit;
-    CheckBox2 = GroupBox3->ClassBox;
-    Edit2 = GroupBox3->ClassEdit;
-    Label3 = GroupBox3->AppliesLabel;
-    CheckBox7 = CommentBox();
-    Edit3 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image2, Label5, GroupBox3, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox7, Edit3,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm8::BitBtn1Click, &TForm8::BitBtn2Click);
 
     RadioGroup1 = tavi::MakeOptionRadioGroup(this, CheckBox3, {8, 128, 282, 72}, QStringLiteral("表示上の要素種別"),

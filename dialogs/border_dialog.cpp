@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -54,19 +53,8 @@ constexpr int kColumnWidth = 304;
 
 TForm4::TForm4(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image2 = TitleImage();
-    Label5 = HeaderLabel();
-    GroupBox3 = Selector();
-    CheckBox1 = GroupBox3->ElementBox;
-    Edit1 = GroupBox3->ElementEdit;
-    CheckBox2 = GroupBox3->ClassBox;
-    Edit2 = GroupBox3->ClassEdit;
-    Label3 = GroupBox3->AppliesLabel;
-    CheckBox7 = CommentBox();
-    Edit8 = CommentEdit();
-    BitBtn6 = OkButton();
-    BitBtn7 = CancelButton();
+    NameFrameControls(Panel1, Image2, Label5, GroupBox3, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox7, Edit8,
+                      BitBtn6, BitBtn7);
     ConnectButtons(this, &TForm4::BitBtn6Click, &TForm4::BitBtn7Click);
 
     HTMLcolorDialog1 = new THTMLcolorDialog(this);
@@ -105,10 +93,7 @@ TBitBtn* TForm4::ColorButton(const QRect& rect)
 {
     auto* button = new TBitBtn(QString(), this);
     button->setGeometry(rect);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/glyphs/palette.png"), {}, QIcon::Normal);
-    icon.addFile(QStringLiteral(":/glyphs/palette_disabled.png"), {}, QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(tavi::PaletteGlyph());
     button->setToolTip(QStringLiteral("色の選択"));
     return button;
 }

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,10 +47,7 @@ QToolButton* ColorButton(QWidget* parent, QPoint pos)
 {
     auto* button = new QToolButton(parent);
     button->setGeometry(QRect(pos, QSize(24, 24)));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/glyphs/palette.png"), {}, QIcon::Normal);
-    icon.addFile(QStringLiteral(":/glyphs/palette_disabled.png"), {}, QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(tavi::PaletteGlyph());
     button->setToolTip(QStringLiteral("色の選択"));
     return button;
 }
@@ -60,19 +56,8 @@ QToolButton* ColorButton(QWidget* parent, QPoint pos)
 
 TForm9::TForm9(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image3 = TitleImage();
-    Label5 = HeaderLabel();
-    GroupBox1 = Selector();
-    CheckBox1 = GroupBox1->ElementBox;
-    Edit1 = GroupBox1->ElementEdit;
-    CheckBox2 = GroupBox1->ClassBox;
-    Edit2 = GroupBox1->ClassEdit;
-    Label3 = GroupBox1->AppliesLabel;
-    CheckBox9 = CommentBox();
-    Edit6 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image3, Label5, GroupBox1, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox9, Edit6,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm9::BitBtn1Click, &TForm9::BitBtn2Click);
 
     HTMLcolorDialog1 = new THTMLcolorDialog(this);

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -123,6 +124,14 @@ TSpinEdit* MakeSpinEditOn(TImage* figure, QPoint centre, int width)
 QLineEdit* MakeEditOn(TImage* figure, QPoint centre, int width)
 {
     return MakeEdit(figure->parentWidget(), OnFigure(figure, centre, {width, kControlHeight}));
+}
+
+QIcon PaletteGlyph()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/glyphs/palette.png"), {}, QIcon::Normal);
+    icon.addFile(QStringLiteral(":/glyphs/palette_disabled.png"), {}, QIcon::Disabled);
+    return icon;
 }
 
 TUnitSentence UnitSentence(QWidget* parent, QPoint pos, const QString& before, const QStringList& units,

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QCheckBox;
+class QIcon;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,6 +49,9 @@ TImage* MakeFigure(QWidget* parent, const QRect& rect, const QString& picture);
 TSpinEdit* MakeSpinEditOn(TImage* figure, QPoint centre, int width = 72);
 // An edit standing on `figure`, centred on the given point of it.
 QLineEdit* MakeEditOn(TImage* figure, QPoint centre, int width = 72);
+
+// The glyph of the buttons that open the colour chooser, with its disabled form.
+QIcon PaletteGlyph();
 
 // One sentence with a unit box in the middle: before [unit] after, starting at `pos`.
 struct TUnitSentence {

@@ -46,19 +46,8 @@ constexpr int kColumnWidth = 312;
 
 TForm2::TForm2(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image2 = TitleImage();
-    Label1 = HeaderLabel();
-    GroupBox4 = Selector();
-    CheckBox8 = GroupBox4->ElementBox;
-    Edit1 = GroupBox4->ElementEdit;
-    CheckBox9 = GroupBox4->ClassBox;
-    Edit2 = GroupBox4->ClassEdit;
-    Label2 = GroupBox4->AppliesLabel;
-    CheckBox12 = CommentBox();
-    Edit3 = CommentEdit();
-    Button1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image2, Label1, GroupBox4, CheckBox8, Edit1, CheckBox9, Edit2, Label2, CheckBox12, Edit3,
+                      Button1, BitBtn2);
     ConnectButtons(this, &TForm2::Button1Click, &TForm2::BitBtn2Click);
 
     CreateFontControls();

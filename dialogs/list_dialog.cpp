@@ -71,19 +71,8 @@ const QStringList TForm7::kMarkKeywords{"disc",           "circle",         "squ
 
 TForm7::TForm7(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image1 = TitleImage();
-    Label2 = HeaderLabel();
-    GroupBox1 = Selector();
-    CheckBox1 = GroupBox1->ElementBox;
-    Edit1 = GroupBox1->ElementEdit;
-    CheckBox2 = GroupBox1->ClassBox;
-    Edit2 = GroupBox1->ClassEdit;
-    Label3 = GroupBox1->AppliesLabel;
-    CheckBox6 = CommentBox();
-    Edit4 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image1, Label2, GroupBox1, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox6, Edit4,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm7::BitBtn1Click, &TForm7::BitBtn2Click);
     OpenPictureDialog1 = new TOpenPictureDialog(this);
 

@@ -45,19 +45,8 @@ constexpr QPoint kBottomArrow(210, 185);
 
 TForm3::TForm3(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image3 = TitleImage();
-    Label5 = HeaderLabel();
-    GroupBox1 = Selector();
-    CheckBox1 = GroupBox1->ElementBox;
-    Edit1 = GroupBox1->ElementEdit;
-    CheckBox2 = GroupBox1->ClassBox;
-    Edit2 = GroupBox1->ClassEdit;
-    Label3 = GroupBox1->AppliesLabel;
-    CheckBox3 = CommentBox();
-    Edit3 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image3, Label5, GroupBox1, CheckBox1, Edit1, CheckBox2, Edit2, Label3, CheckBox3, Edit3,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm3::BitBtn1Click, &TForm3::BitBtn2Click);
 
     const tavi::TUnitSentence unit =

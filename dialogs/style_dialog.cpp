@@ -65,6 +65,27 @@ void TStyleDialog::CreateBottomRow(const TDialogFrame& frame)
     cancelButton_->setGeometry(QRect(frame.CancelPos, kButtonSize));
 }
 
+void TStyleDialog::NameFrameControls(TPanel*& panel, TImage*& titleImage, QLabel*& headerText,
+                                     TSelectorGroup*& selector, QCheckBox*& elementBox, QLineEdit*& elementEdit,
+                                     QCheckBox*& classBox, QLineEdit*& classEdit, QLabel*& selectorLabel,
+                                     QCheckBox*& commentBox, QLineEdit*& commentEdit, TBitBtn*& ok,
+                                     TBitBtn*& cancel) const
+{
+    panel = headerPanel_;
+    titleImage = titleImage_;
+    headerText = headerLabel_;
+    selector = selector_;
+    elementBox = selector_->ElementBox;
+    elementEdit = selector_->ElementEdit;
+    classBox = selector_->ClassBox;
+    classEdit = selector_->ClassEdit;
+    selectorLabel = selector_->AppliesLabel;
+    commentBox = commentBox_;
+    commentEdit = commentEdit_;
+    ok = okButton_;
+    cancel = cancelButton_;
+}
+
 void TStyleDialog::ConnectClicked(TBitBtn* button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this, std::move(handler));

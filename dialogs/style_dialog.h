@@ -75,6 +75,12 @@ public:
     TBitBtn* CancelButton() const { return cancelButton_; }
 
 protected:
+    // Gives the frame's controls the names the dialog holds them under.
+    void NameFrameControls(TPanel*& panel, TImage*& titleImage, QLabel*& headerText, TSelectorGroup*& selector,
+                           QCheckBox*& elementBox, QLineEdit*& elementEdit, QCheckBox*& classBox, QLineEdit*& classEdit,
+                           QLabel*& selectorLabel, QCheckBox*& commentBox, QLineEdit*& commentEdit, TBitBtn*& ok,
+                           TBitBtn*& cancel) const;
+
     // The dialog's option groups in the order their lines are written.
     virtual std::vector<tavi::TOptionGroup> OptionGroups() const = 0;
 

@@ -45,19 +45,8 @@ constexpr QPoint kLineHeightBesideLabel(130, 67);
 
 TForm10::TForm10(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move(sink), parent)
 {
-    Panel1 = HeaderPanel();
-    Image2 = TitleImage();
-    Label1 = HeaderLabel();
-    GroupBox3 = Selector();
-    CheckBox1 = GroupBox3->ElementBox;
-    Edit1 = GroupBox3->ElementEdit;
-    CheckBox2 = GroupBox3->ClassBox;
-    Edit2 = GroupBox3->ClassEdit;
-    Label8 = GroupBox3->AppliesLabel;
-    CheckBox8 = CommentBox();
-    Edit3 = CommentEdit();
-    BitBtn1 = OkButton();
-    BitBtn2 = CancelButton();
+    NameFrameControls(Panel1, Image2, Label1, GroupBox3, CheckBox1, Edit1, CheckBox2, Edit2, Label8, CheckBox8, Edit3,
+                      BitBtn1, BitBtn2);
     ConnectButtons(this, &TForm10::BitBtn1Click, &TForm10::BitBtn2Click);
 
     CreateIndentRows();

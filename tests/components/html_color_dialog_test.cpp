@@ -8,24 +8,6 @@
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
 
-namespace {
-
-// Answers the next colour chooser: picks `pick` and presses OK, or Cancel when `accept` is false.
-// `shown` receives the colour it opened with.
-void AnswerChooser(QColor pick, bool accept, QColor* shown = nullptr)
-{
-    AnswerNextModal([pick, accept, shown](QWidget* modal) {
-        auto* chooser = qobject_cast<QColorDialog*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        if (shown)
-            *shown = chooser->currentColor();
-        chooser->setCurrentColor(pick);
-        accept ? chooser->accept() : chooser->reject();
-    });
-}
-
-}  // namespace
-
 TEST(HtmlColorText, IsRedGreenBlueInUpperCaseHexadecimal)
 {
     EXPECT_EQ(THTMLcolorDialog::HtmlColorText(tavi::clRed), "#FF0000");
@@ -47,13 +29,13 @@ TEST(HtmlColorDialog, OkTakesThePickedColourAndTheNextOpeningStartsFromIt)
     THTMLcolorDialog dialog;
     EXPECT_EQ(dialog.HtmlColorText(), "#000000");
     QColor shown;
-    AnswerChooser(QColor(0x12, 0x34, 0x56), true, &shown);
+    AnswerColorChooser(QColor(0x12, 0x34, 0x56), true, &shown);
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(shown, QColor(Qt::black));
     EXPECT_EQ(dialog.Color(), 0x00563412u);
     EXPECT_EQ(dialog.HtmlColorText(), "#123456");
 
-    AnswerChooser(Qt::red, false, &shown);
+    AnswerColorChooser(Qt::red, false, &shown);
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(shown, QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(dialog.HtmlColorText(), "#123456");  // Cancel changes nothing

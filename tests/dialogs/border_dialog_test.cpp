@@ -31,18 +31,6 @@ protected:
 
     QStringList Declarations() const { return dialog->RuleLines().value().mid(1); }
 
-    static void AnswerChooser(const QColor& pick, bool accept, QColor* shown = nullptr)
-    {
-        AnswerNextModal([=](QWidget* modal) {
-            auto* chooser = qobject_cast<QColorDialog*>(modal);
-            ASSERT_NE(chooser, nullptr);
-            if (shown)
-                *shown = chooser->currentColor();
-            chooser->setCurrentColor(pick);
-            accept ? chooser->accept() : chooser->reject();
-        });
-    }
-
     std::unique_ptr<TForm4> dialog;
     QStringList written;
 };
@@ -194,13 +182,13 @@ TEST_F(BorderDialogTest, ColourButtonsShareOneChooserAndShowThePickedColour)
     d.CheckBox4->click();
     d.RadioButton3->click();
     QColor shown;
-    AnswerChooser(Qt::red, true, &shown);
+    AnswerColorChooser(Qt::red, true, &shown);
     d.BitBtn2->click();
     EXPECT_EQ(shown, QColor(Qt::black));
     EXPECT_EQ(d.Edit3->text(), "#FF0000");
     EXPECT_EQ(d.Edit3->palette().color(QPalette::Text), QColor(Qt::red));
 
-    AnswerChooser(Qt::green, false, &shown);
+    AnswerColorChooser(Qt::green, false, &shown);
     d.BitBtn2->click();
     EXPECT_EQ(shown, QColor(Qt::red));
     EXPECT_EQ(d.Edit3->text(), "#FF0000");
@@ -214,7 +202,7 @@ TEST_F(BorderDialogTest, ColourButtonsShareOneChooserAndShowThePickedColour)
         const QColor pick(0x10 * n, 0x20, 0x30);
         d.RadioButton4->setChecked(button == d.BitBtn1);
         d.RadioButton3->setChecked(button != d.BitBtn1);
-        AnswerChooser(pick, true, &shown);
+        AnswerColorChooser(pick, true, &shown);
         button->click();
         EXPECT_EQ(shown, last);
         EXPECT_EQ(edit->text(), QString("#%1").arg(pick.rgb() & 0xFFFFFF, 6, 16, QChar('0')).toUpper());

@@ -39,19 +39,6 @@ protected:
         return dialog->RuleLines().value().mid(1);
     }
 
-    // Answers the colour chooser with `pick` (or cancels), noting the colour it opened with.
-    static void AnswerChooser(const QColor& pick, bool accept, QColor* shown = nullptr)
-    {
-        AnswerNextModal([=](QWidget* modal) {
-            auto* chooser = qobject_cast<QColorDialog*>(modal);
-            ASSERT_NE(chooser, nullptr);
-            if (shown)
-                *shown = chooser->currentColor();
-            chooser->setCurrentColor(pick);
-            accept ? chooser->accept() : chooser->reject();
-        });
-    }
-
     std::unique_ptr<TForm9> dialog;
     QStringList written;
 };
@@ -176,21 +163,21 @@ TEST_F(ColorDialogTest, ColourButtonsFillTheirEditAndRecolourThePreview)
     d.CheckBox3->click();
     d.CheckBox4->click();
     QColor shown;
-    AnswerChooser(Qt::red, true, &shown);
+    AnswerColorChooser(Qt::red, true, &shown);
     d.SpeedButton1->click();
     EXPECT_EQ(shown, QColor(Qt::black));
     EXPECT_EQ(d.Edit3->text(), "#FF0000");
     EXPECT_EQ(d.Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     // The other button starts from the colour last confirmed in this dialog.
-    AnswerChooser(QColor(0, 0, 0x80), true, &shown);
+    AnswerColorChooser(QColor(0, 0, 0x80), true, &shown);
     d.SpeedButton2->click();
     EXPECT_EQ(shown, QColor(Qt::red));
     EXPECT_EQ(d.Edit4->text(), "#000080");
     EXPECT_EQ(d.Label1->palette().color(QPalette::Window), QColor(0, 0, 0x80));
 
     // Cancel changes nothing; typing does not recolour the preview.
-    AnswerChooser(Qt::green, false);
+    AnswerColorChooser(Qt::green, false);
     d.SpeedButton1->click();
     EXPECT_EQ(d.Edit3->text(), "#FF0000");
     d.Edit3->setText("blue");

@@ -1,8 +1,11 @@
 // Answers the next modal window from inside its own loop, so that tests can run code that shows one.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -17,6 +20,24 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer, int attempts =
             answer(modal);
         else if (attempts > 0)
             AnswerNextModal(answer, attempts - 1);
+    });
+}
+
+// Answers the next colour chooser: picks `pick` and presses OK, or Cancel when `accept` is
+// false. `shown` receives the colour it opened with.
+inline void AnswerColorChooser(QColor pick, bool accept, QColor* shown = nullptr)
+{
+    AnswerNextModal([pick, accept, shown](QWidget* modal) {
+        auto* chooser = qobject_cast<QColorDialog*>(modal);
+        if (!chooser) {
+            ADD_FAILURE() << "expected the colour chooser";
+            modal->close();
+            return;
+        }
+        if (shown)
+            *shown = chooser->currentColor();
+        chooser->setCurrentColor(pick);
+        accept ? chooser->accept() : chooser->reject();
     });
 }
 
