@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -14,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "components/image.h"
 #include "components/name_only_icon_provider.h"
+#include "components/open_picture_dialog.h"
 #include "components/text_file_dialogs.h"
 #include "platform/font_names.h"
 #include "tests/support/modal_answer.h"
@@ -359,4 +362,21 @@ TEST_F(TextFileDialogTest, PreviewShowsTheFileWhoseNameIsTyped)
     EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "T { }");
     nameEdit->setText("*.css");
     EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "");
+}
+
+TEST_F(TextFileDialogTest, ThePictureDialogPreviewsTheSelectedPicture)
+{
+    QImage red(8, 6, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(Path("red.bmp")));
+    WriteFile(Path("not_a_picture.jpg"), "text");
+    TOpenPictureDialog dialog;
+    EXPECT_EQ(dialog.Filter(), kPictureFilter);
+    EXPECT_EQ(dialog.FilterIndex(), 1);
+    emit dialog.currentChanged(Path("red.bmp"));
+    EXPECT_EQ(dialog.PreviewImage()->Picture().size(), QSize(8, 6));
+    emit dialog.currentChanged(Path("not_a_picture.jpg"));
+    EXPECT_TRUE(dialog.PreviewImage()->Picture().isNull());
+    emit dialog.currentChanged(dir.path());
+    EXPECT_TRUE(dialog.PreviewImage()->Picture().isNull());
 }
