@@ -39,12 +39,11 @@ void ConfigureMainEditor(TEditor* editor)
     editor->SetWantReturns(true);
     // Tab moves the focus between the window's controls.
     editor->SetWantTabs(false);
-    tavi::TEditorCore& core = editor->Core();
-    core.SetDisposeBlank(false);
-    core.SetTabSpaceCount(8);
-    core.SetUndoListMax(64);
-    core.SetWordWrap(true);
-    core.SetWrapByte(80);
+    editor->SetDisposeBlank(false);
+    editor->SetTabSpaceCount(8);
+    editor->SetUndoListMax(64);
+    editor->SetWordWrap(true);
+    editor->SetWrapByte(80);
 
     QFont font(tavi::kFixedSysFontName);
     font.setPixelSize(12);

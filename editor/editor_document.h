@@ -66,6 +66,23 @@ public:
     bool CaretNextLine() const { return core_.CaretNextLine(); }
     void SetCaretNextLine(bool value) { core_.SetCaretNextLine(value); }
 
+    // --- Line store ---
+    // Soft wrapping at WrapByte columns (clamped to 20..250); changing either re-wraps the
+    // document and empties undo and redo.
+    bool WordWrap() const { return core_.WordWrap(); }
+    void SetWordWrap(bool value) { core_.SetWordWrap(value); }
+    int WrapByte() const { return core_.WrapByte(); }
+    void SetWrapByte(int value) { core_.SetWrapByte(value); }
+    // Columns a tab reaches to (2..8, even).
+    int TabSpaceCount() const { return core_.TabSpaceCount(); }
+    void SetTabSpaceCount(int value) { core_.SetTabSpaceCount(value); }
+    // Trailing blanks of typed lines are dropped (only while no mark is shown and no wrap).
+    bool DisposeBlank() const { return core_.DisposeBlank(); }
+    void SetDisposeBlank(bool value) { core_.SetDisposeBlank(value); }
+    // How many edits undo keeps.
+    int UndoListMax() const { return core_.UndoListMax(); }
+    void SetUndoListMax(int value) { core_.SetUndoListMax(value); }
+
     // --- Input behaviour ---
     // Tab inserts (on) or moves the focus (off); Enter reaches the editor (on) or its
     // dialog (off).
