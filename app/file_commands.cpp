@@ -150,24 +150,8 @@ void TForm1::SaveAs1Click()
 
 void TForm1::Open2Click()
 {
-    if (ExtMemo1->Modified()) {
-        switch (AskToSave()) {
-            case TSaveAnswer::Cancel:
-                return;
-            case TSaveAnswer::Yes:
-                if (IsUntitled()) {
-                    if (!RunFileDialog(*SaveDialog1))
-                        return;
-                    // Named before the write: should it fail, the boxes already show the
-                    // chosen file and the open does not happen.
-                    UpdateFileBoxes(SaveDialog1->FileName());
-                }
-                SaveDocument(DocumentPath());
-                break;
-            case TSaveAnswer::No:
-                break;
-        }
-    }
+    if (!SaveChangesFirst())
+        return;
     if (!RunFileDialog(*OpenDialog1))
         return;
     const QString path = OpenDialog1->FileName();
@@ -178,6 +162,9 @@ void TForm1::Open2Click()
 void TForm1::DropFiles(const QStringList& paths)
 {
     if (paths.isEmpty())
+        return;
+    // A drop must not lose a changed document any more than Open does.
+    if (!SaveChangesFirst())
         return;
     // The whole path, however long: a cut one would name another file.
     const QString path = paths.first();

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/command.h"
+#include "app/customize_dialog.h"
 #include "app/main_editor_setup.h"
 #include "app/open_style_dialog.h"
 #include "app/splash_window.h"
@@ -191,6 +192,7 @@ void TForm1::CreateEditorArea()
 
 void TForm1::ConnectCommands()
 {
+    ConnectCommand(N26, &QAction::triggered, this, &TForm1::N26Click);
     ConnectCommand(N3, &QAction::triggered, this, &TForm1::N3Click);
     ConnectCommand(BitBtn1, &QPushButton::clicked, this, &TForm1::N3Click);
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
@@ -260,6 +262,11 @@ void TForm1::N21Click()
     OpenStyleDialog(Form11, [this](const QString& line) { AppendLine(line); });
 }
 
+void TForm1::N26Click()
+{
+    OpenStyleDialog(Form12, ExtMemo1);
+}
+
 void TForm1::FormCreate()
 {
     Form5 = new TForm5;
@@ -268,6 +275,8 @@ void TForm1::FormCreate()
 
     // Files dropped anywhere on the window are opened (dropEvent).
     setAcceptDrops(true);
+
+    ApplySettings();
 
     // The splash goes when the event loop first runs, that is when this window shows.
     Form5->deleteLater();

@@ -144,8 +144,8 @@ public slots:
     // Open: offers to save a changed document, then loads the file the user chooses.
     void Open2Click();
     void SpeedButton2Click() { Open2Click(); }
-    // Loads the first of `paths` (files dropped on the window) without asking; the rest
-    // are ignored. Nothing happens for an empty list.
+    // Loads the first of `paths` (files dropped on the window), after offering to save a
+    // changed document; the rest are ignored. Nothing happens for an empty list.
     void DropFiles(const QStringList& paths);
 
     // Editing commands (edit_commands.cpp); menu items, context-menu items and tool
@@ -164,8 +164,13 @@ public slots:
     void STYLE1Click();   // wrap the selection in a STYLE element
     void N22Click();      // insert a colour picked in the chooser as "#RRGGBB"
 
+    // Options: the editor customisation dialog.
+    void N26Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // Offers to save a changed document, then writes the settings file.
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -195,6 +200,14 @@ private:
     enum class TSaveAnswer { Yes, No, Cancel };
     // Asks whether to save the changed document; closing the box counts as Cancel.
     TSaveAnswer AskToSave();
+    // For a changed document, asks whether to save it and does what the user says. True
+    // when the caller may go on (saved or discarded), false when the user cancelled or the
+    // save dialog was cancelled; a failed save throws.
+    bool SaveChangesFirst();
+
+    // The settings file (window_settings.cpp): applied at start-up, written at close.
+    void ApplySettings();
+    void WriteSettingsFile();
 
     bool shownBefore_ = false;
 };

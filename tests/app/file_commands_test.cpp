@@ -343,14 +343,19 @@ TEST_F(FileCommandsTest, YesOnAnUntitledDocumentNamesAndSavesItEvenWhenTheOpenIs
     EXPECT_EQ(Text(), "draft\r\n");
 }
 
-TEST_F(FileCommandsTest, DroppingLoadsTheFirstFileWithoutAQuestion)
+TEST_F(FileCommandsTest, DroppingOnAChangedDocumentAsksFirstThenLoadsTheFirstFile)
 {
     WriteFile(Path("my sheet.css"), "first\r\n");
     WriteFile(Path("second.css"), "second\r\n");
     Type("changed");
-    NoQuestionWatch watch;
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::RejectRole);
     Drop({Path("my sheet.css"), Path("second.css")});
-    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_EQ(seen.caption, "確認");
+    EXPECT_EQ(Text(), "changed\r\n");  // cancelled: the document stays
+
+    RecordNextMessageBox(seen, QMessageBox::NoRole);
+    Drop({Path("my sheet.css"), Path("second.css")});
     EXPECT_EQ(Text(), "first\r\n");
     // The name stands in the link tag as it is, spaces and all.
     EXPECT_EQ(form->Edit2->text(), "<LINK HREF=\"my sheet.css\" REL=stylesheet TYPE=\"text/css\">");
@@ -414,7 +419,7 @@ TEST_F(FileCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas)
         EXPECT_EQ(openError.caption, "TAVI CSS Editor");
 
         SeenMessageBox dropError;
-        RecordNextMessageBox(dropError);
+        AnswerThenRecord(QMessageBox::NoRole, dropError);
         {
             UnprivilegedFileAccess user;
             Drop({Path(name)});

@@ -1,7 +1,10 @@
 // Runs GoogleTest inside the program's own application object, on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "app/application.h"
+#include "app/settings_file.h"
 
 int main(int argc, char** argv)
 {
@@ -10,5 +13,8 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("TAVI CSS Editor"));
+    // Windows read and write their settings in a folder of the test run's own, never a real file.
+    QTemporaryDir settings;
+    SetSettingsPlace({settings.filePath("program/tavi-css-editor"), false, settings.filePath("config")});
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,90 @@
+// The main window's start-up reading of the settings file, and its close: the save question, then the settings.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/settings_file.h"
+#include "components/text_file_dialogs.h"
+#include "editor/editor.h"
+#include "platform/private_profile.h"
+
+namespace {
+
+// The window's design bounds: the defaults of the "FormSize" keys.
+constexpr QRect kDesignBounds(190, 156, 711, 571);
+
+// Runs `work`, showing an exception that escapes it in the error box.
+template <typename Work>
+void Guarded(Work&& work)
+{
+    if (TApplication* application = Application())
+        application->RunGuarded(std::forward<Work>(work));
+    else
+        work();
+}
+
+}  // namespace
+
+void TForm1::ApplySettings()
+{
+    // Each value is applied as it is read, so a bad value stops there with the ones
+    // before it in effect; the window opens all the same.
+    Guarded([this] {
+        const tavi::TPrivateProfile profile(SettingsFileToRead(CurrentSettingsPlace()));
+        const QRect bounds = ReadFormBounds(profile, kDesignBounds);
+        move(bounds.topLeft());
+        resize(bounds.size());
+        ReadMainEditorSettings(profile, *ExtMemo1);
+    });
+}
+
+void TForm1::WriteSettingsFile()
+{
+    const QString path = SettingsFileToWrite(CurrentSettingsPlace());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    tavi::TPrivateProfile profile(path);
+    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    WriteSettings(profile, normal ? std::optional<QRect>(QRect(pos(), size())) : std::nullopt, *ExtMemo1);
+    profile.Save();
+}
+
+bool TForm1::SaveChangesFirst()
+{
+    if (!ExtMemo1->Modified())
+        return true;
+    switch (AskToSave()) {
+        case TSaveAnswer::Cancel:
+            return false;
+        case TSaveAnswer::No:
+            return true;
+        case TSaveAnswer::Yes:
+            if (IsUntitled()) {
+                if (!RunFileDialog(*SaveDialog1))
+                    return false;
+                // Named before the write: should it fail, the boxes already show the chosen file.
+                UpdateFileBoxes(SaveDialog1->FileName());
+            }
+            SaveDocument(DocumentPath());
+            return true;
+    }
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // A changed document is never lost by closing: the user saves it, discards it or
+    // stays. A failed save keeps the window open with the document.
+    bool close = false;
+    Guarded([this, &close] { close = SaveChangesFirst(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    // Settings that cannot be written are reported, and the window closes all the same:
+    // they are not worth keeping a user from quitting (a full disk or a read-only folder
+    // would otherwise trap them), and the old file is left whole.
+    Guarded([this] { WriteSettingsFile(); });
+    event->accept();
+}
