@@ -92,6 +92,25 @@ bool DrawSplash(const QString& path)
     return SaveJpeg(image, path);
 }
 
+// The banner of the editor customisation dialog, 249 by 41.
+bool DrawCustomizeBanner(const QString& path)
+{
+    QImage image(249, 41, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    PaintBackdrop(p, image.rect());
+    PaintBraces(p, QRect(4, 6, 44, 30));
+    p.setPen(Qt::white);
+    p.setFont(Face(16, true));
+    p.drawText(QRect(52, 2, 194, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Editor Style"));
+    p.setPen(kLight);
+    p.setFont(Face(11, false));
+    p.drawText(QRect(54, 22, 192, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("エディタのスタイル"));
+    p.end();
+    return SaveJpeg(image, path);
+}
+
 // The title pictures of the style rule dialogs: a symbol of what the dialog sets on the backdrop, 48 by 48.
 bool DrawTitle(const QString& path, const std::function<void(QPainter&)>& paintSymbol)
 {
@@ -545,8 +564,9 @@ int main(int argc, char** argv)
     QDir().mkpath(folder + "/pictures");
     QDir().mkpath(folder + "/glyphs");
     bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
-              DrawTitles(folder) && DrawBorderFigure(folder + "/pictures/border_figure.jpg") &&
-              DrawListPositions(folder) && DrawSizeFigure(folder + "/pictures/size_figure.jpg") &&
+              DrawTitles(folder) && DrawCustomizeBanner(folder + "/pictures/customize_banner.jpg") &&
+              DrawBorderFigure(folder + "/pictures/border_figure.jpg") && DrawListPositions(folder) &&
+              DrawSizeFigure(folder + "/pictures/size_figure.jpg") &&
               DrawLayoutFigure(folder + "/pictures/layout_figure.jpg") &&
               DrawAzimuthDial(folder + "/pictures/azimuth_dial.jpg") &&
               DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);

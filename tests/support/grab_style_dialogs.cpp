@@ -1,5 +1,5 @@
-// Saves a picture of each style rule dialog as it opens, and with every option ticked, for looking at the layout.
-// Usage: grab-style-dialogs <folder>
+// Saves a picture of each style rule dialog and of the editor customisation dialog as it opens, and with every option
+// ticked, for looking at the layout. Usage: grab-style-dialogs <folder>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/customize_dialog.h"
+#include "app/main_editor_setup.h"
 #include "dialogs/aural_dialog.h"
 #include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
@@ -18,6 +20,7 @@
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
 #include "dialogs/text_layout_dialog.h"
+#include "editor/editor.h"
 
 namespace {
 
@@ -57,6 +60,8 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     const auto sink = [](const QString&) {};
+    TEditor mainEditor;
+    ConfigureMainEditor(&mainEditor);
     const std::vector<std::pair<QString, std::function<std::unique_ptr<QDialog>()>>> dialogs{
         {"font", [&] { return std::make_unique<TForm2>(sink); }},
         {"margin", [&] { return std::make_unique<TForm3>(sink); }},
@@ -66,6 +71,7 @@ int main(int argc, char** argv)
         {"basic", [&] { return std::make_unique<TForm8>(sink); }},
         {"layout", [&] { return std::make_unique<TForm10>(sink); }},
         {"aural", [&] { return std::make_unique<TForm11>(sink); }},
+        {"customize", [&] { return std::make_unique<TForm12>(&mainEditor); }},
     };
     bool ok = true;
     for (const auto& [name, make] : dialogs) {
