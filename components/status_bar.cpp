@@ -2,18 +2,106 @@
 #include "components/status_bar.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
+#include <QToolTip>
+#include <QWindow>
 
 namespace {
 constexpr int kPanelGap = 2;    // space between two panels
 constexpr int kTextIndent = 2;  // space between a panel's edge and its text
 }  // namespace
 
+namespace {
+
+// What a screen reader sees of the bar: a status bar whose children are its panels, each
+// a static text named by the panel's text.
+class TStatusPanelAccessible : public QAccessibleInterface {
+public:
+    TStatusPanelAccessible(TStatusBar* bar, int index) : bar_(bar), index_(index) {}
+    bool isValid() const override { return bar_ && index_ < static_cast<int>(bar_->Panels().size()); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return isValid() && t == QAccessible::Name ? bar_->Panels()[index_].Text : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = bar_->PanelRect(index_);
+        return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QPointer<TStatusBar> bar_;
+    int index_;
+};
+
+class TStatusBarAccessible : public QAccessibleWidget {
+public:
+    explicit TStatusBarAccessible(TStatusBar* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+    ~TStatusBarAccessible() override
+    {
+        for (QAccessible::Id id : panels_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return static_cast<int>(Bar()->Panels().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        // Panel interfaces are made once and registered, as the accessibility cache expects.
+        while (static_cast<int>(panels_.size()) <= index)
+            panels_.push_back(QAccessible::registerAccessibleInterface(
+                new TStatusPanelAccessible(Bar(), static_cast<int>(panels_.size()))));
+        return QAccessible::accessibleInterface(panels_[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < static_cast<int>(panels_.size()); ++i) {
+            if (QAccessible::accessibleInterface(panels_[i]) == child)
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    TStatusBar* Bar() const { return static_cast<TStatusBar*>(widget()); }
+    mutable std::vector<QAccessible::Id> panels_;
+};
+
+QAccessibleInterface* StatusBarAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TStatusBar") && object && object->isWidgetType())
+        return new TStatusBarAccessible(static_cast<TStatusBar*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent)
 {
     setFixedHeight(21);
+    static const bool installed = [] {
+        QAccessible::installFactory(StatusBarAccessible);
+        return true;
+    }();
+    (void)installed;
 }
 
 void TStatusBar::SetPanels(std::vector<TStatusPanel> panels)
@@ -28,6 +116,11 @@ void TStatusBar::SetPanelText(int index, const QString& text)
         return;
     panels_[index].Text = text;
     update(PanelRect(index));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        changed.setChild(index);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 QRect TStatusBar::PanelRect(int index) const
@@ -42,6 +135,23 @@ QRect TStatusBar::PanelRect(int index) const
     return QRect(QPoint(left, kPanelGap), QPoint(right - 1, height() - 1));
 }
 
+bool TStatusBar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        for (int i = 0; i < static_cast<int>(panels_.size()); ++i) {
+            if (PanelRect(i).contains(help->pos()) && !panels_[i].Text.isEmpty()) {
+                QToolTip::showText(help->globalPos(), panels_[i].Text, this, PanelRect(i));
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TStatusBar::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -52,7 +162,9 @@ void TStatusBar::paintEvent(QPaintEvent* event)
             continue;
         qDrawShadePanel(&painter, r, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r.adjusted(kTextIndent, 1, -kTextIndent, -1),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, panels_[i].Text);
+        // A text longer than its panel ends in "…" (its whole text is the panel's tooltip).
+        const QRect textRect = r.adjusted(kTextIndent, 1, -kTextIndent, -1);
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(panels_[i].Text, Qt::ElideRight, textRect.width()));
     }
 }

@@ -26,6 +26,8 @@ public:
     QRect PanelRect(int index) const;
 
 protected:
+    // A panel's tooltip is its whole text, for texts longer than the panel.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,0 +1,32 @@
+// The main window's status line: the owner and memory figures, and the date and time, refreshed once a second.
+#include <QLocale>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "components/animate_window.h"
+#include "components/status_bar.h"
+#include "components/sys_info.h"
+
+void TForm1::CreateStatusSources()
+{
+    SysInfo1 = new TSysInfo(this);
+    AnimateWindow1 = new TAnimateWindow(this);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    // A timer keeps running while a modal dialog's loop runs, so the line updates behind it.
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+}
+
+void TForm1::FillStatusTexts()
+{
+    // Read fresh each time; the memory figures are 64-bit, as machines have more than 2 GiB.
+    StatusBar1->SetPanelText(1, QStringLiteral("User: ") + SysInfo1->Owner() + QStringLiteral("     MemoryTotal: ") +
+                                    QString::number(SysInfo1->MemoryTotal()) + QStringLiteral("     MemoryFree: ") +
+                                    QString::number(SysInfo1->MemoryFree()));
+    // The date and the time are read one after the other, each in the user's regional format.
+    const QLocale locale = QLocale::system();
+    const QString date = locale.toString(Now().date(), QLocale::ShortFormat);
+    const QString time = locale.toString(Now().time(), QLocale::LongFormat);
+    StatusBar1->SetPanelText(2, date + QStringLiteral("  ") + time);
+}
