@@ -1,6 +1,7 @@
 // The main window: tool panel, file boxes, the editor holding the document, and the status line.
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -12,12 +13,15 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
 class QToolButton;
+class TAnimateWindow;
 class TEditor;
 class TImage;
 class TPanel;
 class TSplitter;
 class TStatusBar;
+class TSysInfo;
 class THTMLcolorDialog;
 class TTextOpenDialog;
 class TTextSaveDialog;
@@ -125,6 +129,14 @@ public:
 
     // The colour chooser of the insert-colour command; it keeps the last chosen colour.
     THTMLcolorDialog* HTMLcolorDialog1;
+    // The owner and memory figures of the status line.
+    TSysInfo* SysInfo1;
+    // Minimises and restores the window with the application.
+    TAnimateWindow* AnimateWindow1;
+    // Refreshes the status line once a second for the whole run, also behind a modal dialog.
+    QTimer* Timer1;
+    // The clock of the status line's date and time; tests put their own in place.
+    std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
 
 public slots:
     void N3Click();   // font and text decoration dialog (F1)
@@ -164,8 +176,13 @@ public slots:
     void STYLE1Click();   // wrap the selection in a STYLE element
     void N22Click();      // insert a colour picked in the chooser as "#RRGGBB"
 
-    // Options: the editor customisation dialog.
+    // Options: the editor customisation dialog; Help: the about box.
     void N26Click();
+    void About1Click();
+
+    // Status line (status_line.cpp): panel 1 the owner and memory, panel 2 the date and time.
+    void FillStatusTexts();
+    void Timer1Timer() { FillStatusTexts(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -176,6 +193,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreateStatusSources();
     void CreateToolPanel();
     void CreateFilePanel();
     void CreateEditorArea();

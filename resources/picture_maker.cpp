@@ -70,6 +70,8 @@ bool DrawBanner(const QString& path)
     return SaveJpeg(image, path);
 }
 
+// The splash picture, also the about box's: the about box puts its Close button at (123, 120) and its mail link at
+// (88, 168), so the texts keep clear of both.
 bool DrawSplash(const QString& path)
 {
     QImage image(296, 198, QImage::Format_RGB32);
@@ -77,15 +79,15 @@ bool DrawSplash(const QString& path)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     PaintBackdrop(p, image.rect());
-    PaintBraces(p, QRect(0, 18, 296, 64));
+    PaintBraces(p, QRect(0, 8, 296, 52));
     p.setPen(Qt::white);
     p.setFont(Face(28, true));
-    p.drawText(QRect(0, 86, 296, 36), Qt::AlignCenter, QStringLiteral("TAVI CSS Editor"));
+    p.drawText(QRect(0, 60, 296, 34), Qt::AlignCenter, QStringLiteral("TAVI CSS Editor"));
     p.setPen(kLight);
     p.setFont(Face(13, false));
-    p.drawText(QRect(0, 122, 296, 20), Qt::AlignCenter, QStringLiteral("スタイルシート・エディタ"));
+    p.drawText(QRect(0, 94, 296, 20), Qt::AlignCenter, QStringLiteral("スタイルシート・エディタ"));
     p.setFont(Face(11, false));
-    p.drawText(QRect(0, 166, 284, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 1.0"));
+    p.drawText(QRect(0, 150, 284, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 1.0"));
     p.setPen(QColor(255, 255, 255, 90));
     p.drawRect(image.rect().adjusted(0, 0, -1, -1));
     p.end();

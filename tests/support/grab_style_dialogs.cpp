@@ -1,5 +1,5 @@
-// Saves a picture of each style rule dialog and of the editor customisation dialog as it opens, and with every option
-// ticked, for looking at the layout. Usage: grab-style-dialogs <folder>
+// Saves a picture of each style rule dialog, of the editor customisation dialog and of the about box as it opens, and
+// with every option ticked, for looking at the layout. Usage: grab-style-dialogs <folder>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 
+#include "app/about_box.h"
 #include "app/application.h"
 #include "app/customize_dialog.h"
 #include "app/main_editor_setup.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv)
         {"layout", [&] { return std::make_unique<TForm10>(sink); }},
         {"aural", [&] { return std::make_unique<TForm11>(sink); }},
         {"customize", [&] { return std::make_unique<TForm12>(&mainEditor); }},
+        {"about", [&] { return std::make_unique<TForm6>(); }},
     };
     bool ok = true;
     for (const auto& [name, make] : dialogs) {
