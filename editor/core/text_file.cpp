@@ -1,20 +1,22 @@
 // Reading and writing documents as files of Shift-JIS text.
 #include "editor/core/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <new>
-#include <random>
 #include <stdexcept>
 
 #include "editor/core/editor_error.h"
+#include "editor/core/safe_save.h"
 
 namespace tavi {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 18;
 constexpr char kCtrlZ = 0x1A;
@@ -119,13 +121,23 @@ RowList ParseFileText(std::string_view bytes)
 RowList ReadTextFile(const std::string& fileName)
 {
     const std::string message = FormatMessage(kCannotOpenFile, fileName);
-    TFilePtr file(std::fopen(fileName.c_str(), "rb"));
-    if (!file)
+    // Opened without waiting, so that a pipe with no writer cannot block; only regular
+    // files are documents.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         throw TEditorError(message);
-    std::error_code ec;
-    const auto size = fs::file_size(fileName, ec);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
+        ::close(fd);
+        throw TEditorError(message);
+    }
+    TFilePtr file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        throw TEditorError(message);
+    }
     try {
-        return ReadOpenFile(file.get(), ec ? 0 : static_cast<std::size_t>(size));
+        return ReadOpenFile(file.get(), static_cast<std::size_t>(st.st_size));
     } catch (const std::bad_alloc&) {
         throw TEditorError(message);
     } catch (const std::length_error&) {
@@ -149,23 +161,22 @@ std::string FileTextOf(const RowList& rows)
 
 namespace {
 
-// Creates a new file beside `target` that did not exist before; null if none could be made.
-TFilePtr CreateTemporaryBeside(const fs::path& target, fs::path& tempPath)
+bool WriteAll(int fd, const std::string& bytes)
 {
-    static std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-        std::string name = ".";
-        name.append(target.filename().string()).append(suffix);
-        tempPath = target.parent_path() / name;
-        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx"))
-            return TFilePtr(f);
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(put);
     }
-    return nullptr;
+    return true;
 }
 
-bool WriteRows(std::FILE* file, const RowList& rows)
+// Writes the rows in large chunks, CR LF after each reBreak row.
+bool WriteRows(int fd, const RowList& rows)
 {
     std::string buffer;
     buffer.reserve(kChunkBytes + 4096);
@@ -174,45 +185,19 @@ bool WriteRows(std::FILE* file, const RowList& rows)
         if (rows.End(r) == reBreak)
             buffer += "\r\n";
         if (buffer.size() >= kChunkBytes) {
-            if (std::fwrite(buffer.data(), 1, buffer.size(), file) != buffer.size())
+            if (!WriteAll(fd, buffer))
                 return false;
             buffer.clear();
         }
     }
-    if (std::fwrite(buffer.data(), 1, buffer.size(), file) != buffer.size())
-        return false;
-    return std::fflush(file) == 0 && !std::ferror(file);
+    return WriteAll(fd, buffer);
 }
 
 }  // namespace
 
 void WriteTextFile(const std::string& fileName, const RowList& rows)
 {
-    const std::string message = FormatMessage(kCannotCreateFile, fileName);
-    std::error_code ec;
-    fs::path target(fileName);
-    if (fs::is_symlink(target, ec)) {
-        const fs::path real = fs::canonical(target, ec);
-        if (!ec)
-            target = real;
-    }
-    fs::path tempPath;
-    TFilePtr file = CreateTemporaryBeside(target, tempPath);
-    if (!file)
-        throw TEditorError(message);
-    bool written = WriteRows(file.get(), rows);
-    written = std::fclose(file.release()) == 0 && written;
-    if (written) {
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::exists(old))
-            fs::permissions(tempPath, old.permissions(), ec);
-        fs::rename(tempPath, target, ec);
-        written = !ec;
-    }
-    if (!written) {
-        fs::remove(tempPath, ec);
-        throw TEditorError(message);
-    }
+    SaveFileSafely(fileName, [&rows](int fd) { return WriteRows(fd, rows); });
 }
 
 }  // namespace tavi

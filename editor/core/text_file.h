@@ -16,17 +16,16 @@ RowList ParseFileText(std::string_view bytes);
 
 // Reads the file `fileName` into fresh rows as ParseFileText does, in large chunks.
 // Throws TEditorError "ﾌｧｲﾙ %s は開けません" (with fileName as given) when the file
-// cannot be opened or read to its end; nothing else is touched then.
+// cannot be opened or read to its end, or is no regular file (a folder, a device, a pipe:
+// reading one could block for good); nothing else is touched then.
 RowList ReadTextFile(const std::string& fileName);
 
 // The bytes saving writes: every row in order, CR LF after each reBreak row.
 std::string FileTextOf(const RowList& rows);
 
-// Replaces the file `fileName` with FileTextOf(rows) atomically: the text goes to a
-// temporary file in the same folder, which is flushed, given the old file's
-// permissions and renamed over the target (a symbolic link is written through to the
-// file it names). On any failure the old file stays as it was, the temporary file is
-// removed and TEditorError "ﾌｧｲﾙ %s を作成できません" is thrown.
+// Replaces the content of the file `fileName` with FileTextOf(rows), keeping its
+// permissions, owner, links and, on any failure, its old text (see SaveFileSafely); throws
+// TEditorError "ﾌｧｲﾙ %s を作成できません".
 void WriteTextFile(const std::string& fileName, const RowList& rows);
 
 }  // namespace tavi

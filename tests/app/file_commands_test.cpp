@@ -23,6 +23,7 @@
 #include "editor/editor.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
+#include "tests/support/unprivileged_file_access.h"
 
 namespace {
 
@@ -61,24 +62,6 @@ public:
 
 private:
     QTimer timer_;
-};
-
-// File access on this thread as an ordinary user, so that permissions hold even for root.
-class UnprivilegedFileAccess {
-public:
-    UnprivilegedFileAccess() : root_(::geteuid() == 0)
-    {
-        if (root_)
-            ::setfsuid(65534);
-    }
-    ~UnprivilegedFileAccess()
-    {
-        if (root_)
-            ::setfsuid(0);
-    }
-
-private:
-    bool root_;
 };
 
 // Writing past `bytes` fails as on a full disk.

@@ -1,0 +1,191 @@
+// Tests of saving that keeps what the user had: permissions, owners, links, long names and what a killed save left.
+#include "editor/core/safe_save.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "editor/core/editor_core.h"
+#include "editor/core/editor_error.h"
+#include "tests/support/unprivileged_file_access.h"
+
+namespace tavi {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SafeSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("tavi-save-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::permissions(dir, fs::perms::all);  // an ordinary user may work here too
+        core.Lines().Add("new");
+    }
+    void TearDown() override
+    {
+        TemporaryFileCreated = nullptr;
+        fs::remove_all(dir);
+    }
+    std::string PathOf(const std::string& name) const { return (dir / name).string(); }
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::size_t FilesInDir() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
+    void Save(const std::string& name) { core.Lines().SaveToFile(PathOf(name)); }
+
+    fs::path dir;
+    TEditorCore core;
+};
+
+TEST_F(SafeSaveTest, AReadOnlyFileIsRefusedAndKept)
+{
+    const std::string path = Write("locked.css", "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    UnprivilegedFileAccess user;
+    try {
+        Save("locked.css");
+        FAIL() << "saved over a read-only file";
+    } catch (const TEditorError& error) {
+        EXPECT_EQ(std::string(error.what()), "ﾌｧｲﾙ " + path + " を作成できません");
+    }
+    EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(FilesInDir(), 1u);
+}
+
+TEST_F(SafeSaveTest, APrivateFilesNewTextIsNeverReadableByOthers)
+{
+    const std::string path = Write("private.css", "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    std::vector<mode_t> modes;
+    TemporaryFileCreated = [&](const std::string& temp) {
+        struct stat st {};
+        ::stat(temp.c_str(), &st);
+        modes.push_back(st.st_mode & 0777);
+    };
+    Save("private.css");
+    ASSERT_EQ(modes.size(), 1u);
+    EXPECT_EQ(modes[0], 0600u);  // from the moment it exists
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Read(path), "new\r\n");
+}
+
+TEST_F(SafeSaveTest, LinksAreWrittenThroughADanglingOneStaysALinkAndALoopIsRefused)
+{
+    fs::create_symlink("later.css", dir / "link.css");
+    Save("link.css");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.css"));
+    EXPECT_EQ(Read(PathOf("later.css")), "new\r\n");
+
+    fs::create_symlink("b.css", dir / "a.css");
+    fs::create_symlink("a.css", dir / "b.css");
+    EXPECT_THROW(Save("a.css"), TEditorError);
+    EXPECT_TRUE(fs::is_symlink(dir / "a.css"));
+    EXPECT_TRUE(fs::is_symlink(dir / "b.css"));
+    EXPECT_EQ(FilesInDir(), 4u);
+}
+
+TEST_F(SafeSaveTest, EveryHardLinkShowsTheNewTextAndNoBackupStays)
+{
+    const std::string path = Write("one.css", "old");
+    fs::create_hard_link(path, dir / "two.css");
+    Save("one.css");
+    EXPECT_EQ(Read(path), "new\r\n");
+    EXPECT_EQ(Read(PathOf("two.css")), "new\r\n");
+    EXPECT_EQ(fs::hard_link_count(path), 2u);
+    EXPECT_EQ(FilesInDir(), 2u);
+}
+
+TEST_F(SafeSaveTest, ALongNameIsSavedOverAndAKilledSavesLeftoversGo)
+{
+    const std::string name = std::string(246, 'n') + ".css";  // 250 bytes
+    Write(name, "old");
+    std::string temporary;
+    TemporaryFileCreated = [&](const std::string& temp) { temporary = temp; };
+    Save(name);
+    EXPECT_EQ(Read(PathOf(name)), "new\r\n");
+    ASSERT_FALSE(temporary.empty());
+    EXPECT_LT(fs::path(temporary).filename().string().size(), 40u);
+
+    // What a save killed half way would leave: a temporary file of the same file.
+    const std::string stale = temporary.substr(0, temporary.size() - 12) + "deadbeef.tmp";
+    std::ofstream(stale) << "half";
+    ASSERT_EQ(FilesInDir(), 2u);
+    Save(name);
+    EXPECT_EQ(FilesInDir(), 1u);
+}
+
+TEST_F(SafeSaveTest, TheOwnerIsKeptByRootAndByAUserWhoCannotGiveFilesAway)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "keeping another user's ownership needs root";
+    const std::string path = Write("theirs.css", "old");
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    Save("theirs.css");
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(Read(path), "new\r\n");
+
+    // A user who may write root's file but cannot give a new one to root: written in place.
+    const std::string shared = Write("shared.css", "old");
+    fs::permissions(shared, fs::perms::all);
+    {
+        UnprivilegedFileAccess user;
+        Save("shared.css");
+    }
+    ::stat(shared.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(Read(shared), "new\r\n");
+    EXPECT_EQ(FilesInDir(), 2u);
+}
+
+TEST_F(SafeSaveTest, LoadingAPipeWithoutAWriterFailsAtOnce)
+{
+    const std::string pipe = PathOf("pipe.css");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(core.Lines().LoadFromFile(pipe), TEditorError);
+    EXPECT_EQ(core.Lines().GetTextStr(), "new\r\n");
+}
+
+TEST(TabWidth, ChangingItReWrapsAndClearsUndoSoRedoCannotDuplicateText)
+{
+    TEditorCore core;
+    core.SetWordWrap(true);
+    core.SetWrapByte(20);
+    core.SetWantTabs(true);
+    core.KeyDown(TEditKey::Tab);
+    core.TypeChars("abcdefghijklmn");
+    core.SetTabSpaceCount(6);
+    EXPECT_FALSE(core.CanUndo());
+    core.KeyDown(TEditKey::Enter);
+    core.TypeChars("x");
+    core.Undo();
+    core.Undo();
+    core.Redo();
+    core.Redo();
+    EXPECT_EQ(core.Lines().Get(0), "\tabcdefghijklmn");
+}
+
+}  // namespace
+}  // namespace tavi
