@@ -47,12 +47,12 @@ public:
     // SetSelStart deselects and puts the caret at offset n (clamped to the text);
     // SetSelLength selects n bytes forward from the selection's start or the caret
     // (n <= 0 deselects).
-    int SelStart() const { return core_.SelStart(); }
-    void SetSelStart(int n) { core_.SetSelStart(n); }
-    int SelLength() const { return core_.SelLength(); }
-    void SetSelLength(int n) { core_.SetSelLength(n); }
+    long long SelStart() const { return core_.SelStart(); }
+    void SetSelStart(long long n) { core_.SetSelStart(n); }
+    long long SelLength() const { return core_.SelLength(); }
+    void SetSelLength(long long n) { core_.SetSelLength(n); }
     // Bytes of all rows plus 2 per line break.
-    int GetTextLen() const { return core_.GetTextLen(); }
+    long long GetTextLen() const { return core_.GetTextLen(); }
 
     // --- Caret behaviour ---
     // The caret may stand beyond a row's end; typing there pads with spaces. Turning it

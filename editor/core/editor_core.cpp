@@ -164,7 +164,15 @@ void TEditorCore::SetWrapByte(int value)
 
 void TEditorCore::SetTabSpaceCount(int value)
 {
-    tabSpaceCount_ = ClampTabSpaceCount(value);
+    value = ClampTabSpaceCount(value);
+    if (value == tabSpaceCount_)
+        return;
+    tabSpaceCount_ = value;
+    undo_.Clear();
+    if (wordWrap_)
+        RewrapAll();
+    SetCaretCol(0);
+    view_->InvalidateAll();
 }
 
 void TEditorCore::SetDisposeBlank(bool value)

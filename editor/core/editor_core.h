@@ -81,7 +81,9 @@ public:
     int WrapByte() const { return wrapByte_; }
     void SetWrapByte(int value);  // clamped to 20..250
     int TabSpaceCount() const { return tabSpaceCount_; }
-    void SetTabSpaceCount(int value);  // clamped to 2..8, odd values lowered by one
+    // Clamped to 2..8, odd values lowered by one. A change re-wraps the document and
+    // clears undo and redo, as WrapByte's does: records hold rows cut at the old width.
+    void SetTabSpaceCount(int value);
     // Only true while CaretFree is on and RetMark, EofMark and WordWrap are off.
     bool DisposeBlank() const { return disposeBlank_; }
     void SetDisposeBlank(bool value);
@@ -169,13 +171,14 @@ public:
     // final reEof row). SetSelStart deselects and puts the caret at offset n (clamped to
     // the text); SetSelLength selects n bytes forward from the selection's start or the
     // caret, the caret at the far end (n <= 0 deselects). Getters read the same counts.
-    int SelStart() const;
-    void SetSelStart(int n);
-    int SelLength() const;
-    void SetSelLength(int n);
+    // Offsets are 64-bit: a document may be larger than 2 GiB.
+    long long SelStart() const;
+    void SetSelStart(long long n);
+    long long SelLength() const;
+    void SetSelLength(long long n);
     void SelectAll();
     // Bytes of the rows plus 2 per reBreak row.
-    int GetTextLen() const;
+    long long GetTextLen() const;
     // The selected bytes, rows joined with CR LF where a logical line ends.
     std::string SelText() const;
     // Replaces the selection (or inserts at the caret) by s, whose CR LF, CR or LF become

@@ -74,15 +74,14 @@ long long TEditorCore::OffsetOf(TTextPos p) const
     return offset;
 }
 
-int TEditorCore::GetTextLen() const
+long long TEditorCore::GetTextLen() const
 {
     const int count = rows_.Count();
     if (count == 0)
         return 0;
     const TRowEnd last = rows_.End(count - 1);
     const long long breaks = rows_.LineCount() - (last == reWrap || last == reEof ? 1 : 0);
-    const long long len = static_cast<long long>(rows_.TextBytes()) + 2 * breaks;
-    return static_cast<int>(std::min<long long>(len, std::numeric_limits<int>::max()));
+    return static_cast<long long>(rows_.TextBytes()) + 2 * breaks;
 }
 
 void TEditorCore::BeginSelection(TTextPos anchor)
@@ -152,27 +151,26 @@ void TEditorCore::ExtendIfExtending()
         ExtendSelection();
 }
 
-int TEditorCore::SelStart() const
+long long TEditorCore::SelStart() const
 {
     const TTextPos start = selected_ ? TTextPos{sel_.StartRow, sel_.StartByte} : CaretPos();
-    return static_cast<int>(std::min<long long>(OffsetOf(start), std::numeric_limits<int>::max()));
+    return OffsetOf(start);
 }
 
-void TEditorCore::SetSelStart(int n)
+void TEditorCore::SetSelStart(long long n)
 {
     Deselect();
     MoveCaretToPos(n <= 0 ? TTextPos{} : Forward({}, n));
 }
 
-int TEditorCore::SelLength() const
+long long TEditorCore::SelLength() const
 {
     if (!selected_)
         return 0;
-    const long long len = OffsetOf({sel_.EndRow, sel_.EndByte}) - OffsetOf({sel_.StartRow, sel_.StartByte});
-    return static_cast<int>(std::min<long long>(len, std::numeric_limits<int>::max()));
+    return OffsetOf({sel_.EndRow, sel_.EndByte}) - OffsetOf({sel_.StartRow, sel_.StartByte});
 }
 
-void TEditorCore::SetSelLength(int n)
+void TEditorCore::SetSelLength(long long n)
 {
     if (n <= 0) {
         Deselect();
