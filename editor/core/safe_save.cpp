@@ -99,7 +99,8 @@ int CreateTemporary(const fs::path& folder, const std::string& prefix, const cha
         std::snprintf(tail, sizeof tail, "%08llx%s", static_cast<unsigned long long>(random() & 0xFFFFFFFFu),
                       extension);
         path = folder / (prefix + tail);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exactMode.value_or(0666));
+        // Read and write: a backup is read back when a write in place must be undone.
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, exactMode.value_or(0666));
         if (fd >= 0) {
             // The umask may only have narrowed the mode; give it exactly the old file's.
             if (exactMode)
@@ -206,7 +207,7 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
             !exists || (::fstat(temp.Get(), &made) == 0 && made.st_uid == st.st_uid && made.st_gid == st.st_gid) ||
             ::fchown(temp.Get(), st.st_uid, st.st_gid) == 0;
         if (keepsOwner) {
-            bool written = write(temp.Get()) && ::fsync(temp.Get()) == 0;
+            bool written = write(temp.Get()) && ::fdatasync(temp.Get()) == 0;
             written = temp.Close() && written;
             if (!written || ::rename(tempPath.c_str(), target.c_str()) != 0) {
                 ::unlink(tempPath.c_str());

@@ -2,10 +2,12 @@
 #include "editor/core/safe_save.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -113,6 +115,26 @@ TEST_F(SafeSaveTest, EveryHardLinkShowsTheNewTextAndNoBackupStays)
     EXPECT_EQ(Read(PathOf("two.css")), "new\r\n");
     EXPECT_EQ(fs::hard_link_count(path), 2u);
     EXPECT_EQ(FilesInDir(), 2u);
+}
+
+TEST_F(SafeSaveTest, AFailedWriteInPlaceGivesEveryNameItsOldTextBack)
+{
+    const std::string old(100, 'o');
+    const std::string path = Write("one.css", old);
+    fs::create_hard_link(path, dir / "two.css");
+    core.Lines().SetTextStr(std::string(5000, 'n'));
+    // Writing past 1000 bytes fails, as on a full disk.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(Save("one.css"), TEditorError);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(Read(path), old);
+    EXPECT_EQ(Read(PathOf("two.css")), old);
+    EXPECT_EQ(FilesInDir(), 2u);  // the backup is gone
 }
 
 TEST_F(SafeSaveTest, ALongNameIsSavedOverAndAKilledSavesLeftoversGo)
