@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 #include "app/application.h"
 #include "app/editor_look.h"
@@ -102,16 +103,16 @@ void TForm12::CreatePreview()
     Editor1->SetModified(false);
 }
 
-QToolButton* TForm12::ColorButton(QPoint pos, tavi::TColor (TEditor::*get)() const, void (TEditor::*set)(tavi::TColor))
+QToolButton* TForm12::ColorButton(QPoint pos, std::function<tavi::TColor()> get, std::function<void(tavi::TColor)> set)
 {
     auto* button = new QToolButton(this);
     button->setGeometry(QRect(pos, QSize(25, 25)));
     button->setIcon(tavi::PaletteGlyph());
     button->setToolTip(QStringLiteral("色の選択"));
-    connect(button, &QToolButton::clicked, this, [this, get, set] {
-        ColorDialog1->SetColor((Editor1->*get)());
+    connect(button, &QToolButton::clicked, this, [this, get = std::move(get), set = std::move(set)] {
+        ColorDialog1->SetColor(get());
         if (ColorDialog1->Execute())
-            (Editor1->*set)(ColorDialog1->Color());
+            set(ColorDialog1->Color());
     });
     return button;
 }
@@ -122,12 +123,16 @@ void TForm12::CreateOptions()
     BitBtn1 = new TBitBtn(QStringLiteral("参照"), this);
     BitBtn1->setGeometry(352, 72, 64, 25);
     CheckBox2 = Box(this, {248, 104}, QStringLiteral("テキストの色"));
-    SpeedButton1 = ColorButton({344, 104}, &TEditor::FontColor, &TEditor::SetFontColor);
+    SpeedButton1 = ColorButton(
+        {344, 104}, [this] { return Editor1->FontColor(); }, [this](tavi::TColor c) { Editor1->SetFontColor(c); });
     CheckBox4 = Box(this, {248, 136}, QStringLiteral("背景色"));
-    SpeedButton2 = ColorButton({312, 136}, &TEditor::Color, &TEditor::SetColor);
+    SpeedButton2 = ColorButton(
+        {312, 136}, [this] { return Editor1->Color(); }, [this](tavi::TColor c) { Editor1->SetColor(c); });
     CheckBox6 = Box(this, {248, 168}, QStringLiteral("アンダーラインを表示する"));
     CheckBox5 = Box(this, {248, 200}, QStringLiteral("アンダーラインの色"));
-    SpeedButton3 = ColorButton({376, 200}, &TEditor::UnderLineColor, &TEditor::SetUnderLineColor);
+    SpeedButton3 = ColorButton(
+        {376, 200}, [this] { return Editor1->UnderLineColor(); },
+        [this](tavi::TColor c) { Editor1->SetUnderLineColor(c); });
     CheckBox12 = Box(this, {248, 232}, QStringLiteral("折り返しする"));
     SpinEdit3 = tavi::MakeSpinEdit(this, {344, 232, 72, 22}, 0, 0, 0);
     CheckBox13 = Box(this, {248, 264}, QStringLiteral("ファイル終端[EOF]を表示する"));
@@ -136,20 +141,28 @@ void TForm12::CreateOptions()
 
     CheckBox3 = Box(this, {440, 72}, QStringLiteral("予約語の色を別色表示する"));
     CheckBox7 = Box(this, {440, 104}, QStringLiteral("予約語の色"));
-    SpeedButton4 = ColorButton({536, 104}, &TEditor::ReserveWordFontColor, &TEditor::SetReserveWordFontColor);
+    SpeedButton4 = ColorButton(
+        {536, 104}, [this] { return Editor1->ReserveWordFontColor(); },
+        [this](tavi::TColor c) { Editor1->SetReserveWordFontColor(c); });
     CheckBox8 = Box(this, {440, 136}, QStringLiteral("予約語のフォント"));
     Button1 = new QPushButton(QStringLiteral("参照"), this);
     Button1->setGeometry(552, 136, 64, 25);
     CheckBox9 = Box(this, {440, 168}, QStringLiteral("予約語の背景色"));
-    SpeedButton5 = ColorButton({560, 168}, &TEditor::ReserveBkColor, &TEditor::SetReserveBkColor);
+    SpeedButton5 = ColorButton(
+        {560, 168}, [this] { return Editor1->ReserveBkColor(); },
+        [this](tavi::TColor c) { Editor1->SetReserveBkColor(c); });
     CheckBox10 = Box(this, {440, 200}, QStringLiteral("左マージン"));
     SpinEdit1 = tavi::MakeSpinEdit(this, {528, 200, 72, 22}, 0, 0, 0);
     CheckBox11 = Box(this, {440, 232}, QStringLiteral("行間距離"));
     SpinEdit2 = tavi::MakeSpinEdit(this, {528, 232, 72, 22}, 0, 0, 0);
     CheckBox14 = Box(this, {440, 264}, QStringLiteral("[EOF]の色"));
-    SpeedButton6 = ColorButton({528, 264}, &TEditor::EofMarkColor, &TEditor::SetEofMarkColor);
+    SpeedButton6 = ColorButton(
+        {528, 264}, [this] { return Editor1->EofMarkColor(); },
+        [this](tavi::TColor c) { Editor1->SetEofMarkColor(c); });
     CheckBox16 = Box(this, {440, 296}, QStringLiteral("改行記号の色"));
-    SpeedButton7 = ColorButton({544, 296}, &TEditor::RetMarkColor, &TEditor::SetRetMarkColor);
+    SpeedButton7 = ColorButton(
+        {544, 296}, [this] { return Editor1->RetMarkColor(); },
+        [this](tavi::TColor c) { Editor1->SetRetMarkColor(c); });
 
     BitBtn3 = new TBitBtn(QStringLiteral("&OK"), this);
     BitBtn3->SetKind(TBitBtn::bkOK);
@@ -178,16 +191,17 @@ void TForm12::LinkOptions()
     tavi::ShowWith(CheckBox14, {SpeedButton6});
     tavi::ShowWith(CheckBox16, {SpeedButton7});
     // The boxes that switch a part of the preview's look.
-    const std::pair<QCheckBox*, void (TEditor::*)(bool)> switches[] = {{CheckBox6, &TEditor::SetUnderLine},
-                                                                       {CheckBox12, &TEditor::SetWordWrap},
-                                                                       {CheckBox13, &TEditor::SetEofMark},
-                                                                       {CheckBox15, &TEditor::SetRetMark},
-                                                                       {CheckBox3, &TEditor::SetReserveWordColor}};
-    for (const auto& [box, set] : switches)
-        connect(box, &QCheckBox::toggled, Editor1, [this, set = set](bool on) { (Editor1->*set)(on); });
+    const std::pair<QCheckBox*, std::function<void(bool)>> switches[] = {
+        {CheckBox6, [this](bool on) { Editor1->SetUnderLine(on); }},
+        {CheckBox12, [this](bool on) { Editor1->SetWordWrap(on); }},
+        {CheckBox13, [this](bool on) { Editor1->SetEofMark(on); }},
+        {CheckBox15, [this](bool on) { Editor1->SetRetMark(on); }},
+        {CheckBox3, [this](bool on) { Editor1->SetReserveWordColor(on); }}};
+    for (const auto& entry : switches)
+        connect(entry.first, &QCheckBox::toggled, Editor1, entry.second);
 
-    SpinEdit1->OnChange = [this] { SetPreviewNumber(SpinEdit1, &TEditor::SetLeftMargin); };
-    SpinEdit2->OnChange = [this] { SetPreviewNumber(SpinEdit2, &TEditor::SetLineMargin); };
+    SpinEdit1->OnChange = [this] { SetPreviewNumber(SpinEdit1, [this](int v) { Editor1->SetLeftMargin(v); }); };
+    SpinEdit2->OnChange = [this] { SetPreviewNumber(SpinEdit2, [this](int v) { Editor1->SetLineMargin(v); }); };
     connect(BitBtn1, &QPushButton::clicked, this, &TForm12::BitBtn1Click);
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded([this] { BitBtn3Click(); }); });
@@ -211,14 +225,14 @@ void TForm12::FormCreate()
     CheckBox15->setChecked(main_->RetMark());
 }
 
-void TForm12::SetPreviewNumber(const TSpinEdit* field, void (TEditor::*set)(int))
+void TForm12::SetPreviewNumber(const TSpinEdit* field, const std::function<void(int)>& set)
 {
-    Guarded([this, field, set] {
+    Guarded([field, &set] {
         const std::string text = field->Text().toStdString();
         const std::optional<std::int32_t> value = tavi::ParseInteger(text);
         if (!value)
             throw tavi::NotAnInteger(text);
-        (Editor1->*set)(*value);
+        set(*value);
     });
 }
 

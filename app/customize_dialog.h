@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 
 #include "platform/colors.h"
 
@@ -78,9 +79,9 @@ private:
     void LinkOptions();
     void FormCreate();
     // A colour button: opens the chooser on the preview's value and sets it on OK.
-    QToolButton* ColorButton(QPoint pos, tavi::TColor (TEditor::*get)() const, void (TEditor::*set)(tavi::TColor));
+    QToolButton* ColorButton(QPoint pos, std::function<tavi::TColor()> get, std::function<void(tavi::TColor)> set);
     // Sets a preview number from a field's text, or raises the conversion error.
-    void SetPreviewNumber(const TSpinEdit* field, void (TEditor::*set)(int));
+    void SetPreviewNumber(const TSpinEdit* field, const std::function<void(int)>& set);
 
     TEditor* main_;
 };
