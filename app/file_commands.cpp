@@ -159,6 +159,18 @@ void TForm1::Open2Click()
     UpdateFileBoxes(path);
 }
 
+void TForm1::OpenStartupFile(const QString& path)
+{
+    const auto open = [this, &path] {
+        LoadDocument(path);
+        UpdateFileBoxes(path);
+    };
+    if (TApplication* application = Application())
+        application->RunGuarded(open);
+    else
+        open();
+}
+
 void TForm1::DropFiles(const QStringList& paths)
 {
     if (paths.isEmpty())

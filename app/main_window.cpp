@@ -102,6 +102,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     CreateMainMenu();
     CreatePopupMenu();
+    CreateKeyboardHabits();
     CreateFileDialogs();
     CreateStatusSources();
     ConnectCommands();

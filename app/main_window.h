@@ -117,6 +117,15 @@ public:
     QAction* N28;
     QAction* N29;
 
+    // Keys desktop users bring (Ctrl+S, Ctrl+Shift+S, Ctrl+O, Ctrl+Z, Ctrl+Y and
+    // Ctrl+Shift+Z, Ctrl+A), running the commands of the same meaning; no menu shows them.
+    QAction* SaveKey;
+    QAction* SaveAsKey;
+    QAction* OpenKey;
+    QAction* UndoKey;
+    QAction* RedoKey;
+    QAction* SelectAllKey;
+
     // File dialogs of the save and open commands, kept for the whole run so that they
     // remember the chosen name and file type.
     TTextSaveDialog* SaveDialog1;
@@ -156,6 +165,9 @@ public slots:
     // Open: offers to save a changed document, then loads the file the user chooses.
     void Open2Click();
     void SpeedButton2Click() { Open2Click(); }
+    // Loads the file named on the command line as Open would, its error shown in the
+    // error box (the document then stays empty).
+    void OpenStartupFile(const QString& path);
     // Loads the first of `paths` (files dropped on the window), after offering to save a
     // changed document; the rest are ignored. Nothing happens for an empty list.
     void DropFiles(const QStringList& paths);
@@ -199,6 +211,7 @@ private:
     void CreateEditorArea();
     void CreateMainMenu();
     void CreatePopupMenu();
+    void CreateKeyboardHabits();
     void CenterOnScreen();
     void ConnectCommands();
     // Appends one line, given in Unicode, at the end of the document.

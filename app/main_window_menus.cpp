@@ -127,3 +127,23 @@ void TForm1::CreatePopupMenu()
     connect(ExtMemo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(ExtMemo1->mapToGlobal(pos)); });
 }
+
+void TForm1::CreateKeyboardHabits()
+{
+    // Keys desktop users bring from other editors. No menu shows them; the editor gives
+    // none of them a meaning of its own, and no designed shortcut uses them.
+    const auto habit = [this](const char* name, std::initializer_list<QKeySequence> keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(QList<QKeySequence>(keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        return action;
+    };
+    SaveKey = habit("SaveKey", {Qt::CTRL | Qt::Key_S});
+    SaveAsKey = habit("SaveAsKey", {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+    OpenKey = habit("OpenKey", {Qt::CTRL | Qt::Key_O});
+    UndoKey = habit("UndoKey", {Qt::CTRL | Qt::Key_Z});
+    RedoKey = habit("RedoKey", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+    SelectAllKey = habit("SelectAllKey", {Qt::CTRL | Qt::Key_A});
+}

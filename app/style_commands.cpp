@@ -24,6 +24,12 @@ void TForm1::ConnectCommands()
 {
     ConnectCommand(N26, &QAction::triggered, this, &TForm1::N26Click);
     ConnectCommand(About1, &QAction::triggered, this, &TForm1::About1Click);
+    ConnectCommand(SaveKey, &QAction::triggered, this, &TForm1::Open1Click);
+    ConnectCommand(SaveAsKey, &QAction::triggered, this, &TForm1::SaveAs1Click);
+    ConnectCommand(OpenKey, &QAction::triggered, this, &TForm1::Open2Click);
+    ConnectCommand(UndoKey, &QAction::triggered, this, &TForm1::N28Click);
+    ConnectCommand(RedoKey, &QAction::triggered, this, &TForm1::N29Click);
+    ConnectCommand(SelectAllKey, &QAction::triggered, this, &TForm1::N7Click);
     ConnectCommand(N3, &QAction::triggered, this, &TForm1::N3Click);
     ConnectCommand(BitBtn1, &QPushButton::clicked, this, &TForm1::N3Click);
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);
