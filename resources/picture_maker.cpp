@@ -126,84 +126,108 @@ bool DrawTitle(const QString& path, const std::function<void(QPainter&)>& paintS
     return SaveJpeg(image, path);
 }
 
+// A box with a margin band around it.
+void PaintMarginSymbol(QPainter& p)
+{
+    p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
+    p.drawRect(QRectF(6.5, 6.5, 35, 35));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawRect(QRectF(15, 15, 18, 18));
+}
+
+// A large and a small letter, the large one underlined.
+void PaintFontSymbol(QPainter& p)
+{
+    p.setPen(kLight);
+    p.setFont(Face(30, true));
+    p.drawText(QRect(3, 2, 28, 38), Qt::AlignCenter, QStringLiteral("A"));
+    p.setPen(kAccent);
+    p.setFont(Face(20, false));
+    p.drawText(QRect(27, 12, 18, 28), Qt::AlignCenter, QStringLiteral("a"));
+    p.drawLine(QPointF(6, 40.5), QPointF(42, 40.5));
+}
+
+// Three overlapping colour discs.
+void PaintColorSymbol(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 70, 70, 210));
+    p.drawEllipse(QPointF(18, 18), 11, 11);
+    p.setBrush(QColor(70, 190, 90, 210));
+    p.drawEllipse(QPointF(30, 18), 11, 11);
+    p.setBrush(QColor(80, 130, 240, 210));
+    p.drawEllipse(QPointF(24, 30), 11, 11);
+}
+
+// A box with a thick border and its padding.
+void PaintBorderSymbol(QPainter& p)
+{
+    p.setPen(QPen(kAccent, 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(8, 8, 32, 32));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawRect(QRectF(16, 16, 16, 16));
+}
+
+// Three list items with their marks.
+void PaintListSymbol(QPainter& p)
+{
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = 12 + 12 * i;
+        p.setPen(Qt::NoPen);
+        p.setBrush(kAccent);
+        p.drawEllipse(QPointF(10, y), 3, 3);
+        p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(18, y), QPointF(i == 1 ? 34 : 40, y));
+    }
+}
+
+// A box with its width and height arrows.
+void PaintBasicSymbol(QPainter& p)
+{
+    p.setPen(QPen(kLight, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(14.5, 8.5, 26, 26));
+    p.setPen(QPen(kAccent, 1.5));
+    p.drawLine(QPointF(8, 8), QPointF(8, 35));
+    p.drawLine(QPointF(14, 41), QPointF(41, 41));
+}
+
+// Indented lines of text.
+void PaintLayoutSymbol(QPainter& p)
+{
+    p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(18, 12), QPointF(40, 12));
+    p.drawLine(QPointF(8, 22), QPointF(40, 22));
+    p.drawLine(QPointF(8, 32), QPointF(30, 32));
+    p.setPen(QPen(kAccent, 1.5));
+    p.drawLine(QPointF(8, 12), QPointF(15, 12));
+}
+
+// A speaker with sound waves.
+void PaintAuralSymbol(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLight);
+    p.drawPolygon(QPolygonF({{8, 19}, {15, 19}, {24, 11}, {24, 37}, {15, 29}, {8, 29}}));
+    p.setPen(QPen(kAccent, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(20, 14, 12, 20), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(20, 8, 20, 32), -60 * 16, 120 * 16);
+}
+
 bool DrawTitles(const QString& folder)
 {
-    const auto margin = [](QPainter& p) {  // a box with a margin band around it
-        p.setPen(QPen(kAccent, 1.5, Qt::DashLine));
-        p.drawRect(QRectF(6.5, 6.5, 35, 35));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kLight);
-        p.drawRect(QRectF(15, 15, 18, 18));
-    };
-    const auto font = [](QPainter& p) {  // a large and a small letter, the large one underlined
-        p.setPen(kLight);
-        p.setFont(Face(30, true));
-        p.drawText(QRect(3, 2, 28, 38), Qt::AlignCenter, QStringLiteral("A"));
-        p.setPen(kAccent);
-        p.setFont(Face(20, false));
-        p.drawText(QRect(27, 12, 18, 28), Qt::AlignCenter, QStringLiteral("a"));
-        p.drawLine(QPointF(6, 40.5), QPointF(42, 40.5));
-    };
-    const auto color = [](QPainter& p) {  // three overlapping colour discs
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(230, 70, 70, 210));
-        p.drawEllipse(QPointF(18, 18), 11, 11);
-        p.setBrush(QColor(70, 190, 90, 210));
-        p.drawEllipse(QPointF(30, 18), 11, 11);
-        p.setBrush(QColor(80, 130, 240, 210));
-        p.drawEllipse(QPointF(24, 30), 11, 11);
-    };
-    const auto border = [](QPainter& p) {  // a box with a thick border and its padding
-        p.setPen(QPen(kAccent, 4));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(8, 8, 32, 32));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kLight);
-        p.drawRect(QRectF(16, 16, 16, 16));
-    };
-    const auto list = [](QPainter& p) {  // three list items with their marks
-        for (int i = 0; i < 3; ++i) {
-            const qreal y = 12 + 12 * i;
-            p.setPen(Qt::NoPen);
-            p.setBrush(kAccent);
-            p.drawEllipse(QPointF(10, y), 3, 3);
-            p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(18, y), QPointF(i == 1 ? 34 : 40, y));
-        }
-    };
-    const auto basic = [](QPainter& p) {  // a box with its width and height arrows
-        p.setPen(QPen(kLight, 1.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(14.5, 8.5, 26, 26));
-        p.setPen(QPen(kAccent, 1.5));
-        p.drawLine(QPointF(8, 8), QPointF(8, 35));
-        p.drawLine(QPointF(14, 41), QPointF(41, 41));
-    };
-    const auto layout = [](QPainter& p) {  // indented lines of text
-        p.setPen(QPen(kLight, 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(18, 12), QPointF(40, 12));
-        p.drawLine(QPointF(8, 22), QPointF(40, 22));
-        p.drawLine(QPointF(8, 32), QPointF(30, 32));
-        p.setPen(QPen(kAccent, 1.5));
-        p.drawLine(QPointF(8, 12), QPointF(15, 12));
-    };
-    const auto aural = [](QPainter& p) {  // a speaker with sound waves
-        p.setPen(Qt::NoPen);
-        p.setBrush(kLight);
-        p.drawPolygon(QPolygonF({{8, 19}, {15, 19}, {24, 11}, {24, 37}, {15, 29}, {8, 29}}));
-        p.setPen(QPen(kAccent, 2, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(20, 14, 12, 20), -60 * 16, 120 * 16);
-        p.drawArc(QRectF(20, 8, 20, 32), -60 * 16, 120 * 16);
-    };
-    return DrawTitle(folder + "/pictures/margin_title.jpg", margin) &&
-           DrawTitle(folder + "/pictures/basic_title.jpg", basic) &&
-           DrawTitle(folder + "/pictures/layout_title.jpg", layout) &&
-           DrawTitle(folder + "/pictures/aural_title.jpg", aural) &&
-           DrawTitle(folder + "/pictures/border_title.jpg", border) &&
-           DrawTitle(folder + "/pictures/list_title.jpg", list) &&
-           DrawTitle(folder + "/pictures/font_title.jpg", font) &&
-           DrawTitle(folder + "/pictures/color_title.jpg", color);
+    return DrawTitle(folder + "/pictures/margin_title.jpg", PaintMarginSymbol) &&
+           DrawTitle(folder + "/pictures/basic_title.jpg", PaintBasicSymbol) &&
+           DrawTitle(folder + "/pictures/layout_title.jpg", PaintLayoutSymbol) &&
+           DrawTitle(folder + "/pictures/aural_title.jpg", PaintAuralSymbol) &&
+           DrawTitle(folder + "/pictures/border_title.jpg", PaintBorderSymbol) &&
+           DrawTitle(folder + "/pictures/list_title.jpg", PaintListSymbol) &&
+           DrawTitle(folder + "/pictures/font_title.jpg", PaintFontSymbol) &&
+           DrawTitle(folder + "/pictures/color_title.jpg", PaintColorSymbol);
 }
 
 void DoubleArrow(QPainter& p, QPointF from, QPointF to)
