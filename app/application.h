@@ -50,3 +50,14 @@ private:
 
 // The running application object; null before it exists.
 TApplication* Application();
+
+// Runs `work` through the running application's RunGuarded (an escaping exception is
+// shown in the error box), or directly when there is no application object.
+template <typename Work>
+void Guarded(Work&& work)
+{
+    if (TApplication* application = Application())
+        application->RunGuarded(std::forward<Work>(work));
+    else
+        work();
+}

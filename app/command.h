@@ -10,10 +10,5 @@
 template <typename Sender, typename Signal, typename Form>
 void ConnectCommand(Sender* sender, Signal signal, Form* form, void (Form::*handler)())
 {
-    QObject::connect(sender, signal, form, [form, handler] {
-        if (TApplication* application = Application())
-            application->RunGuarded([form, handler] { (form->*handler)(); });
-        else
-            (form->*handler)();
-    });
+    QObject::connect(sender, signal, form, [form, handler] { Guarded([form, handler] { (form->*handler)(); }); });
 }

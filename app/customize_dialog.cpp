@@ -26,16 +26,6 @@ QPointer<TForm12> Form12;
 
 namespace {
 
-// Runs `work` in the error guard: it runs from the toolkit's signals, which no exception may cross.
-template <typename Work>
-void Guarded(Work&& work)
-{
-    if (TApplication* application = Application())
-        application->RunGuarded(std::forward<Work>(work));
-    else
-        work();
-}
-
 // The chooser speaks in points; the editor lays its grid out in pixels.
 QFont PixelSized(const QFont& font)
 {

@@ -161,14 +161,10 @@ void TForm1::Open2Click()
 
 void TForm1::OpenStartupFile(const QString& path)
 {
-    const auto open = [this, &path] {
+    Guarded([this, &path] {
         LoadDocument(path);
         UpdateFileBoxes(path);
-    };
-    if (TApplication* application = Application())
-        application->RunGuarded(open);
-    else
-        open();
+    });
 }
 
 void TForm1::DropFiles(const QStringList& paths)
@@ -196,8 +192,5 @@ void TForm1::dropEvent(QDropEvent* event)
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
-    if (TApplication* application = Application())
-        application->RunGuarded([this, &paths] { DropFiles(paths); });
-    else
-        DropFiles(paths);
+    Guarded([this, &paths] { DropFiles(paths); });
 }

@@ -15,16 +15,6 @@ namespace {
 // The window's design bounds: the defaults of the "FormSize" keys.
 constexpr QRect kDesignBounds(190, 156, 711, 571);
 
-// Runs `work`, showing an exception that escapes it in the error box.
-template <typename Work>
-void Guarded(Work&& work)
-{
-    if (TApplication* application = Application())
-        application->RunGuarded(std::forward<Work>(work));
-    else
-        work();
-}
-
 }  // namespace
 
 void TForm1::ApplySettings()

@@ -273,7 +273,7 @@ TTextOpenDialog::TTextOpenDialog(QWidget* parent) : TEnhOpenDialog(parent)
     column->addWidget(checkBox_);
     column->addWidget(memo_, 1);
 
-    connect(checkBox_, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(checkBox_, &QCheckBox::toggled, this, [this](bool checked) {
         preview_ = checked;
         RefreshPreview();
     });
@@ -293,8 +293,11 @@ TTextOpenDialog::TTextOpenDialog(QWidget* parent) : TEnhOpenDialog(parent)
 void TTextOpenDialog::SetPreview(bool value)
 {
     preview_ = value;
-    checkBox_->setChecked(value);
-    RefreshPreview();
+    // A change of the box refreshes the preview through its own handler.
+    if (checkBox_->isChecked() != value)
+        checkBox_->setChecked(value);
+    else
+        RefreshPreview();
 }
 
 void TTextOpenDialog::RefreshPreview()

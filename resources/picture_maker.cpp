@@ -47,6 +47,21 @@ void PaintBraces(QPainter& p, const QRect& box)
     p.drawText(box, Qt::AlignCenter, QStringLiteral("{ }"));
 }
 
+// Pictures are drawn with smooth lines and text.
+void Smooth(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// The white ground of the dialogs' figures.
+QImage WhiteFigure(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
 bool SaveJpeg(const QImage& image, const QString& path)
 {
     return image.save(path, "JPEG", 92);
@@ -56,8 +71,7 @@ bool DrawBanner(const QString& path)
 {
     QImage image(257, 63, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     PaintBackdrop(p, image.rect());
     PaintBraces(p, QRect(6, 8, 62, 44));
     p.setPen(Qt::white);
@@ -76,8 +90,7 @@ bool DrawSplash(const QString& path)
 {
     QImage image(296, 198, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     PaintBackdrop(p, image.rect());
     PaintBraces(p, QRect(0, 8, 296, 52));
     p.setPen(Qt::white);
@@ -99,8 +112,7 @@ bool DrawCustomizeBanner(const QString& path)
 {
     QImage image(249, 41, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     PaintBackdrop(p, image.rect());
     PaintBraces(p, QRect(4, 6, 44, 30));
     p.setPen(Qt::white);
@@ -118,8 +130,7 @@ bool DrawTitle(const QString& path, const std::function<void(QPainter&)>& paintS
 {
     QImage image(48, 48, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     PaintBackdrop(p, image.rect());
     paintSymbol(p);
     p.end();
@@ -243,11 +254,9 @@ void DoubleArrow(QPainter& p, QPointF from, QPointF to)
 // The dialog puts each side's spin edit on the middle of that side's arrow.
 bool DrawMarginFigure(const QString& path)
 {
-    QImage image(420, 220, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteFigure(420, 220);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     p.setPen(QPen(kTeal, 1.2, Qt::DashLine));
     p.setBrush(QColor(0xf2, 0xfa, 0xfa));
     p.drawRect(QRectF(10.5, 10.5, 399, 199));
@@ -277,11 +286,9 @@ bool DrawMarginFigure(const QString& path)
 // (with its colour button) and width spin edit beside the captions drawn here.
 bool DrawBorderFigure(const QString& path)
 {
-    QImage image(460, 330, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteFigure(460, 330);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     p.setPen(QPen(kDeep, 5));
     p.setBrush(QColor(0xf2, 0xfa, 0xfa));
     p.drawRect(QRectF(115, 68, 230, 194));
@@ -319,10 +326,9 @@ bool DrawBorderFigure(const QString& path)
 bool DrawListPositions(const QString& folder)
 {
     for (const bool inside : {false, true}) {
-        QImage image(76, 62, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        QImage image = WhiteFigure(76, 62);
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+        Smooth(p);
         const QRectF block(20.5, 6.5, 50, 50);
         p.setPen(QPen(kTeal, 1, Qt::DashLine));
         p.setBrush(QColor(0xf2, 0xfa, 0xfa));
@@ -347,11 +353,9 @@ bool DrawListPositions(const QString& folder)
 // left, and a width arrow under it, labelled below; the dialog puts each spin edit right of its label.
 bool DrawSizeFigure(const QString& path)
 {
-    QImage image(201, 153, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteFigure(201, 153);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     p.setPen(QPen(kDeep, 1.5));
     p.setBrush(QColor(0xc9, 0xe9, 0xee));
     p.drawRect(QRectF(40.5, 30.5, 150, 80));
@@ -374,11 +378,9 @@ bool DrawSizeFigure(const QString& path)
 // its label.
 bool DrawLayoutFigure(const QString& path)
 {
-    QImage image(297, 177, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteFigure(297, 177);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     const qreal baselines[] = {46, 96, 146};
     for (int i = 0; i < 3; ++i) {
         const qreal left = i == 0 ? 112 : 44;
@@ -405,11 +407,9 @@ bool DrawLayoutFigure(const QString& path)
 // with a radius of 79.
 bool DrawAzimuthDial(const QString& path)
 {
-    QImage image(201, 217, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteFigure(201, 217);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Smooth(p);
     const QPointF centre(100, 107);
     p.setPen(QPen(kTeal, 2));
     p.setBrush(QColor(0xf2, 0xfa, 0xfa));

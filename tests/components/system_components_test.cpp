@@ -97,12 +97,11 @@ protected:
     }
     void TearDown() override { TURLLink::ShellOpen = saved; }
 
-    void Enter()
+    void Enter(QPointF at = QPointF(5, 5))
     {
-        QEnterEvent enter(QPointF(5, 5), QPointF(15, 15), link->mapToGlobal(QPointF(5, 5)));
+        QEnterEvent enter(at, at + QPointF(10, 10), link->mapToGlobal(at));
         QCoreApplication::sendEvent(link, &enter);
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), link->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, link->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(link, &move);
     }
     void Leave()
@@ -129,6 +128,10 @@ TEST_F(URLLinkTest, HoverColoursTheLinkAndShowsItsTargetBesideTheCursor)
     Leave();
     EXPECT_EQ(TextColor(), QColor(Qt::blue));
     EXPECT_FALSE(link->HintForm()->isVisible());
+    Enter(QPointF(40, 6));  // re-entering shows it again, beside the new place
+    EXPECT_TRUE(link->HintForm()->isVisible());
+    EXPECT_EQ(link->HintForm()->pos(), link->mapToGlobal(QPoint(40, 6)) + QPoint(15, 15));
+    Leave();
 
     link->SetEnableShowHint(false);
     Enter();

@@ -209,6 +209,10 @@ TEST_F(TextFileDialogTest, PreviewFollowsTheSelectionAndTheBox)
     dialog.SetPreview(true);
     EXPECT_TRUE(dialog.PreviewCheckBox()->isChecked());
     EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "B { }");
+    // However the box changes (a program, the keyboard, an assistive technology).
+    dialog.PreviewCheckBox()->setChecked(false);
+    EXPECT_FALSE(dialog.Preview());
+    EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "");
 }
 
 TEST_F(TextFileDialogTest, ChoosingAFileTypeChangesTheTypedExtension)
