@@ -5,10 +5,12 @@
 #include <stdexcept>
 
 #include "platform/font_names.h"
+#include "platform/toolkit_translations.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     tavi::InstallFontSubstitutions();
+    tavi::InstallToolkitTranslations(*this);
 }
 
 TApplication* Application()

@@ -9,7 +9,8 @@
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    // Also maps the design's font names to installed fonts.
+    // Also maps the design's font names to installed fonts and puts the toolkit's own
+    // dialogs and buttons into Japanese.
     TApplication(int& argc, char** argv);
 
     // The title is the caption of the error box. It is kept apart from Qt's display

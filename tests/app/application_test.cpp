@@ -1,8 +1,13 @@
 // Tests of the application object: the error box and how command errors reach it.
 #include <gtest/gtest.h>
 
+#include <QColorDialog>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <stdexcept>
 
 #include "app/application.h"
@@ -48,4 +53,15 @@ TEST(DefaultErrorBox, CatchesErrorsThrownWhileAnEventIsHandled)
     QEvent event(QEvent::User);
     EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
     EXPECT_EQ(seen.text, "broken.");
+}
+
+TEST(ToolkitTexts, TheToolkitsOwnDialogsAndButtonsSpeakJapanese)
+{
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* lookIn = files.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_NE(lookIn->text(), "Look in:");
+    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+    EXPECT_NE(QColorDialog::tr("&Basic colors"), "&Basic colors") << "the colour chooser";
 }
