@@ -457,10 +457,12 @@ private:
                 Put("'");
                 quoted = unit.printable;
             }
-            if (unit.printable)
+            if (unit.printable) {
                 Put(unit.bytes == "'" ? std::string_view("''") : std::string_view(unit.bytes));
-            else
-                Put("#" + std::to_string(unit.code));
+            } else {
+                Put("#");
+                Put(std::to_string(unit.code));
+            }
             if (++onLine == kStringLineLength && i + 1 < units.size()) {
                 if (quoted)
                     Put("'");

@@ -211,8 +211,8 @@ void TPrivateProfile::WriteString(std::string_view section, std::string_view key
     } else {
         if (!bytes_.empty() && bytes_.back() != '\r' && bytes_.back() != '\n')
             bytes_ += eol;
-        bytes_ +=
-            "[" + std::string(Trim(section)) + "]" + eol + std::string(Trim(key)) + "=" + std::string(value) + eol;
+        bytes_.append("[").append(Trim(section)).append("]").append(eol);
+        bytes_.append(Trim(key)).append("=").append(value).append(eol);
     }
 }
 

@@ -27,7 +27,9 @@ public:
 // The error for a stored or typed text that is not an integer.
 inline TConversionError NotAnInteger(std::string_view text)
 {
-    return TConversionError("'" + std::string(text) + "' は整数ではありません");
+    std::string message(1, '\'');
+    message.append(text).append("' は整数ではありません");
+    return TConversionError(message);
 }
 
 // One INI file held in memory: "[section]" lines, "key=value" lines, anything else kept
