@@ -6,18 +6,41 @@
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {}
 
+namespace {
+
+QString SharpName(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot) : path + QStringLiteral("@2x");
+}
+
+}  // namespace
+
 bool TImage::LoadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = QImageReader(path).read();
     SetPicture(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    if (!image.isNull()) {
+        QImage sharp = QImageReader(SharpName(path)).read();
+        if (sharp.size() == image.size() * 2) {
+            sharp.setDevicePixelRatio(2);
+            sharpPicture_ = QPixmap::fromImage(sharp);
+        }
+    }
     return !image.isNull();
 }
 
 void TImage::SetPicture(const QPixmap& picture)
 {
     picture_ = picture;
+    sharpPicture_ = QPixmap();
     update();
+}
+
+const QPixmap& TImage::PictureToPaint() const
+{
+    return devicePixelRatioF() > 1 && !sharpPicture_.isNull() ? sharpPicture_ : picture_;
 }
 
 void TImage::SetStretch(bool stretch)
@@ -41,9 +64,9 @@ void TImage::paintEvent(QPaintEvent*)
     if (stretch_ && proportional_) {
         QRect target(QPoint(), picture_.size().scaled(size(), Qt::KeepAspectRatio));
         target.moveCenter(rect().center());
-        painter.drawPixmap(target, picture_);
+        painter.drawPixmap(target, PictureToPaint());
     } else if (stretch_)
-        painter.drawPixmap(rect(), picture_);
+        painter.drawPixmap(rect(), PictureToPaint());
     else
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, PictureToPaint());
 }

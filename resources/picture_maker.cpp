@@ -1,4 +1,4 @@
-// Draws the banner, the splash picture and the tool-button glyphs into the resources folder.
+// Draws the banner, the splash picture, the tool-button glyphs and the program's icon into the resources folder.
 // Usage: picture_maker <resources folder>. The pictures are committed; run this only to change them.
 #include <QDir>
 #include <QFont>
@@ -54,25 +54,57 @@ void Smooth(QPainter& p)
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
+// Every picture is drawn twice: at its size for ordinary screens, then at twice its size
+// for screens of device pixel ratio 2, saved beside it with "@2x" before the extension.
+int scale = 1;
+
+// A picture of `width` by `height` pixels of the forms; drawing on it is in those pixels
+// whatever the scale.
+QImage Canvas(int width, int height, QImage::Format format)
+{
+    QImage image(width * scale, height * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// The picture's area in the forms' pixels.
+QRect Area(const QImage& image)
+{
+    return QRect(QPoint(), image.deviceIndependentSize().toSize());
+}
+
 // The white ground of the dialogs' figures.
 QImage WhiteFigure(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = Canvas(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
+QString ScaledName(const QString& path)
+{
+    if (scale == 1)
+        return path;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+}
+
 bool SaveJpeg(const QImage& image, const QString& path)
 {
-    return image.save(path, "JPEG", 92);
+    return image.save(ScaledName(path), "JPEG", 92);
+}
+
+bool SavePng(const QImage& image, const QString& path)
+{
+    return image.save(ScaledName(path), "PNG");
 }
 
 bool DrawBanner(const QString& path)
 {
-    QImage image(257, 63, QImage::Format_RGB32);
+    QImage image = Canvas(257, 63, QImage::Format_RGB32);
     QPainter p(&image);
     Smooth(p);
-    PaintBackdrop(p, image.rect());
+    PaintBackdrop(p, Area(image));
     PaintBraces(p, QRect(6, 8, 62, 44));
     p.setPen(Qt::white);
     p.setFont(Face(22, true));
@@ -88,10 +120,10 @@ bool DrawBanner(const QString& path)
 // (88, 168), so the texts keep clear of both.
 bool DrawSplash(const QString& path)
 {
-    QImage image(296, 198, QImage::Format_RGB32);
+    QImage image = Canvas(296, 198, QImage::Format_RGB32);
     QPainter p(&image);
     Smooth(p);
-    PaintBackdrop(p, image.rect());
+    PaintBackdrop(p, Area(image));
     PaintBraces(p, QRect(0, 8, 296, 52));
     p.setPen(Qt::white);
     p.setFont(Face(28, true));
@@ -102,7 +134,7 @@ bool DrawSplash(const QString& path)
     p.setFont(Face(11, false));
     p.drawText(QRect(0, 150, 284, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version 1.0"));
     p.setPen(QColor(255, 255, 255, 90));
-    p.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    p.drawRect(Area(image).adjusted(0, 0, -1, -1));
     p.end();
     return SaveJpeg(image, path);
 }
@@ -110,10 +142,10 @@ bool DrawSplash(const QString& path)
 // The banner of the editor customisation dialog, 249 by 41.
 bool DrawCustomizeBanner(const QString& path)
 {
-    QImage image(249, 41, QImage::Format_RGB32);
+    QImage image = Canvas(249, 41, QImage::Format_RGB32);
     QPainter p(&image);
     Smooth(p);
-    PaintBackdrop(p, image.rect());
+    PaintBackdrop(p, Area(image));
     PaintBraces(p, QRect(4, 6, 44, 30));
     p.setPen(Qt::white);
     p.setFont(Face(16, true));
@@ -128,10 +160,10 @@ bool DrawCustomizeBanner(const QString& path)
 // The title pictures of the style rule dialogs: a symbol of what the dialog sets on the backdrop, 48 by 48.
 bool DrawTitle(const QString& path, const std::function<void(QPainter&)>& paintSymbol)
 {
-    QImage image(48, 48, QImage::Format_RGB32);
+    QImage image = Canvas(48, 48, QImage::Format_RGB32);
     QPainter p(&image);
     Smooth(p);
-    PaintBackdrop(p, image.rect());
+    PaintBackdrop(p, Area(image));
     paintSymbol(p);
     p.end();
     return SaveJpeg(image, path);
@@ -434,14 +466,14 @@ bool DrawAzimuthDial(const QString& path)
 // The OK and Cancel glyphs of the dialogs' buttons, 16 by 16.
 bool DrawButtonGlyphs(const QString& folder)
 {
-    QImage ok(16, 16, QImage::Format_ARGB32_Premultiplied);
+    QImage ok = Canvas(16, 16, QImage::Format_ARGB32_Premultiplied);
     ok.fill(Qt::transparent);
     QPainter p(&ok);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x1e, 0x8a, 0x3c), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({{2.5, 8.5}, {6.5, 12.5}, {13.5, 3.5}}));
     p.end();
-    QImage cancel(16, 16, QImage::Format_ARGB32_Premultiplied);
+    QImage cancel = Canvas(16, 16, QImage::Format_ARGB32_Premultiplied);
     cancel.fill(Qt::transparent);
     p.begin(&cancel);
     p.setRenderHint(QPainter::Antialiasing);
@@ -449,7 +481,7 @@ bool DrawButtonGlyphs(const QString& folder)
     p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
     p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
     p.end();
-    return ok.save(folder + "/glyphs/ok.png", "PNG") && cancel.save(folder + "/glyphs/cancel.png", "PNG");
+    return SavePng(ok, folder + "/glyphs/ok.png") && SavePng(cancel, folder + "/glyphs/cancel.png");
 }
 
 // Glyphs are drawn on an 18 by 18 grid; the disabled state is the same drawing in grey.
@@ -563,7 +595,7 @@ const std::vector<std::pair<QString, GlyphPainter>>& Glyphs()
 
 bool DrawGlyph(const QString& folder, const QString& name, const GlyphPainter& paint, bool enabled)
 {
-    QImage image(18, 18, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(18, 18, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -574,7 +606,62 @@ bool DrawGlyph(const QString& folder, const QString& name, const GlyphPainter& p
     paint(p, ink, fill);
     p.end();
     const QString file = folder + "/glyphs/" + name + (enabled ? "" : "_disabled") + ".png";
-    return image.save(file, "PNG");
+    return SavePng(image, file);
+}
+
+// The program's icon at `size` pixels square: braces on a rounded tile of the backdrop's
+// colours, with "CSS" beneath them where there is room to read it.
+bool DrawAppIcon(const QString& path, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    Smooth(p);
+    const QRectF tile = QRectF(Area(image)).adjusted(size / 32.0, size / 32.0, -size / 32.0, -size / 32.0);
+    QLinearGradient g(tile.topLeft(), tile.bottomRight());
+    g.setColorAt(0, kDeep);
+    g.setColorAt(1, kTeal);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(tile, size * 0.18, size * 0.18);
+    const bool withName = size >= 48;
+    QFont braces = Face(qRound(size * (withName ? 0.46 : 0.62)), true);
+    p.setFont(braces);
+    p.setPen(kAccent);
+    const QRectF upper = withName ? QRectF(tile.left(), tile.top() + size * 0.06, tile.width(), size * 0.52) : tile;
+    p.drawText(upper, Qt::AlignCenter, QStringLiteral("{ }"));
+    if (withName) {
+        p.setPen(Qt::white);
+        p.setFont(Face(qRound(size * 0.24), true));
+        p.drawText(QRectF(tile.left(), tile.top() + size * 0.56, tile.width(), size * 0.32), Qt::AlignCenter,
+                   QStringLiteral("CSS"));
+    }
+    p.end();
+    return image.save(path, "PNG");
+}
+
+// The icon in every size the desktop's icon theme asks for.
+bool DrawAppIcons(const QString& folder)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        if (!DrawAppIcon(QStringLiteral("%1/icons/tavi-css-editor-%2.png").arg(folder).arg(size), size))
+            return false;
+    return true;
+}
+
+// Every picture of the forms and every glyph of the buttons, at the current scale.
+bool DrawPictures(const QString& folder)
+{
+    bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
+              DrawTitles(folder) && DrawCustomizeBanner(folder + "/pictures/customize_banner.jpg") &&
+              DrawBorderFigure(folder + "/pictures/border_figure.jpg") && DrawListPositions(folder) &&
+              DrawSizeFigure(folder + "/pictures/size_figure.jpg") &&
+              DrawLayoutFigure(folder + "/pictures/layout_figure.jpg") &&
+              DrawAzimuthDial(folder + "/pictures/azimuth_dial.jpg") &&
+              DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);
+    for (const auto& [name, paint] : Glyphs())
+        ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
+    return ok;
 }
 
 }  // namespace
@@ -589,15 +676,12 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder + "/pictures");
     QDir().mkpath(folder + "/glyphs");
-    bool ok = DrawBanner(folder + "/pictures/banner.jpg") && DrawSplash(folder + "/pictures/splash.jpg") &&
-              DrawTitles(folder) && DrawCustomizeBanner(folder + "/pictures/customize_banner.jpg") &&
-              DrawBorderFigure(folder + "/pictures/border_figure.jpg") && DrawListPositions(folder) &&
-              DrawSizeFigure(folder + "/pictures/size_figure.jpg") &&
-              DrawLayoutFigure(folder + "/pictures/layout_figure.jpg") &&
-              DrawAzimuthDial(folder + "/pictures/azimuth_dial.jpg") &&
-              DrawMarginFigure(folder + "/pictures/margin_figure.jpg") && DrawButtonGlyphs(folder);
-    for (const auto& [name, paint] : Glyphs())
-        ok = ok && DrawGlyph(folder, name, paint, true) && DrawGlyph(folder, name, paint, false);
+    QDir().mkpath(folder + "/icons");
+    bool ok = DrawAppIcons(folder);
+    for (const int pictureScale : {1, 2}) {
+        scale = pictureScale;
+        ok = ok && DrawPictures(folder);
+    }
     if (!ok) {
         std::cerr << "picture_maker: could not write the pictures into " << argv[1] << "\n";
         return 1;

@@ -25,6 +25,11 @@ TEST(Image, DecodesTheCompiledInJpegPictures)
     EXPECT_EQ(image.Picture().size(), QSize(257, 63));
     EXPECT_TRUE(image.LoadPicture(":/pictures/splash.jpg"));
     EXPECT_EQ(image.Picture().size(), QSize(296, 198));
+    // High-density screens get the picture drawn at twice the size.
+    EXPECT_EQ(image.SharpPicture().size(), QSize(592, 396));
+    EXPECT_EQ(image.SharpPicture().devicePixelRatio(), 2);
+    image.SetPicture(QPixmap(4, 4));
+    EXPECT_TRUE(image.SharpPicture().isNull());
 }
 
 TEST(Image, AMissingOrBrokenPictureLeavesTheControlEmptyAndPaintable)
