@@ -16,6 +16,7 @@
 #include "components/html_color_dialog.h"
 #include "components/image.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "dialogs/dialog_layout.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
@@ -91,6 +92,7 @@ void TForm12::CreatePreview()
         QStringLiteral("TAVI CSS Editor \r\nスタイルシート・エディタ\r\n\r\n\r\nMain Editor Style Editor\r\n\r\n"
                        "Reserved Word Color\r\nText Color\r\n")));
     Editor1->SetModified(false);
+    Editor1->setAccessibleName(QStringLiteral("プレビュー"));
 }
 
 QToolButton* TForm12::ColorButton(QPoint pos, std::function<tavi::TColor()> get, std::function<void(tavi::TColor)> set)
@@ -153,6 +155,19 @@ void TForm12::CreateOptions()
     SpeedButton7 = ColorButton(
         {544, 296}, [this] { return Editor1->RetMarkColor(); },
         [this](tavi::TColor c) { Editor1->SetRetMarkColor(c); });
+
+    tavi::NameEach({{BitBtn1, QStringLiteral("フォントの種類を参照")},
+                    {SpeedButton1, QStringLiteral("テキストの色の選択")},
+                    {SpeedButton2, QStringLiteral("背景色の選択")},
+                    {SpeedButton3, QStringLiteral("アンダーラインの色の選択")},
+                    {SpinEdit3, QStringLiteral("折り返し桁数")},
+                    {SpeedButton4, QStringLiteral("予約語の色の選択")},
+                    {Button1, QStringLiteral("予約語のフォントを参照")},
+                    {SpeedButton5, QStringLiteral("予約語の背景色の選択")},
+                    {SpeedButton6, QStringLiteral("[EOF]の色の選択")},
+                    {SpeedButton7, QStringLiteral("改行記号の色の選択")}});
+    tavi::NameAfter(SpinEdit1, CheckBox10);
+    tavi::NameAfter(SpinEdit2, CheckBox11);
 
     BitBtn3 = new TBitBtn(QStringLiteral("&OK"), this);
     BitBtn3->SetKind(TBitBtn::bkOK);

@@ -16,6 +16,7 @@
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/splitter.h"
+#include "components/spoken_names.h"
 #include "components/status_bar.h"
 #include "editor/editor.h"
 #include "platform/font_names.h"
@@ -41,6 +42,7 @@ QToolButton* SpeedButton(QWidget* parent, int left, int top, const QString& glyp
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);  // tool buttons never take the focus from the editor
     button->setToolTip(hint);
+    button->setAccessibleName(hint);  // the glyph says nothing to a screen reader
     return button;
 }
 
@@ -162,6 +164,9 @@ void TForm1::CreateFilePanel()
     Edit2 = FileBox(Panel2, 312, 8, 337);
     Label3 = Label(Panel2, 216, 32, QStringLiteral("ファイルの場所"), QStringLiteral("編集中のファイルのフルパス"));
     Edit4 = FileBox(Panel2, 312, 32, 337);
+    tavi::NameAfter(Edit3, Label1);
+    tavi::NameAfter(Edit2, Label2);
+    tavi::NameAfter(Edit4, Label3);
 }
 
 void TForm1::CreateEditorArea()
@@ -175,6 +180,7 @@ void TForm1::CreateEditorArea()
     ExtMemo1 = new TEditor(client);
     ExtMemo1->setObjectName(QStringLiteral("ExtMemo1"));
     ConfigureMainEditor(ExtMemo1);
+    ExtMemo1->setAccessibleName(QStringLiteral("編集中のスタイルシート"));
 
     StatusBar1 = new TStatusBar(client);
     StatusBar1->SetPanels(

@@ -5,6 +5,7 @@
 
 TComboBox::TComboBox(const QStringList& items, const QString& text, QWidget* parent) : QComboBox(parent)
 {
+    InstallAccessibility();
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);  // Enter must not add the typed text to the items
     setCompleter(nullptr);

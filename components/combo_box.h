@@ -18,5 +18,8 @@ public:
     void SetItemIndex(int index);
 
 private:
+    // Makes assistive technologies speak every box by its own name (once per program).
+    static void InstallAccessibility();
+
     int itemIndex_ = -1;
 };

@@ -14,6 +14,7 @@
 #include "components/image.h"
 #include "components/radio_ring.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "components/text_file_dialogs.h"
 #include "components/value_pickers.h"
 #include "dialogs/dialog_layout.h"
@@ -106,6 +107,13 @@ void TForm11::CreateValueGroups()
     RadioButton1 = tavi::MakeRadioButton(GroupBox2, {10, 22, 60, 22}, QStringLiteral("無音"));
     RadioButton2 = tavi::MakeRadioButton(GroupBox2, {74, 22, 90, 22}, QStringLiteral("音量指定"));
     SpinEdit1 = tavi::MakeSpinEdit(GroupBox2, {166, 22, 90, 22}, 0, 0, 0);
+    tavi::NameAfter(ComboBox1, CheckBox3);
+    tavi::NameAfter(ComboBox2, CheckBox4);
+    tavi::NameAfter(ComboBox3, CheckBox5);
+    tavi::NameAfter(SpinEdit2, CheckBox6);
+    tavi::NameAfter(SpinEdit3, CheckBox7);
+    tavi::NameAfter(SpinEdit4, CheckBox8);
+    tavi::NameAfter(SpinEdit1, RadioButton2);
 }
 
 void TForm11::CreateDial()
@@ -142,6 +150,8 @@ void TForm11::CreateMusicGroup()
     Button1 = new QPushButton(QStringLiteral("参照"), GroupBox11);
     Button1->setGeometry(208, 24, 62, 24);
     Edit3 = tavi::MakeEdit(GroupBox11, {10, 54, 260, 22});
+    tavi::NameAfter(ComboBox4, CheckBox11);
+    tavi::NameAfter(Edit3, Label1);
     CheckBox13 = tavi::MakeCheckBox(GroupBox11, {10, 84, 260, 22}, QStringLiteral("繰り返し再生します"));
     CheckBox14 = tavi::MakeCheckBox(GroupBox11, {10, 112, 260, 22}, QStringLiteral("親要素のBGMも再生します"));
     connect(Button1, &QPushButton::clicked, this, &TForm11::Button1Click);

@@ -12,6 +12,7 @@
 #include "components/image.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm8> Form8;
@@ -81,6 +82,9 @@ void TForm8::CreateSizeGroup()
     Image1 = tavi::MakeFigure(GroupBox1, kFigure, QStringLiteral(":/pictures/size_figure.jpg"));
     SpinEdit1 = tavi::MakeSpinEditOn(Image1, kHeightBesideLabel, 56);
     SpinEdit2 = tavi::MakeSpinEditOn(Image1, kWidthBesideLabel, 56);
+    tavi::NameEach({{ComboBox1, QStringLiteral("要素の表示サイズの単位")},
+                    {SpinEdit1, QStringLiteral("要素の高さ")},
+                    {SpinEdit2, QStringLiteral("要素の幅")}});
 }
 
 std::vector<tavi::TOptionGroup> TForm8::OptionGroups() const

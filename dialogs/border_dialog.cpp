@@ -13,6 +13,7 @@
 #include "components/image.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "components/value_pickers.h"
 #include "dialogs/dialog_layout.h"
 
@@ -87,6 +88,11 @@ void TForm4::CreatePaddingControls()
     SpinEdit4 = tavi::MakeSpinEditOn(Image1, kPaddingBottom, 52);
     SpinEdit11 = tavi::MakeSpinEditOn(Image1, kPaddingRight, 52);
     SpinEdit3 = tavi::MakeSpinEditOn(Image1, kPaddingLeft, 52);
+    tavi::NameEach({{SpinEdit5, QStringLiteral("パッディング 上下左右一括指定")},
+                    {SpinEdit2, QStringLiteral("上のパッディング")},
+                    {SpinEdit4, QStringLiteral("下のパッディング")},
+                    {SpinEdit11, QStringLiteral("右のパッディング")},
+                    {SpinEdit3, QStringLiteral("左のパッディング")}});
 }
 
 TBitBtn* TForm4::ColorButton(const QRect& rect)
@@ -118,6 +124,16 @@ void TForm4::CreateColorControls()
     BitBtn3 = ColorButton(beside(Edit5));
     BitBtn5 = ColorButton(beside(Edit6));
     BitBtn4 = ColorButton(beside(Edit4));
+    tavi::NameEach({{Edit7, QStringLiteral("ボーダーラインの色 上下左右一括指定")},
+                    {BitBtn1, QStringLiteral("ボーダーラインの色の選択")},
+                    {Edit3, QStringLiteral("上のボーダーラインの色")},
+                    {BitBtn2, QStringLiteral("上のボーダーラインの色の選択")},
+                    {Edit5, QStringLiteral("下のボーダーラインの色")},
+                    {BitBtn3, QStringLiteral("下のボーダーラインの色の選択")},
+                    {Edit6, QStringLiteral("右のボーダーラインの色")},
+                    {BitBtn5, QStringLiteral("右のボーダーラインの色の選択")},
+                    {Edit4, QStringLiteral("左のボーダーラインの色")},
+                    {BitBtn4, QStringLiteral("左のボーダーラインの色の選択")}});
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
@@ -142,6 +158,11 @@ void TForm4::CreateWidthControls()
     SpinEdit7 = tavi::MakeSpinEditOn(Image1, kWidthBottom, 56);
     SpinEdit9 = tavi::MakeSpinEditOn(Image1, kWidthRight, 56);
     SpinEdit6 = tavi::MakeSpinEditOn(Image1, kWidthLeft, 56);
+    tavi::NameEach({{SpinEdit10, QStringLiteral("ボーダーラインの太さ 上下左右一括指定")},
+                    {SpinEdit8, QStringLiteral("上のボーダーラインの太さ")},
+                    {SpinEdit7, QStringLiteral("下のボーダーラインの太さ")},
+                    {SpinEdit9, QStringLiteral("右のボーダーラインの太さ")},
+                    {SpinEdit6, QStringLiteral("左のボーダーラインの太さ")}});
 }
 
 void TForm4::LinkControls()

@@ -17,6 +17,7 @@
 #include "components/open_picture_dialog.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "components/value_pickers.h"
 #include "dialogs/dialog_layout.h"
 #include "platform/font_names.h"
@@ -86,6 +87,8 @@ void TForm9::CreatePictureGroup()
     GroupBox4 = new QGroupBox(QStringLiteral("背景の固定/非固定"), GroupBox5);
     GroupBox4->setGeometry(224, 16, 180, 54);
     ComboBox1 = tavi::MakeComboBox(GroupBox4, {10, 22, 120, 22}, {"fixed", "scroll"}, QStringLiteral("fixed"));
+    tavi::NameAfter(Edit5, Label6);
+    tavi::NameAfter(ComboBox1, GroupBox4);
     RadioGroup1 =
         tavi::MakeRadioGroup(GroupBox5, {412, 16, 188, 116}, QStringLiteral("イメージの繰り返し"),
                              {QStringLiteral("タイル状にすべて敷き詰める"), QStringLiteral("横方向にのみ反復"),
@@ -104,6 +107,10 @@ void TForm9::CreatePositionGroup()
     ii = tavi::MakeLabel(GroupBox6, {ComboBox2->geometry().right() + 12, 28}, QStringLiteral("Ｙ方向（縦）"));
     SpinEdit4 = tavi::MakeSpinEdit(GroupBox6, {ii->geometry().right() + 4, 24, 56, 22}, 0, 0, 0);
     ComboBox3 = tavi::MakeComboBox(GroupBox6, {SpinEdit4->geometry().right() + 3, 24, 52, 22}, {}, QStringLiteral("%"));
+    tavi::NameAfter(SpinEdit3, Label7);
+    tavi::NameAfter(ComboBox2, Label7, QStringLiteral("の単位"));
+    tavi::NameAfter(SpinEdit4, ii);
+    tavi::NameAfter(ComboBox3, ii, QStringLiteral("の単位"));
 }
 
 void TForm9::CreateColorGroups()
@@ -116,6 +123,10 @@ void TForm9::CreateColorGroups()
     CheckBox4 = GroupBox3->CheckBox();
     Edit4 = tavi::MakeEdit(GroupBox3, {10, 28, 116, 22});
     SpeedButton2 = ColorButton(GroupBox3, {130, 27});
+    tavi::NameEach({{Edit3, QStringLiteral("前景色")},
+                    {SpeedButton1, QStringLiteral("前景色の選択")},
+                    {Edit4, QStringLiteral("背景色")},
+                    {SpeedButton2, QStringLiteral("背景色の選択")}});
 
     Label1 = new QLabel(QStringLiteral("TAVI CSS Editor! "), this);
     QFont preview = tavi::FormFont(29);

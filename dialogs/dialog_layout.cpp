@@ -13,6 +13,7 @@
 #include "components/image.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 
 namespace tavi {
 
@@ -142,6 +143,8 @@ TUnitSentence UnitSentence(QWidget* parent, QPoint pos, const QString& before, c
     s.box = MakeComboBox(parent, {s.before->geometry().right() + 4, pos.y(), 72, kControlHeight}, units,
                          QStringLiteral("px"));
     s.after = MakeLabel(parent, {s.box->geometry().right() + 4, pos.y() + 4}, after);
+    // Spoken as the sentence it stands in: "…を、単位で指定します".
+    s.box->setAccessibleName(SpokenCaption(before) + QStringLiteral("単位") + SpokenCaption(after));
     return s;
 }
 

@@ -13,6 +13,7 @@
 #include "components/control_links.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm2> Form2;
@@ -68,6 +69,7 @@ void TForm2::CreateFontControls()
                                    {QStringLiteral("通常"), QStringLiteral("イタリック")});
     GroupBox3 = tavi::MakeOptionFrame(this, CheckBox5, {kRight, 432, kColumnWidth, 48}, QStringLiteral("フォント名"));
     ComboBox7 = tavi::MakeComboBox(GroupBox3, {10, 19, kColumnWidth - 20, 22}, {}, QStringLiteral("Font Name"));
+    tavi::NameAfter(ComboBox7, CheckBox5);
 }
 
 void TForm2::CreateSizeControls()
@@ -88,6 +90,11 @@ void TForm2::CreateSizeControls()
     RadioButton3 = tavi::MakeRadioButton(GroupBox1, {8, row(3), 118, 22}, QStringLiteral("絶対指定"));
     UDNumeralEdit2 = tavi::MakeSpinEdit(GroupBox1, {130, row(3), 72, 22}, 0, 0, 1);
     ComboBox5 = tavi::MakeComboBox(GroupBox1, {208, row(3), 72, 22}, tavi::kUnits, QStringLiteral("pt"));
+    tavi::NameEach({{ComboBox3, QStringLiteral("フォントの大きさ 大小の指定")},
+                    {ComboBox4, QStringLiteral("フォントの大きさ 相対大小の指定")},
+                    {UDNumeralEdit1, QStringLiteral("フォントの大きさ 相対百分率指定")},
+                    {UDNumeralEdit2, QStringLiteral("フォントの大きさ 絶対指定")},
+                    {ComboBox5, QStringLiteral("フォントの大きさ 絶対指定の単位")}});
 }
 
 void TForm2::CreateWeightControls()
@@ -99,6 +106,8 @@ void TForm2::CreateWeightControls()
                                    QStringLiteral("周囲より太～細"));
     RadioButton6 = tavi::MakeRadioButton(GroupBox2, {8, 44, 118, 22}, QStringLiteral("絶対指定"));
     SpinEdit3 = tavi::MakeSpinEdit(GroupBox2, {130, 44, 72, 22}, 100, 900, 100, 100);
+    tavi::NameEach({{ComboBox6, QStringLiteral("フォントの太さ 相対指定")},
+                    {SpinEdit3, QStringLiteral("フォントの太さ 絶対指定")}});
 }
 
 void TForm2::CreateTextControls()

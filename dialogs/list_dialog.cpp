@@ -13,6 +13,7 @@
 #include "components/image.h"
 #include "components/open_picture_dialog.h"
 #include "components/radio_group.h"
+#include "components/spoken_names.h"
 #include "components/value_pickers.h"
 #include "dialogs/dialog_layout.h"
 
@@ -97,6 +98,7 @@ void TForm7::CreatePictureGroup()
     Button1 = new QPushButton(QStringLiteral("参照"), GroupBox2);
     Button1->setGeometry(186, 24, 62, 24);
     Edit3 = tavi::MakeEdit(GroupBox2, {10, 54, 238, 22});
+    tavi::NameAfter(Edit3, Label1);
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 

@@ -12,6 +12,7 @@
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm3> Form3;
@@ -64,6 +65,12 @@ TForm3::TForm3(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move
     SpinEdit5 = tavi::MakeSpinEditOn(Image1, kRightArrow);
     SpinEdit2 = tavi::MakeSpinEditOn(Image1, kLeftArrow);
     SpinEdit3 = tavi::MakeSpinEditOn(Image1, kBottomArrow);
+
+    tavi::NameEach({{SpinEdit4, QStringLiteral("マージン 上下左右一括指定")},
+                    {SpinEdit1, QStringLiteral("上のマージン")},
+                    {SpinEdit5, QStringLiteral("右のマージン")},
+                    {SpinEdit2, QStringLiteral("左のマージン")},
+                    {SpinEdit3, QStringLiteral("下のマージン")}});
 
     tavi::ShowWith(RadioButton2, {SpinEdit4});
     tavi::ShowWith(RadioButton1, {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit5});

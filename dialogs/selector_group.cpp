@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "components/spoken_names.h"
 #include "dialogs/rule_lines.h"
 
 TSelectorGroup::TSelectorGroup(const QString& appliesText, TSelectorEditBehaviour behaviour, QWidget* parent)
@@ -22,6 +23,8 @@ TSelectorGroup::TSelectorGroup(const QString& appliesText, TSelectorEditBehaviou
     AppliesLabel = new QLabel(appliesText, this);
     AppliesLabel->move(204, 52);
     AppliesLabel->adjustSize();
+    tavi::NameAfter(ElementEdit, ElementBox, QStringLiteral("セレクター"));
+    tavi::NameAfter(ClassEdit, ClassBox, QStringLiteral("セレクター"));
 
     const bool editsStartEnabled = behaviour_ == sbClear || behaviour_ == sbNone;
     ElementEdit->setEnabled(editsStartEnabled);

@@ -11,6 +11,7 @@
 #include "components/control_links.h"
 #include "components/image.h"
 #include "components/panel.h"
+#include "components/spoken_names.h"
 #include "platform/font_names.h"
 
 namespace {
@@ -52,6 +53,7 @@ void TStyleDialog::CreateBottomRow(const TDialogFrame& frame)
     commentEdit_ = new QLineEdit(this);
     commentEdit_->setGeometry(frame.CommentPos.x() + kCommentBoxWidth, frame.CommentPos.y() - 1, frame.CommentEditWidth,
                               21);
+    tavi::NameAfter(commentEdit_, commentBox_);
     tavi::EnableWith(commentBox_, {commentEdit_});
     // A dialog whose edit starts enabled lets it follow the box from the first change on.
     commentEdit_->setEnabled(frame.CommentEditStartsEnabled);

@@ -11,6 +11,7 @@
 #include "components/image.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "components/spoken_names.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm10> Form10;
@@ -72,12 +73,14 @@ void TForm10::CreateIndentRows()
         box = tavi::MakeCheckBox(this, {8, top, 110, 22}, caption);
         unit = tavi::MakeComboBox(this, {120, top, 72, 22}, tavi::kUnitsWithPercent, QStringLiteral("px"));
         rest = tavi::MakeLabel(this, {198, top + 4}, QStringLiteral("で指定"));
+        tavi::NameAfter(unit, box, QStringLiteral("単位で指定"));
     };
     row(130, QStringLiteral("インデントを"), CheckBox3, ComboBox1, Label2);
     row(166, QStringLiteral("一行の高さを"), CheckBox4, ComboBox2, Label3);
     Image1 = tavi::MakeFigure(this, kFigure, QStringLiteral(":/pictures/layout_figure.jpg"));
     SpinEdit1 = tavi::MakeSpinEditOn(Image1, kIndentBesideLabel, 60);
     SpinEdit2 = tavi::MakeSpinEditOn(Image1, kLineHeightBesideLabel, 60);
+    tavi::NameEach({{SpinEdit1, QStringLiteral("インデント")}, {SpinEdit2, QStringLiteral("一行の高さ")}});
 }
 
 void TForm10::CreateSpacingGroups()
@@ -91,6 +94,8 @@ void TForm10::CreateSpacingGroups()
         unit = tavi::MakeComboBox(frame, {value->geometry().right() + 3, 22, 72, 22}, tavi::kUnitsWithPercent,
                                   QStringLiteral("px"));
         rest = tavi::MakeLabel(frame, {unit->geometry().right() + 6, 26}, QStringLiteral("とります"));
+        tavi::NameAfter(value, box);
+        tavi::NameAfter(unit, box, QStringLiteral("の単位"));
     };
     group(304, QStringLiteral("単語間の距離"), QStringLiteral("単語と単語の間の距離を"), CheckBox6, GroupBox1, Label4,
           SpinEdit3, ComboBox3, Label5);

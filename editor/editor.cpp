@@ -24,6 +24,7 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     verticalScrollBar()->setCursor(Qt::ArrowCursor);
     horizontalScrollBar()->setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled, true);
     font_ = QFont(tavi::kFixedSysFontName);
     font_.setPixelSize(12);

@@ -183,6 +183,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // Makes assistive technologies see every editor as a document (once per program).
+    static void InstallAccessibility();
+
     // A selection in display columns: rows StartRow..EndRow, from StartCol on the first
     // row up to EndCol (exclusive) on the last.
     struct TSelection {
