@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     int result = 1;
     QTimer::singleShot(200, [&] {
         result = form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        application.quit();
+        application.exit(result);  // unlike quit(), closes no window: a changed document asks nothing
     });
     application.exec();
     return result;
