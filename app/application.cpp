@@ -1,6 +1,7 @@
 // The application object: its title, and the one place where errors of commands are shown.
 #include "app/application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <stdexcept>
 
@@ -11,6 +12,12 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     tavi::InstallFontSubstitutions();
     tavi::InstallToolkitTranslations(*this);
+    // The desktop matches the windows to the installed entry, and shows its icon.
+    setDesktopFileName(QStringLiteral("tavi-css-editor"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tavi-css-editor-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 }
 
 TApplication* Application()

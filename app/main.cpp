@@ -8,18 +8,23 @@
 
 int main(int argc, char** argv)
 {
-    TApplication application(argc, argv);
-    application.SetTitle(QStringLiteral("TAVI CSS Editor"));
-
-    // What is left in argv once the toolkit has taken its own options.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const TCommandLine line = ParseCommandLine(arguments);
-    if (line.Help || line.Version) {
-        QTextStream(stdout) << (line.Help ? HelpText() : VersionText());
+    // Help and the version are printed before any window system is needed, so that they
+    // work in a terminal without a display.
+    if (const TCommandLine asked = ParseCommandLine(arguments); asked.Help || asked.Version) {
+        QTextStream(stdout) << (asked.Help ? HelpText() : VersionText());
         return 0;
     }
+    TApplication application(argc, argv);
+    application.SetTitle(QStringLiteral("TAVI CSS Editor"));
+
+    // The file is looked for in what is left once the toolkit has taken its own options.
+    arguments.clear();
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TCommandLine line = ParseCommandLine(arguments);
     TForm1 mainForm;
     Form1 = &mainForm;
     mainForm.show();

@@ -130,13 +130,20 @@ QString InConfigFolder(const TSettingsPlace& place)
 
 }  // namespace
 
+TSettingsPlace SettingsPlaceOf(const QString& programFile, const QString& configFolder)
+{
+    const QFileInfo program(programFile);
+    const QString entry = QStringLiteral("../share/applications/%1.desktop").arg(program.completeBaseName());
+    const bool installed = QFileInfo::exists(program.absoluteDir().filePath(entry));
+    return {programFile, !installed && QFileInfo(program.absolutePath()).isWritable(), configFolder};
+}
+
 TSettingsPlace CurrentSettingsPlace()
 {
     if (placeOverride)
         return *placeOverride;
-    const QString program = QCoreApplication::applicationFilePath();
-    return {program, QFileInfo(QFileInfo(program).absolutePath()).isWritable(),
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
+    return SettingsPlaceOf(QCoreApplication::applicationFilePath(),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 void SetSettingsPlace(const TSettingsPlace& place)

@@ -18,6 +18,12 @@ struct TSettingsPlace {
     QString ConfigFolder;
 };
 
+// The place of the program at `programFile`: its folder counts as writable only when it can
+// be written and the program is not installed, that is when no desktop entry of its name lies
+// in the "share/applications" folder beside its folder (an installed program shares its
+// folder with other programs and keeps its settings in the user's folder, even for root).
+TSettingsPlace SettingsPlaceOf(const QString& programFile, const QString& configFolder);
+
 // This program's place; tests replace it with SetSettingsPlace so that they never touch
 // a real settings file.
 TSettingsPlace CurrentSettingsPlace();

@@ -72,6 +72,19 @@ TEST(SettingsPlace, BesideTheProgramWhenItsFolderCanBeWrittenElseTheUsersFolder)
     EXPECT_EQ(SettingsFileToRead(installed), dir.filePath("config/tavi-css-editor.ini"));
 }
 
+TEST(SettingsPlace, AnInstalledProgramNeverWritesIntoItsOwnFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("bin"));
+    const QString program = dir.filePath("bin/tavi-css-editor");
+    EXPECT_TRUE(SettingsPlaceOf(program, dir.filePath("config")).ProgramFolderWritable);
+    ASSERT_TRUE(QDir(dir.path()).mkpath("share/applications"));
+    WriteFile(dir.filePath("share/applications/tavi-css-editor.desktop"), "[Desktop Entry]\n");
+    const TSettingsPlace installed = SettingsPlaceOf(program, dir.filePath("config"));
+    EXPECT_FALSE(installed.ProgramFolderWritable);
+    EXPECT_EQ(SettingsFileToWrite(installed), dir.filePath("config/tavi-css-editor.ini"));
+}
+
 TEST_F(SettingsTest, StoredColoursNumbersAndBooleansAreAppliedAtStartUp)
 {
     WriteFile(file,
