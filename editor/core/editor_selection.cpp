@@ -198,12 +198,21 @@ std::string TEditorCore::SelText() const
     std::string text;
     if (!selected_)
         return text;
-    for (int r = sel_.StartRow; r <= sel_.EndRow; ++r) {
+    // The pieces are measured first so that a large selection is copied once, into place.
+    const auto piece = [this](int r) {
         const std::string_view row = RowText(r);
         const int from = r == sel_.StartRow ? std::min<int>(sel_.StartByte, row.size()) : 0;
         const int to = r == sel_.EndRow ? std::min<int>(sel_.EndByte, row.size()) : static_cast<int>(row.size());
-        text.append(row.substr(from, std::max(0, to - from)));
-        if (r < sel_.EndRow && RowEnd(r) == reBreak)
+        return row.substr(from, std::max(0, to - from));
+    };
+    const auto breakAfter = [this](int r) { return r < sel_.EndRow && RowEnd(r) == reBreak; };
+    std::size_t size = 0;
+    for (int r = sel_.StartRow; r <= sel_.EndRow; ++r)
+        size += piece(r).size() + (breakAfter(r) ? 2 : 0);
+    text.reserve(size);
+    for (int r = sel_.StartRow; r <= sel_.EndRow; ++r) {
+        text += piece(r);
+        if (breakAfter(r))
             text += "\r\n";
     }
     return text;

@@ -1,6 +1,11 @@
 // Tests of the conversion between Unicode and code page 932 bytes.
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <iterator>
+#include <random>
+
 #include "platform/code_page.h"
 #include "tests/support/qt_printers.h"
 
@@ -47,4 +52,95 @@ TEST(CodePage, BrokenBytesDecodeToReplacementCharacters)
 {
     EXPECT_EQ(tavi::FromCp932("ab\x82"), QStringLiteral("ab\uFFFD"));  // a lead byte cut off at the end
     EXPECT_EQ(tavi::FromCp932(""), QString());
+}
+
+namespace {
+
+// What the toolkit's converter alone gives, as the conversion did before its ASCII fast path.
+QString ReferenceDecode(QStringDecoder& decoder, std::string_view bytes)
+{
+    decoder.resetState();
+    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        i += (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+    }
+    if (i > bytes.size())
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
+}
+
+std::string Bytes(std::initializer_list<int> values)
+{
+    std::string s;
+    for (int v : values)
+        s += static_cast<char>(v);
+    return s;
+}
+
+}  // namespace
+
+TEST(CodePage, DecodesEveryByteAndEveryPairExactlyAsTheConverterDoes)
+{
+    QStringDecoder decoder("windows-31j");
+    int differences = 0;
+    for (int a = 0; a < 256; ++a) {
+        for (const std::string& s : {Bytes({a}), Bytes({'x', a}), Bytes({a, 'y'})})
+            differences += tavi::FromCp932(s) != ReferenceDecode(decoder, s);
+        for (int b = 0; b < 256; ++b) {
+            // Alone, after and before ASCII, and followed by a pair cut off at the end.
+            for (const std::string& s : {Bytes({a, b}), Bytes({'x', a, b}), Bytes({a, b, 'y'}), Bytes({a, b, 0x82})})
+                differences += tavi::FromCp932(s) != ReferenceDecode(decoder, s);
+        }
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+TEST(CodePage, DecodesAndEncodesRandomTextsExactlyAsTheConverterDoes)
+{
+    QStringDecoder decoder("windows-31j");
+    std::mt19937 random(932);
+    // Bytes drawn mostly from the kinds that meet at run edges: ASCII, lead, trail, katakana, invalid.
+    const int kinds[] = {'a', '\\', '~', 0x0A, 0x81, 0x82, 0x83, 0x9F, 0xE0, 0xFC, 0x40, 0x5C, 0x7F, 0x80, 0xA0, 0xB1, 0xFD};
+    for (int n = 0; n < 3000; ++n) {
+        std::string bytes;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i)
+            bytes += static_cast<char>(random() % 3 == 0 ? random() % 256 : kinds[random() % std::size(kinds)]);
+        const QString expected = ReferenceDecode(decoder, bytes);
+        ASSERT_EQ(tavi::FromCp932(bytes), expected) << testing::PrintToString(bytes);
+        // What decodes without loss encodes back to the same bytes.
+        if (!expected.contains(QChar(QChar::ReplacementCharacter)) && tavi::FitsCp932(expected)) {
+            EXPECT_EQ(tavi::FromCp932(tavi::ToCp932String(expected)), expected);
+        }
+    }
+}
+
+TEST(CodePage, EncodesEveryCharacterAsTheConverterDoesWithQuestionMarksForTheRest)
+{
+    int differences = 0;
+    for (char32_t c = 0; c < 0x10000; c += (c == 0xD7FF ? 0x801 : 1)) {  // every character but the surrogates
+        const char16_t unit = static_cast<char16_t>(c);
+        QStringEncoder encoder("windows-31j");  // one that failed stays failed
+        QByteArray expected = encoder.encode(QStringView(&unit, 1));
+        bool mapped = false;
+        for (char16_t equivalent : {u'\u301C', u'\u2016', u'\u2212', u'\u00A2', u'\u00A3', u'\u00AC', u'\u2014'})
+            mapped = mapped || unit == equivalent;
+        if (mapped)
+            continue;  // tested above
+        if (encoder.hasError())
+            expected = "?";
+        const QString text = QStringLiteral("a") + QChar(unit) + QStringLiteral("b");
+        differences += tavi::ToCp932(text) != "a" + expected + "b";
+    }
+    EXPECT_EQ(differences, 0);
+    // Long runs outside ASCII with unmappable characters among them, and pairs of surrogates.
+    QString run;
+    std::string expected;
+    for (int i = 0; i < 10000; ++i) {
+        run += i % 997 == 0 ? QStringLiteral("\U0001F600") : QStringLiteral("表");
+        expected += i % 997 == 0 ? "?" : "\x95\x5C";
+    }
+    EXPECT_TRUE(tavi::ToCp932String(run) == expected);
 }
