@@ -1,5 +1,6 @@
 // Text edits of the editor core: replacing a range as one undo record, typing, Delete, Backspace, Enter and Tab.
 #include <algorithm>
+#include <cstring>
 
 #include "editor/core/editor_core.h"
 #include "editor/core/eof_mark_keeper.h"
@@ -152,6 +153,41 @@ TBandText BuildBandText(const RowList& rows, int first, int last, TTextPos from,
     return band;
 }
 
+// The rows joined as TakeRows joins them.
+std::string JoinedText(const RowList& rows)
+{
+    std::string text;
+    for (int r = 0; r < rows.Count(); ++r)
+        AppendRow(text, rows, r);
+    return text;
+}
+
+// Fills the record with the band's text before the edit, `before`, keeping only what differs
+// from its text after the edit, `after`: the bytes both share at their start and their end
+// are taken back from the band when the record is applied.
+void KeepOnlyTheChange(TUndoRecord& record, std::string before, std::string_view after)
+{
+    const std::size_t shorter = std::min(before.size(), after.size());
+    const auto head = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(shorter), after.begin()).first -
+        before.begin());
+    // The tail is compared a block at a time: in a long line it is most of the band.
+    constexpr std::size_t kBlock = 4096;
+    std::size_t tail = 0;
+    while (shorter - head - tail >= kBlock &&
+           std::memcmp(before.data() + before.size() - tail - kBlock, after.data() + after.size() - tail - kBlock,
+                       kBlock) == 0)
+        tail += kBlock;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    record.KeptHead = head;
+    record.KeptTail = tail;
+    if (head + tail == 0)
+        record.Text = std::move(before);
+    else
+        record.Text = before.substr(head, before.size() - head - tail);
+}
+
 }  // namespace
 
 // The band an edit re-wraps runs from the row before `from` when that row wraps into it
@@ -180,9 +216,15 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     if (fresh.End(n - 1) == reEof && fresh.Text(n - 1).empty() && (n == 1 || fresh.End(n - 2) != reWrap))
         fresh.Delete(n - 1, 1);
     const TTextPos caret = PlaceInBand(fresh, first, band.caretOffset);
+    bool stripped = false;
     if (strip && disposeBlank_) {
-        for (int i = 0; i < fresh.Count(); ++i)
-            fresh.SetText(i, std::string(TrimTrailingBlanks(fresh.Text(i))));
+        for (int i = 0; i < fresh.Count(); ++i) {
+            const std::string_view row = fresh.Text(i);
+            if (const std::string_view kept = TrimTrailingBlanks(row); kept.size() != row.size()) {
+                fresh.SetText(i, std::string(kept));
+                stripped = true;
+            }
+        }
     }
 
     TBandChange change = CompareBand(rows_, fresh, first, oldCount);
@@ -201,8 +243,9 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     record.Row = first;
     if (oldCount > 0) {
         TTakenRows taken = TakeRows(first, oldCount);
-        record.Text = std::move(taken.Text);
         record.LastEnd = taken.LastEnd;
+        // The fresh rows joined are the band's text, unless blanks were stripped from them.
+        KeepOnlyTheChange(record, std::move(taken.Text), stripped ? JoinedText(fresh) : band.text);
     }
     record.RowCount = fresh.Count();
 

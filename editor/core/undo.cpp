@@ -36,6 +36,8 @@ void TEditorUndoObj::PushRedo(const TUndoRecord& record)
     copy->RowCount = record.RowCount;
     copy->LastEnd = record.LastEnd;
     copy->Text = record.Text;
+    copy->KeptHead = record.KeptHead;
+    copy->KeptTail = record.KeptTail;
     redo_.Add(std::move(copy));
 }
 
@@ -83,9 +85,20 @@ TEditorUndoObj::TApplied TEditorUndoObj::Apply(const TUndoRecord& record)
         applied.removed = taken.Count;
         applied.lastEnd = taken.LastEnd;
     }
+    const bool kept = record.KeptHead + record.KeptTail > 0;
+    std::string spliced;
+    if (kept) {
+        // The band keeps its head and tail; what lies between them goes to the inverse record.
+        const std::string& band = applied.text;
+        const std::size_t middle = band.size() - record.KeptHead - record.KeptTail;
+        spliced.reserve(band.size() - middle + record.Text.size());
+        spliced.append(band, 0, record.KeptHead).append(record.Text).append(band, record.KeptHead + middle);
+        applied.text = band.substr(record.KeptHead, middle);
+    }
+    const std::string& text = kept ? spliced : record.Text;
     RowList fresh;
     if (record.LastEnd != -1)
-        fresh = RowsOfText(record.Text, static_cast<TRowEnd>(record.LastEnd));
+        fresh = RowsOfText(text, static_cast<TRowEnd>(record.LastEnd));
     applied.inserted = fresh.Count();
     TEofMarkKeeper mark(editor_);
     rows.Replace(record.Row, applied.removed, fresh);
@@ -132,6 +145,8 @@ void TEditorUndoObj::Redo()
     inverse.RowCount = applied.inserted;
     inverse.LastEnd = applied.lastEnd;
     inverse.Text = std::move(applied.text);
+    inverse.KeptHead = record.KeptHead;
+    inverse.KeptTail = record.KeptTail;
     editor_.SetCaretRow(record.CaretRow);
     editor_.SetCaretCol(record.CaretCol);
     EndApply();

@@ -15,6 +15,11 @@ class TEditorCore;
 // (rows joined, CR LF after each row that ended with a line break) wrapped into rows
 // whose last row takes LastEnd. LastEnd -1 means there is nothing to insert. Applying
 // a record gives the record of the opposite direction.
+//
+// An edit inside a long logical line changes a few bytes of a large band: the first
+// KeptHead and the last KeptTail bytes of the band are then the same before and after,
+// and Text holds only what lies between them; applying the record takes those bytes
+// from the band it replaces. A record's memory thus grows with what its edit changed.
 struct TUndoRecord {
     int CaretRow = 0;  // where the caret returns when the record is applied
     int CaretCol = 0;
@@ -22,6 +27,8 @@ struct TUndoRecord {
     int RowCount = 0;
     int LastEnd = -1;
     std::string Text;
+    std::size_t KeptHead = 0;
+    std::size_t KeptTail = 0;
 };
 
 // An ordered list that owns its records; deleting an item frees it.

@@ -141,3 +141,41 @@ TEST_F(UndoTest, RepaintsTheBandOrTheWholeControl)
 
 }  // namespace
 }  // namespace tavi
+
+namespace tavi {
+namespace {
+
+// A record keeps what its edit changed, not the long line it changed it in.
+TEST_F(UndoTest, KeysTypedIntoALongLineKeepOnlyWhatTheyChanged)
+{
+    core.SetWordWrap(true);
+    std::string line;
+    for (int i = 0; line.size() < (std::size_t{1} << 18); ++i)
+        line += "margin : " + std::to_string(i) + "px; /* \x97\x5D\x94\x92 */ ";  // 余白
+    lines.SetTextStr(line);
+    const std::string loaded = lines.GetTextStr();
+    core.UndoObj().Clear();
+    core.SetSelStart(static_cast<long long>(line.size() / 2));
+    for (int i = 0; i < 63; ++i)
+        core.TypeChars(i % 2 ? "a" : "\x95\x5C");  // 表
+    core.SetSelStart(10);
+    core.SetSelLength(5);
+    core.ClearSelection();  // a deletion, too
+    const TUndoDataList& records = core.UndoObj().UndoList();
+    ASSERT_EQ(records.Count(), 64);  // all of them: the list keeps 64
+    std::size_t kept = 0;
+    for (int i = 0; i < records.Count(); ++i)
+        kept += records[i].Text.size();
+    EXPECT_LE(kept, 64u * 8);
+
+    const std::string typed = lines.GetTextStr();
+    while (core.CanUndo())
+        core.Undo();
+    EXPECT_TRUE(lines.GetTextStr() == loaded);
+    while (core.CanRedo())
+        core.Redo();
+    EXPECT_TRUE(lines.GetTextStr() == typed);
+}
+
+}  // namespace
+}  // namespace tavi
