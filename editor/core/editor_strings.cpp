@@ -196,12 +196,12 @@ void TEditorStrings::SetTextStr(std::string_view s)
     ReplaceAllRows(std::move(fresh));
 }
 
-void TEditorStrings::ReplaceAllRows(RowList fresh)
+void TEditorStrings::ReplaceAllRows(RowList fresh, bool wrapped)
 {
     BeginUpdate();
     Clear();
     editor_.Rows().TakeRows(std::move(fresh));
-    if (editor_.WordWrap())
+    if (editor_.WordWrap() && !wrapped)
         editor_.RewrapAll();
     EndUpdate();
 }
@@ -225,8 +225,8 @@ void TEditorStrings::LoadFromFile(const std::string& fileName)
 {
     // The whole file is read before the document is touched, so a file that cannot be
     // read leaves the document as it was.
-    RowList fresh = ReadTextFile(fileName);
-    ReplaceAllRows(std::move(fresh));
+    RowList fresh = ReadTextFile(fileName, editor_.WrapRule());
+    ReplaceAllRows(std::move(fresh), true);
 }
 
 void TEditorStrings::SaveToFile(const std::string& fileName) const

@@ -70,8 +70,9 @@ public:
     bool Updating() const { return updateCount_ > 0; }
 
 private:
-    // Clears the document (and its undo) and makes `fresh` its rows, re-wrapped when wrapping.
-    void ReplaceAllRows(RowList fresh);
+    // Clears the document (and its undo) and makes `fresh` its rows, re-wrapped when wrapping
+    // unless `wrapped` says they already are.
+    void ReplaceAllRows(RowList fresh, bool wrapped = false);
     std::string PrepareText(std::string_view s) const;
     void CheckIndex(int i, int limit) const;
 

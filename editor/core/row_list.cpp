@@ -171,6 +171,24 @@ void RowList::Reserve(std::size_t rows, std::size_t bytes)
     arena_.reserve(std::min(bytes, kMaxArenaBytes));
 }
 
+void RowList::Adopt(std::string bytes)
+{
+    if (!rows_.empty() || !arena_.empty())
+        throw std::logic_error("only an empty list adopts storage");
+    if (bytes.size() > kMaxArenaBytes)
+        throw std::length_error("document too large");
+    arena_ = std::move(bytes);
+}
+
+void RowList::AppendStored(std::size_t off, std::size_t len, TRowEnd end)
+{
+    rows_.push_back(MakeRow(off, len, end));
+    live_ += len;
+    if (end != reWrap)
+        ++nonWrap_;
+    Changed(Count() - 1);
+}
+
 void RowList::EndUpdate()
 {
     if (updateCount_ == 0 || --updateCount_ > 0 || !pending_)

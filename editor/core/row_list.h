@@ -68,6 +68,14 @@ public:
     void TakeRows(RowList&& other);
     // Reserves room for `rows` rows holding `bytes` bytes together.
     void Reserve(std::size_t rows, std::size_t bytes);
+    // Takes `bytes` as the storage of an empty list, so that rows can then be made of
+    // ranges of it with AppendStored instead of copies: a file read whole becomes the
+    // list without its bytes being copied again.
+    void Adopt(std::string bytes);
+    // The storage rows refer to; valid until the list changes.
+    std::string_view Storage() const { return arena_; }
+    // Appends a row whose text is bytes [off, off + len) of the storage.
+    void AppendStored(std::size_t off, std::size_t len, TRowEnd end);
 
     // Wraps every logical line at `wrapByte` columns (see WrapCutLength); the last row
     // takes the end the last row had before (reWrap counting as reEof). Returns whether

@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <memory>
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -21,104 +21,106 @@ namespace {
 constexpr std::size_t kChunkBytes = std::size_t{1} << 18;
 constexpr char kCtrlZ = 0x1A;
 
-// Splits a byte stream given in chunks into rows; a line may run across chunks.
-class TLineReader {
-public:
-    explicit TLineReader(RowList& rows) : rows_(rows) {}
-
-    // Takes the next chunk; returns false once Ctrl-Z has ended the text.
-    bool Feed(const char* p, std::size_t n)
-    {
-        std::size_t i = 0;
-        if (pendingCr_ && n > 0 && p[0] == '\n')
-            i = 1;
-        pendingCr_ = false;
-        std::size_t start = i;
-        for (; i < n; ++i) {
-            const auto c = static_cast<unsigned char>(p[i]);
-            if (c > 0x1A || (c != '\r' && c != '\n' && c != kCtrlZ))
-                continue;
-            if (c == kCtrlZ) {
-                carry_.append(p + start, i - start);
-                return false;
-            }
-            EmitLine(p + start, i - start);
-            if (c == '\r') {
-                if (i + 1 < n && p[i + 1] == '\n') {
-                    ++i;
-                } else if (i + 1 == n) {
-                    pendingCr_ = true;
-                }
-            }
-            start = i + 1;
-        }
-        carry_.append(p + start, n - start);
-        return true;
-    }
-
-    // Stores the final piece without a line end, if any.
-    void Finish()
-    {
-        if (!carry_.empty())
-            rows_.Append(carry_, reEof);
-        carry_.clear();
-    }
-
-private:
-    void EmitLine(const char* p, std::size_t n)
-    {
-        if (carry_.empty()) {
-            rows_.Append(std::string_view(p, n), reBreak);
-            return;
-        }
-        carry_.append(p, n);
-        rows_.Append(carry_, reBreak);
-        carry_.clear();
-    }
-
-    RowList& rows_;
-    std::string carry_;
-    bool pendingCr_ = false;
-};
-
-struct TFileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
-
-RowList ReadOpenFile(std::FILE* file, std::size_t sizeHint)
+// Appends the rows of the line at [off, off + len) of the rows' storage, wrapped by `rule`;
+// its last row takes `end`. `tab` says whether the line holds a tab.
+void AppendLine(RowList& rows, std::size_t off, std::size_t len, bool tab, TRowEnd end, const TWrapRule& rule,
+                std::string_view storage)
 {
+    // Without tabs every byte covers one column (a lone final lead byte two), so a line this
+    // short is one row, as wrapping would find.
+    if (!rule.wordWrap || (len + 1 < static_cast<std::size_t>(rule.wrapByte) && !tab)) {
+        rows.AppendStored(off, len, end);
+        return;
+    }
+    ForEachWrapPiece(storage.substr(off, len), rule.wrapByte, rule.tabSpaceCount,
+                     [&](std::size_t pos, std::size_t pieceLen, TRowEnd pieceEnd) {
+                         rows.AppendStored(off + pos, pieceLen, pieceEnd == reBreak ? end : pieceEnd);
+                     });
+}
+
+// The rows of a file's bytes, which become their storage: one pass finds the line ends
+// and wraps each line as it is found.
+RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
+{
+    if (const void* stop = std::memchr(bytes.data(), kCtrlZ, bytes.size()))
+        bytes.resize(static_cast<std::size_t>(static_cast<const char*>(stop) - bytes.data()));
+    const std::size_t n = bytes.size();
+    // Style sheets end their lines with LF or CR LF: the LFs count the rows, and an eighth
+    // more leaves room for the long lines that wrap, so that the row vector rarely grows
+    // (and doubles) while the file is read.
+    const auto breaks = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     RowList rows;
-    rows.Reserve(sizeHint / 32 + 16, sizeHint);
-    TLineReader reader(rows);
-    std::unique_ptr<char[]> buffer(new char[kChunkBytes]);
-    for (;;) {
-        const std::size_t got = std::fread(buffer.get(), 1, kChunkBytes, file);
-        if (got > 0 && !reader.Feed(buffer.get(), got))
-            break;
-        if (got < kChunkBytes) {
-            if (std::ferror(file))
-                throw std::runtime_error("read error");
-            break;
+    rows.Reserve(breaks + breaks / 8 + 16, 0);
+    rows.Adopt(std::move(bytes));
+    const std::string_view text = rows.Storage();
+    const char* p = text.data();
+    std::size_t start = 0;
+    bool tab = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = p[i];
+        if (static_cast<unsigned char>(c) > '\r')
+            continue;
+        if (c == '\t') {
+            tab = true;
+        } else if (c == '\n' || c == '\r') {
+            AppendLine(rows, start, i - start, tab, reBreak, rule, text);
+            if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+            tab = false;
         }
     }
-    reader.Finish();
+    if (start < n)
+        AppendLine(rows, start, n - start, tab, reEof, rule, text);
     return rows;
 }
+
+// All bytes of an open file: as many as its size says, and more if it grew meanwhile.
+std::string ReadAll(int fd, std::size_t sizeHint)
+{
+    std::string bytes(sizeHint, '\0');
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            // A probe of the rest, so that a file of the size it said costs no room to spare.
+            char probe[65536];
+            const ssize_t more = ::read(fd, probe, sizeof probe);
+            if (more < 0 && errno == EINTR)
+                continue;
+            if (more < 0)
+                throw std::runtime_error("read error");
+            if (more == 0)
+                return bytes;
+            bytes.append(probe, static_cast<std::size_t>(more));
+            got = bytes.size();
+            continue;
+        }
+        const ssize_t put = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            throw std::runtime_error("read error");
+        if (put == 0) {
+            bytes.resize(got);  // the file shrank meanwhile
+            return bytes;
+        }
+        got += static_cast<std::size_t>(put);
+    }
+}
+
+struct TFdCloser {
+    int fd;
+    ~TFdCloser() { ::close(fd); }
+};
 
 }  // namespace
 
 RowList ParseFileText(std::string_view bytes)
 {
-    RowList rows;
-    rows.Reserve(bytes.size() / 32 + 4, bytes.size());
-    TLineReader reader(rows);
-    reader.Feed(bytes.data(), bytes.size());
-    reader.Finish();
-    return rows;
+    return RowsOfFileBytes(std::string(bytes), TWrapRule{});
 }
 
-RowList ReadTextFile(const std::string& fileName)
+RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
 {
     const std::string message = FormatMessage(kCannotOpenFile, fileName);
     // Opened without waiting, so that a pipe with no writer cannot block; only regular
@@ -126,18 +128,12 @@ RowList ReadTextFile(const std::string& fileName)
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw TEditorError(message);
+    const TFdCloser closer{fd};
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
-        ::close(fd);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0)
         throw TEditorError(message);
-    }
-    TFilePtr file(::fdopen(fd, "rb"));
-    if (!file) {
-        ::close(fd);
-        throw TEditorError(message);
-    }
     try {
-        return ReadOpenFile(file.get(), static_cast<std::size_t>(st.st_size));
+        return RowsOfFileBytes(ReadAll(fd, static_cast<std::size_t>(st.st_size)), rule);
     } catch (const std::bad_alloc&) {
         throw TEditorError(message);
     } catch (const std::length_error&) {

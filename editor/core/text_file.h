@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "editor/core/row_list.h"
+#include "editor/core/wrap_text.h"
 
 namespace tavi {
 
@@ -14,11 +15,12 @@ namespace tavi {
 // bytes, NUL included, are kept in their rows.
 RowList ParseFileText(std::string_view bytes);
 
-// Reads the file `fileName` into fresh rows as ParseFileText does, in large chunks.
+// Reads the file `fileName` into fresh rows as ParseFileText does, in one pass that also
+// wraps each line by `rule` (as RowList::Rewrap would) when rule.wordWrap is on.
 // Throws TEditorError "ﾌｧｲﾙ %s は開けません" (with fileName as given) when the file
 // cannot be opened or read to its end, or is no regular file (a folder, a device, a pipe:
 // reading one could block for good); nothing else is touched then.
-RowList ReadTextFile(const std::string& fileName);
+RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule = TWrapRule{});
 
 // The bytes saving writes: every row in order, CR LF after each reBreak row.
 std::string FileTextOf(const RowList& rows);

@@ -114,6 +114,37 @@ TEST_F(TextFileTest, LinesAcrossReadChunksAreAssembledWhole)
     EXPECT_EQ(core.Rows().Text(core.Rows().Count() - 1), "tail");
 }
 
+TEST_F(TextFileTest, WrappingWhileReadingGivesTheRowsRewrappingGives)
+{
+    // Lines of every kind wrapping meets: short and long, exactly the width, with tabs,
+    // double-byte characters across the width and a lone lead byte, under every line end.
+    std::mt19937 random(20);
+    const std::string pieces[] = {"a", "\t", "\x95\x5C", "\xB1", "\x82", "margin : 0 ", std::string(19, 'x')};
+    const char* ends[] = {"\r\n", "\n", "\r", "\r\n"};
+    std::string bytes;
+    for (int line = 0; line < 400; ++line) {
+        const int count = static_cast<int>(random() % 30);
+        for (int i = 0; i < count; ++i)
+            bytes += pieces[random() % std::size(pieces)];
+        bytes += ends[random() % std::size(ends)];
+    }
+    bytes += "tail without an end";
+    const std::string path = Write("mixed.css", bytes);
+    for (const int tabs : {4, 8}) {
+        TEditorCore wrappedWhileRead;
+        wrappedWhileRead.SetWordWrap(true);
+        wrappedWhileRead.SetWrapByte(20);
+        wrappedWhileRead.SetTabSpaceCount(tabs);
+        wrappedWhileRead.Lines().LoadFromFile(path);
+        TEditorCore rewrapped;
+        rewrapped.Lines().LoadFromFile(path);
+        rewrapped.SetTabSpaceCount(tabs);
+        rewrapped.SetWrapByte(20);
+        rewrapped.SetWordWrap(true);
+        ASSERT_EQ(Dump(wrappedWhileRead.Rows()), Dump(rewrapped.Rows())) << tabs;
+    }
+}
+
 TEST_F(TextFileTest, LoadingReplacesTheDocumentAndWrapsIt)
 {
     core.SetWordWrap(true);
