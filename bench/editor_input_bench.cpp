@@ -89,6 +89,73 @@ BENCHMARK(BM_EnterAndBackspaceInTheMiddle)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+
+// A document of 200 MiB: every row-count change near its top used to move all rows below.
+TLoaded& LoadedHuge()
+{
+    static std::unique_ptr<TLoaded> loaded = [] {
+        auto l = std::make_unique<TLoaded>();
+        l->core.SetView(&l->view);
+        l->core.SetWordWrap(true);
+        l->core.Lines().SetTextStr(tavi::bench::SheetText(std::size_t{200} << 20));
+        return l;
+    }();
+    return *loaded;
+}
+
+void BM_EnterNearTheTopOf200MiB(benchmark::State& state)
+{
+    TLoaded& l = LoadedHuge();
+    l.core.PlaceCaretAt(10, 2);
+    for (auto _ : state) {
+        l.core.KeyDown(tavi::TEditKey::Enter);
+        state.PauseTiming();
+        l.core.KeyDown(tavi::TEditKey::Backspace);
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = l.core.Rows().Count();
+}
+BENCHMARK(BM_EnterNearTheTopOf200MiB)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One logical line of 1 MiB, wrapped: a key typed in its middle.
+TLoaded& LoadedLongLine()
+{
+    static std::unique_ptr<TLoaded> loaded = [] {
+        auto l = std::make_unique<TLoaded>();
+        l->core.SetView(&l->view);
+        l->core.SetWordWrap(true);
+        std::string text = tavi::bench::SheetText(std::size_t{1} << 20);
+        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+        l->core.Lines().SetTextStr(text);
+        return l;
+    }();
+    return *loaded;
+}
+
+void BM_TypeCharInAOneMiBLine(benchmark::State& state)
+{
+    TLoaded& l = LoadedLongLine();
+    l.core.PlaceCaretAt(l.core.Rows().Count() / 2, 10);
+    l.view.rowsRepainted = l.view.fullRepaints = 0;
+    for (auto _ : state) {
+        l.core.TypeChars("x");
+        state.PauseTiming();
+        l.core.KeyDown(tavi::TEditKey::Backspace);
+        state.ResumeTiming();
+    }
+    state.counters["rows_repainted_per_edit"] = static_cast<double>(l.view.rowsRepainted) / (2.0 * state.iterations());
+    state.counters["full_repaints"] = l.view.fullRepaints;
+}
+BENCHMARK(BM_TypeCharInAOneMiBLine)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace
 
 int main(int argc, char** argv)

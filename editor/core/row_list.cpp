@@ -100,7 +100,7 @@ void RowList::Delete(int at, int count)
         if (End(r) != reWrap)
             --nonWrap_;
     }
-    rows_.erase(rows_.begin() + at, rows_.begin() + at + count);
+    rows_.erase(static_cast<std::size_t>(at), static_cast<std::size_t>(count));
     Changed(at);
     MaybeCompact();
 }
@@ -121,9 +121,9 @@ void RowList::Replace(int at, int count, const RowList& rows)
     }
     const int added = rows.Count();
     if (added > count) {
-        rows_.insert(rows_.begin() + at + count, static_cast<std::size_t>(added - count), Row{});
+        rows_.insert(static_cast<std::size_t>(at + count), static_cast<std::size_t>(added - count), Row{});
     } else if (added < count) {
-        rows_.erase(rows_.begin() + at + added, rows_.begin() + at + count);
+        rows_.erase(static_cast<std::size_t>(at + added), static_cast<std::size_t>(count - added));
     }
     for (int i = 0; i < added; ++i) {
         const std::string_view text = rows.Text(i);
@@ -142,7 +142,7 @@ void RowList::Clear()
         return;
     const bool hadRows = !rows_.empty();
     arena_ = std::string();
-    rows_ = std::vector<Row>();
+    rows_.clear();
     live_ = nonWrap_ = 0;
     if (hadRows)
         Changed(0);
@@ -220,11 +220,11 @@ void RowList::MaybeCompact()
         return;
     std::string packed;
     packed.reserve(live_);
-    for (Row& row : rows_) {
+    rows_.ForEach([&](Row& row) {
         const auto off = static_cast<std::uint32_t>(packed.size());
         packed.append(arena_, row.off, row.Len());
         row.off = off;
-    }
+    });
     arena_ = std::move(packed);
 }
 

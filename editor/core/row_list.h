@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/core/row_blocks.h"
+
 namespace tavi {
 
 // What follows a row. Only the last row may be reEof; reWrap rows exist only while
@@ -109,7 +111,7 @@ private:
     void MaybeCompact();
 
     std::string arena_;
-    std::vector<Row> rows_;
+    TBlockSequence<Row> rows_;
     std::size_t live_ = 0;                           // bytes referenced by rows; the rest of the arena is garbage
     std::size_t nonWrap_ = 0;                        // rows whose end is not reWrap
     mutable std::vector<std::uint32_t> lineStarts_;  // first rows of the lines among rows [0, scanned_)

@@ -46,9 +46,10 @@ bool RowList::Rewrap(int wrapByte, int tabSpaceCount)
         return false;
     const TRowEnd finalEnd = FinalEnd();
     const int n = Count();
-    std::vector<Row> out;
+    TBlockSequence<Row> out;
     out.reserve(rows_.size() + rows_.size() / 8 + 16);
-    out.assign(rows_.begin(), rows_.begin() + first);
+    for (int r = 0; r < first; ++r)
+        out.push_back(rows_[r]);
     for (int r = first; r < n;) {
         int e = r;
         while (e + 1 < n && End(e) == reWrap)
@@ -94,7 +95,7 @@ bool RowList::Unwrap()
     }
     if (firstChanged < 0)
         return false;
-    rows_.resize(written);
+    rows_.truncate(static_cast<std::size_t>(written));
     nonWrap_ = rows_.size();
     Changed(firstChanged);
     MaybeCompact();
