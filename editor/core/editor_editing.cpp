@@ -60,12 +60,10 @@ struct TBandChange {
     int cols = 0;
 };
 
+// Only rows that changed are repainted, even in a band taller than the view (a long wrapped
+// line): the view clips the range to the rows it shows.
 void RepaintBand(TEditorView& view, TEofMarkKeeper& mark, const TBandChange& c)
 {
-    if (std::max(c.oldCount, c.newCount) > view.VisibleRows()) {
-        mark.InvalidateAll();
-        return;
-    }
     if (c.oldCount != c.newCount)
         mark.ShiftRowsBelow(c.first + std::min(c.oldCount, c.newCount), c.newCount - c.oldCount);
     const int from = c.first + c.same;

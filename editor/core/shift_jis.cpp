@@ -2,6 +2,7 @@
 #include "editor/core/shift_jis.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace tavi {
@@ -89,6 +90,32 @@ int ExpandedLength(std::string_view text, int tabSpaceCount)
     return len;
 }
 
+namespace {
+
+// True when every byte is below 0x80 and none is a tab.
+bool IsPlainAscii(std::string_view text)
+{
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kTabs = kOnes * '\t';
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        const std::uint64_t tabs = word ^ kTabs;  // a zero byte where a tab was
+        if ((word & kHigh) != 0 || ((tabs - kOnes) & ~tabs & kHigh) != 0)
+            return false;
+    }
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80 || c == '\t')
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount)
 {
     const std::size_t n = text.size();
@@ -96,6 +123,10 @@ std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount
     // short row needs no walk.
     if (n + 1 < static_cast<std::size_t>(wrapByte) && std::memchr(text.data(), '\t', n) == nullptr)
         return 0;
+    // A long line is mostly rows of ASCII without tabs, each byte one column: such a row is
+    // cut after wrapByte bytes, which eight bytes at a time tell.
+    if (n >= static_cast<std::size_t>(wrapByte) && IsPlainAscii(text.substr(0, static_cast<std::size_t>(wrapByte))))
+        return static_cast<std::size_t>(wrapByte);
     const int last = wrapByte - 1;  // the last column that fits
     int col = 0;
     for (std::size_t i = 0; i < n; ++i) {

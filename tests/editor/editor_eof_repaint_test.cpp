@@ -114,6 +114,34 @@ TEST_P(EofRepaintTest, AKeyTypedInTheMiddleRepaintsOneRow)
     ExpectScreenMatchesFreshPaint("typed");
 }
 
+// In a wrapped line far taller than the view, an edit repaints the rows it changed on the
+// screen (from the caret's row down), not the whole view.
+TEST_F(EditorTest, AnEditInALongWrappedLineRepaintsOnlyTheRowsItChangedOnScreen)
+{
+    editor.Core().SetWordWrap(true);
+    ShowRows(10);
+    std::string line;
+    while (line.size() < 20000)
+        line += "margin : 0px; ";
+    SetText(line + "\r\nnext\r\n");
+    const int caretRow = editor.Core().Rows().Count() / 2;
+    editor.SetTopRow(caretRow - 5);
+    for (const auto& [name, edit] : std::vector<std::pair<std::string, std::function<void()>>>{
+             {"typed", [&] { editor.Core().TypeChars("x"); }},
+             {"backspace", [&] { editor.Core().KeyDown(tavi::TEditKey::Backspace); }},
+             {"enter", [&] { editor.Core().KeyDown(tavi::TEditKey::Enter); }}}) {
+        editor.Core().PlaceCaretAt(caretRow, 10);
+        editor.viewport()->repaint();
+        OnScreen();
+        editor.ResetPaintedRowCount();
+        edit();
+        QApplication::processEvents();
+        EXPECT_LE(editor.PaintedRowCount(), 6) << name;  // the caret's row and the four below it
+        EXPECT_GE(editor.PaintedRowCount(), 1) << name;
+        ExpectScreenMatchesFreshPaint(name);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(WrapOnAndOff, EofRepaintTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Wrapped" : "Unwrapped"; });
 

@@ -81,9 +81,11 @@ TEST(ShiftJisTest, FastMeasuresAgreeWithTheColumnMapOnRandomTexts)
     std::mt19937 random(7);
     const char alphabet[] = {'a', '\t', '\x82', '\xA0', '\x83', '\x5C', '\xB1', '\x80', '\xFD', ' '};
     for (int round = 0; round < 3000; ++round) {
+        // Every other text is mostly plain ASCII, as long style sheet lines are.
+        const bool plain = round % 2 == 1;
         std::string text(random() % 120, ' ');
         for (char& c : text)
-            c = alphabet[random() % sizeof alphabet];
+            c = plain && random() % 40 != 0 ? static_cast<char>('a' + random() % 26) : alphabet[random() % sizeof alphabet];
         const int tab = 2 * (1 + static_cast<int>(random() % 4));
         const int wrap = 20 + static_cast<int>(random() % 80);
         ASSERT_EQ(DisplayWidth(text, tab), static_cast<int>(BuildColumnMap(text, tab).size()));
