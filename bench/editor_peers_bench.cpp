@@ -1,4 +1,5 @@
-// Side-by-side timing and memory of TEditor, QPlainTextEdit and QScintilla on generated style sheets; prints one table.
+// Side-by-side timing and memory of TEditor, QPlainTextEdit and QScintilla on generated style sheets; prints the tables
+// of bench/README.md: minimum, median and maximum of every workload, the ratios, and the floor of loading a file.
 #include <malloc.h>
 
 #include <Qsci/qsciscintilla.h>
@@ -9,12 +10,14 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextOption>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,6 +35,7 @@ namespace {
 const QSize kView(1920, 1080);
 constexpr int kTypedChars = 1000;
 constexpr int kEnters = 100;
+constexpr int kWrapColumns = 80;  // TEditor's wrap width in the main window
 
 // The same fixed-pitch face and size for every widget: the main window's editor font.
 QFont BenchFont()
@@ -83,8 +87,17 @@ public:
     virtual void CaretToMiddle() = 0;
     virtual void SelectAllAndCopy() = 0;
     virtual void ClearSelection() = 0;
+    // Pastes what the clipboard holds at the caret.
+    virtual void Paste() = 0;
     virtual QScrollBar* VerticalBar() { return Widget()->verticalScrollBar(); }
 };
+
+// The width of TEditor's wrap in pixels: the peers wrap at their text area's width, which
+// their margins narrow to it.
+int WrapPixels()
+{
+    return kWrapColumns * QFontMetrics(BenchFont()).horizontalAdvance(QLatin1Char('x'));
+}
 
 class EditorSubject : public Subject {
 public:
@@ -111,9 +124,17 @@ public:
         editor_.Core().Deselect();
         CaretToMiddle();
     }
+    void Paste() override { editor_.PasteFromClipboard(); }
 
 private:
     TEditor editor_;
+};
+
+// QPlainTextEdit wraps at its viewport's width only: a right margin narrows the viewport to
+// TEditor's 80 columns, and it wraps anywhere, as TEditor does.
+class NarrowPlainTextEdit : public QPlainTextEdit {
+public:
+    NarrowPlainTextEdit() { setViewportMargins(0, 0, kView.width() - WrapPixels(), 0); }
 };
 
 class PlainTextSubject : public Subject {
@@ -122,6 +143,7 @@ public:
     {
         edit_.setFont(BenchFont());
         edit_.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit_.setWordWrapMode(QTextOption::WrapAnywhere);
         edit_.resize(kView);
     }
     QAbstractScrollArea* Widget() override { return &edit_; }
@@ -143,9 +165,10 @@ public:
         edit_.copy();
     }
     void ClearSelection() override { CaretToMiddle(); }
+    void Paste() override { edit_.paste(); }
 
 private:
-    QPlainTextEdit edit_;
+    NarrowPlainTextEdit edit_;
 };
 
 class ScintillaSubject : public Subject {
@@ -154,7 +177,9 @@ public:
     {
         sci_.setUtf8(true);
         sci_.setFont(BenchFont());
-        sci_.setWrapMode(QsciScintilla::WrapWord);
+        // Wrapped at any character, at the width a right margin leaves: TEditor's 80 columns.
+        sci_.setWrapMode(QsciScintilla::WrapCharacter);
+        sci_.SendScintilla(QsciScintilla::SCI_SETMARGINRIGHT, kView.width() - WrapPixels());
         sci_.resize(kView);
     }
     QAbstractScrollArea* Widget() override { return &sci_; }
@@ -174,6 +199,7 @@ public:
         sci_.copy();
     }
     void ClearSelection() override { CaretToMiddle(); }
+    void Paste() override { sci_.paste(); }
 
 private:
     QsciScintilla sci_;
@@ -199,19 +225,35 @@ struct Samples {
         std::sort(v.begin(), v.end());
         return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
     }
+    double Min() const { return Values.empty() ? 0 : *std::min_element(Values.begin(), Values.end()); }
+    double Max() const { return Values.empty() ? 0 : *std::max_element(Values.begin(), Values.end()); }
 };
 
 // Workloads in table order; the last is memory (MiB), the rest milliseconds.
-const char* const kWorkloads[] = {"load",        "first paint",  "type 1000 chars", "Enter x100",
-                                  "select+copy", "scroll pages", "memory (MiB)"};
-constexpr int kWorkloadCount = 7;
+const char* const kWorkloads[] = {"load",          "first paint",         "type 1000 chars",
+                                  "Enter x100",    "select+copy",         "scroll pages",
+                                  "paste 10 MB",   "paste 10 MB + 5 unmappable", "memory (MiB)"};
+constexpr int kWorkloadCount = 9;
+constexpr int kPaste = 6;
+constexpr int kPasteUnmappable = 7;
 
 struct Input {
     std::string Name;
     std::string Bytes;
     int Reps = 5;
-    int MaxPages = 0;  // 0: the whole document; otherwise pages timed, then extrapolated
+    int MaxPages = 0;     // 0: the whole document; otherwise pages timed, then extrapolated
+    bool Pastes = false;  // whether the paste workloads run on this input
 };
+
+// 10 MB of the sheet as the clipboard holds it, with `unmappable` characters code page 932
+// lacks (an emoji) spread through it.
+QString PasteText(int unmappable)
+{
+    QString text = tavi::FromCp932(tavi::bench::SheetText(10'000'000));
+    for (int k = 0; k < unmappable; ++k)
+        text.insert(text.size() / (unmappable + 1) * (k + 1), QStringLiteral("\U0001F600"));
+    return text;
+}
 
 void SendKey(QWidget* target, int key, const QString& text)
 {
@@ -283,7 +325,7 @@ void Measure(const Input& input, int widget, std::vector<Samples>& out)
         t = NowMs();
         w->render(&image);
         out[1].Values.push_back(NowMs() - t);
-        out[6].Values.push_back((StatusKb("VmHWM") - rssBefore) / 1024.0);
+        out[kWorkloadCount - 1].Values.push_back((StatusKb("VmHWM") - rssBefore) / 1024.0);
 
         QWidget* keys = w->focusProxy() ? w->focusProxy() : w;
         s->CaretToMiddle();
@@ -306,6 +348,21 @@ void Measure(const Input& input, int widget, std::vector<Samples>& out)
         Settle();
 
         out[5].Values.push_back(ScrollThrough(*s, input.MaxPages, out[5].Note));
+
+        if (input.Pastes) {
+            static const QString plain = PasteText(0);
+            static const QString unmappable = PasteText(5);
+            for (const auto& [k, text] : {std::pair{kPaste, &plain}, std::pair{kPasteUnmappable, &unmappable}}) {
+                QApplication::clipboard()->setText(*text);
+                s->CaretToMiddle();
+                Settle();
+                t = NowMs();
+                s->Paste();
+                Settle();
+                out[k].Values.push_back(NowMs() - t);
+            }
+            QApplication::clipboard()->clear();
+        }
         std::fprintf(stderr, "  %s %s rep %d done\n", input.Name.c_str(), kWidgetNames[widget], rep + 1);
     }
 }
@@ -321,10 +378,9 @@ std::string Ratio(double ours, double peer)
 
 void PrintTable(const Input& input, const std::vector<std::vector<Samples>>& results)
 {
-    std::printf("\n### %s (%zu bytes, %d repetitions, medians)\n\n", input.Name.c_str(), input.Bytes.size(),
-                input.Reps);
-    std::printf("| workload | widget | median | TEditor / QPlainTextEdit | TEditor / QScintilla |\n");
-    std::printf("|---|---|---:|---:|---:|\n");
+    std::printf("\n### %s (%zu bytes, %d repetitions)\n\n", input.Name.c_str(), input.Bytes.size(), input.Reps);
+    std::printf("| workload | widget | min | median | max | TEditor / QPlainTextEdit | TEditor / QScintilla |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|\n");
     std::vector<std::string> notes;
     for (int k = 0; k < kWorkloadCount; ++k) {
         for (int w = 0; w < 3; ++w) {
@@ -332,14 +388,18 @@ void PrintTable(const Input& input, const std::vector<std::vector<Samples>>& res
                 continue;
             const double m = results[w][k].Median();
             const bool memory = k == kWorkloadCount - 1;
-            char value[32];
-            std::snprintf(value, sizeof value, memory ? "%.1f MiB" : "%.1f ms", m);
+            const char* format = memory ? "%.1f MiB" : "%.1f ms";
+            char value[32], low[32], high[32];
+            std::snprintf(value, sizeof value, format, m);
+            std::snprintf(low, sizeof low, format, results[w][k].Min());
+            std::snprintf(high, sizeof high, format, results[w][k].Max());
             std::string r1, r2;
             if (w == 0) {
                 r1 = Ratio(m, results[1][k].Median());
                 r2 = Ratio(m, results[2][k].Median());
             }
-            std::printf("| %s | %s | %s | %s | %s |\n", kWorkloads[k], kWidgetNames[w], value, r1.c_str(), r2.c_str());
+            std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", kWorkloads[k], kWidgetNames[w], low, value, high,
+                        r1.c_str(), r2.c_str());
             if (!results[w][k].Note.empty())
                 notes.push_back(std::string(kWidgetNames[w]) + ": " + results[w][k].Note);
         }
@@ -347,6 +407,72 @@ void PrintTable(const Input& input, const std::vector<std::vector<Samples>>& res
     for (const std::string& n : notes)
         std::printf("\n- %s", n.c_str());
     std::printf("\n");
+    std::fflush(stdout);
+}
+
+void PrintRow(const char* what, const Samples& samples, const char* unit, const std::string& ratio)
+{
+    std::printf("| %s | %.1f %s | %.1f %s | %.1f %s | %s |\n", what, samples.Min(), unit, samples.Median(), unit,
+                samples.Max(), unit, ratio.c_str());
+}
+
+// Opening the sheet from the disk as Open does, each time in a fresh process (editor_load_probe, built
+// beside this program), against the floor: the same file read and its line breaks found with memchr.
+void MeasureOpen(const Input& input, int reps)
+{
+    const std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/editor_load_probe";
+    const std::string path = (std::filesystem::temp_directory_path() / "tavi_peers_bench_open.css").string();
+    std::ofstream(path, std::ios::binary) << input.Bytes;
+    Samples times[2], memory[2];
+    const char* const modes[] = {"floor", "load"};
+    for (int rep = 0; rep < reps + 1; ++rep) {
+        for (int m = 0; m < 2; ++m) {
+            std::FILE* run = popen((probe + " " + path + " " + modes[m]).c_str(), "r");
+            double ms = 0, mib = 0;
+            const bool read = run && std::fscanf(run, "%lf ms %lf MiB", &ms, &mib) == 2;
+            if (run)
+                pclose(run);
+            if (read && rep > 0) {  // the first round only brings the file into the page cache
+                times[m].Values.push_back(ms);
+                memory[m].Values.push_back(mib);
+            }
+        }
+    }
+    std::filesystem::remove(path);
+    if (times[1].Values.empty())
+        return;
+    std::printf("\nOpening it from the disk, each time in a fresh process (%d repetitions):\n\n", reps);
+    std::printf("| open | min | median | max | LoadFromFile / floor |\n|---|---:|---:|---:|---:|\n");
+    PrintRow("floor: read + memchr", times[0], "ms", "");
+    PrintRow("TEditor LoadFromFile", times[1], "ms", Ratio(times[1].Median(), times[0].Median()));
+    PrintRow("floor: peak memory", memory[0], "MiB", "");
+    PrintRow("TEditor LoadFromFile: peak memory", memory[1], "MiB", Ratio(memory[1].Median(), memory[0].Median()));
+    std::fflush(stdout);
+}
+
+// A document of 200 MiB in TEditor alone (the peers would take minutes to load it): Enter near its
+// top, each key timed with its repaint.
+void MeasureHugeDocument()
+{
+    TEditor editor;
+    ConfigureMainEditor(&editor);
+    editor.resize(kView);
+    editor.show();
+    editor.setFocus();
+    editor.Lines().SetTextStr(tavi::bench::SheetText(std::size_t{200} << 20));
+    Settle();
+    editor.Core().PlaceCaretAt(10, 2);
+    editor.ScrollToCaret();
+    Settle();
+    Samples enter;
+    for (int k = 0; k < kEnters; ++k) {
+        const double t = NowMs();
+        SendKey(&editor, Qt::Key_Return, QStringLiteral("\r"));
+        enter.Values.push_back(NowMs() - t);
+    }
+    std::printf("\n### 200 MiB sheet, TEditor only (%d rows)\n\n", editor.Core().Rows().Count());
+    std::printf("| workload | min | median | max | |\n|---|---:|---:|---:|---|\n");
+    PrintRow("Enter at row 10, each of 100 keys with its repaint", enter, "ms", "");
     std::fflush(stdout);
 }
 
@@ -381,9 +507,9 @@ int main(int argc, char** argv)
     }
 
     std::vector<Input> inputs;
-    inputs.push_back({"200 KiB sheet", tavi::bench::SheetText(200u << 10), 5, 0});
-    inputs.push_back({"1 MiB single line", SingleLine(), 5, 0});
-    inputs.push_back({"20 MiB sheet", tavi::bench::SheetText(20u << 20), 3, 400});
+    inputs.push_back({"200 KiB sheet", tavi::bench::SheetText(200u << 10), 5, 0, true});
+    inputs.push_back({"1 MiB single line", SingleLine(), 5, 0, false});
+    inputs.push_back({"20 MiB sheet", tavi::bench::SheetText(20u << 20), 5, 400, false});
     if (quick)
         for (Input& in : inputs)
             in.Reps = 1, in.MaxPages = 50;
@@ -398,6 +524,11 @@ int main(int argc, char** argv)
             if (only.empty() || only == kWidgetNames[w])
                 Measure(input, w, results[w]);
         PrintTable(input, results);
+        if (input.Name.rfind("20 MiB", 0) == 0 && (only.empty() || only == "TEditor"))
+            MeasureOpen(input, quick ? 1 : 7);
     }
+    if (inputPrefix.empty() || inputPrefix.rfind("200 MiB", 0) == 0)
+        if (only.empty() || only == "TEditor")
+            MeasureHugeDocument();
     return 0;
 }
