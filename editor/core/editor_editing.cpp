@@ -124,7 +124,7 @@ void AppendRow(std::string& text, const RowList& rows, int r)
 }
 
 TBandText BuildBandText(const RowList& rows, int first, int last, TTextPos from, TTextPos to, std::string_view s,
-                        bool pad)
+                        bool pad, bool stopsInsideItsLine = false)
 {
     TBandText band;
     std::string& text = band.text;
@@ -146,9 +146,69 @@ TBandText BuildBandText(const RowList& rows, int first, int last, TTextPos from,
             text += "\r\n";
         for (int r = to.Row + 1; r <= last; ++r)
             AppendRow(text, rows, r);
-        band.keptEnd = rows.End(last) == reWrap ? reEof : rows.End(last);
+        band.keptEnd = stopsInsideItsLine ? reWrap : rows.End(last) == reWrap ? reEof : rows.End(last);
     }
     return band;
+}
+
+// Where row `row` of the band starting at row `first` begins in the band's text.
+long long OffsetOfRow(const RowList& rows, int first, int row)
+{
+    long long offset = 0;
+    for (int r = first; r < row; ++r)
+        offset += static_cast<long long>(rows.Text(r).size()) + (rows.End(r) == reBreak ? 2 : 0);
+    return offset;
+}
+
+// An edit in a long wrapped line re-wraps the rest of the line, yet the rows after it
+// usually fall back into their old places a few rows on: an edit that keeps its row's width
+// moves nothing, and a row that ended early before a double-byte character takes a
+// character more or less. Wraps the band up to a few rows after `to` and looks for a row
+// that starts, after the edit, where an old row started (the text from there on is the same,
+// so are its rows). Returns the last row the edit must re-wrap: the row before that one, or
+// `last` when none was found (or stripping blanks would change the rows after it).
+int ShortBandEnd(const RowList& rows, const TWrapRule& rule, int first, int last, TTextPos from, TTextPos to,
+                 std::string_view s, bool pad, bool strip)
+{
+    for (const int probe : {16, 256}) {
+        const int probeEnd = to.Row + probe;
+        if (!rule.wordWrap || probeEnd >= last)
+            return last;
+        const TBandText band = BuildBandText(rows, first, probeEnd, from, to, s, pad, true);
+        const long long oldEditEnd =
+            OffsetOfRow(rows, first, to.Row) + std::min<long long>(to.Byte, static_cast<long long>(rows.Text(to.Row).size()));
+        const long long delta = band.caretOffset - oldEditEnd;
+        const auto bandSize = static_cast<long long>(band.text.size());
+        // The old rows after `to` by where they start in the old band's text.
+        long long oldStart = OffsetOfRow(rows, first, to.Row + 1);
+        int oldRow = to.Row + 1;
+        long long pieceStart = 0;
+        const RowList fresh = WrapText(band.text, rule);
+        for (int i = 0; i + 1 < fresh.Count(); ++i) {
+            const long long next = pieceStart + static_cast<long long>(fresh.Text(i).size()) +
+                                   (fresh.End(i) == reBreak ? 2 : 0);
+            // The cut before `next` saw as much text after it as in the whole line.
+            const bool cutAsInTheLine = pieceStart + rule.wrapByte + 2 <= bandSize;
+            if (!cutAsInTheLine)
+                break;
+            if (next >= band.caretOffset) {
+                while (oldRow <= probeEnd && oldStart < next - delta) {
+                    oldStart += static_cast<long long>(rows.Text(oldRow).size());
+                    ++oldRow;
+                }
+                if (oldRow <= probeEnd && oldStart == next - delta) {
+                    bool blanksStay = true;
+                    if (strip) {
+                        for (int r = oldRow; r <= last && blanksStay; ++r)
+                            blanksStay = TrimTrailingBlanks(rows.Text(r)).size() == rows.Text(r).size();
+                    }
+                    return blanksStay ? oldRow - 1 : last;
+                }
+            }
+            pieceStart = next;
+        }
+    }
+    return last;
 }
 
 // The rows joined as TakeRows joins them.
@@ -203,8 +263,13 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     int last = std::min(to.Row, count - 1);
     while (last >= 0 && last + 1 < count && rows_.End(last) == reWrap)
         ++last;
+    // In a long line the band may stop where the rows after the edit keep their places.
+    const bool plainText = s.find_first_of("\r\n") == std::string_view::npos;
+    const int lineEnd = last;
+    if (plainText && to.Row < count)
+        last = ShortBandEnd(rows_, WrapRule(), first, last, from, to, s, pad, strip && disposeBlank_);
     const int oldCount = std::max(0, last - first + 1);
-    const TBandText band = BuildBandText(rows_, first, last, from, to, s, pad);
+    const TBandText band = BuildBandText(rows_, first, last, from, to, s, pad, last < lineEnd);
     if (oldCount == 0 && band.text.empty())
         return;
 

@@ -2,7 +2,11 @@
 // and repaints.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 #include "editor_fixture.h"
+#include "row_dump.h"
 
 namespace tavi {
 namespace {
@@ -275,6 +279,57 @@ TEST_F(EditingTest, EditingAtTheStartOfAContinuationRowMovesTheCutBeforeIt)
     core.PlaceCaretAt(0, 0);
     Key(TEditKey::Delete);  // the shorter first row now takes the double-byte character
     EXPECT_EQ(testing::DumpLengths(core.Rows()), "20|W 2|B");
+}
+
+}  // namespace
+}  // namespace tavi
+
+namespace tavi {
+namespace {
+
+// Edits in a long wrapped line re-wrap only until its rows fall back into their old places;
+// the rows must be exactly those wrapping the whole text gives, and undo must retrace them.
+TEST(LongLineEditTest, EditsGiveTheRowsWrappingTheWholeTextGives)
+{
+    std::mt19937 random(80);
+    // No blanks: typing strips the blanks that end rows, which wrapping alone would keep.
+    const char* const pieces[] = {"a", "bc", "\x82\xA0", "\x83\x5C", "\xB1", "{", ";", "xxxxxxxxxxxx"};
+    std::string line;
+    while (line.size() < 30000)
+        line += pieces[random() % std::size(pieces)];
+    TEditorCore core;
+    core.SetWordWrap(true);
+    core.Lines().SetTextStr("p {\r\n" + line + "\r\n}\r\n");
+    core.UndoObj().Clear();
+    const std::string start = core.Lines().GetTextStr();
+    for (int step = 0; step < 60; ++step) {
+        const int row = 1 + static_cast<int>(random() % (core.Rows().Count() - 3));
+        core.PlaceCaretAt(row, static_cast<int>(random() % 40));
+        switch (random() % 4) {
+            case 0:
+                core.TypeChars(pieces[random() % std::size(pieces)]);
+                break;
+            case 1:
+                core.KeyDown(TEditKey::Backspace);
+                break;
+            case 2:
+                core.KeyDown(TEditKey::Delete);
+                break;
+            default:
+                core.TypeChars("\x95\x5C");
+        }
+        TEditorCore whole;
+        whole.SetWordWrap(true);
+        whole.Lines().SetTextStr(core.Lines().GetTextStr());
+        ASSERT_EQ(testing::Dump(core.Rows()), testing::Dump(whole.Rows())) << "step " << step;
+    }
+    const std::string end = core.Lines().GetTextStr();
+    while (core.CanUndo())
+        core.Undo();
+    EXPECT_TRUE(core.Lines().GetTextStr() == start);
+    while (core.CanRedo())
+        core.Redo();
+    EXPECT_TRUE(core.Lines().GetTextStr() == end);
 }
 
 }  // namespace
