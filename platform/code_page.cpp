@@ -3,10 +3,15 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#include "editor/core/large_pages.h"
 
 namespace tavi {
 
@@ -40,29 +45,81 @@ bool IsLead(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Style sheets are mostly ASCII. Bytes and characters below 0x80 are converted through
-// these tables, asked of the converter itself once, so that they give exactly what it
-// gives; everything else goes through the converter.
-struct TAsciiTables {
-    std::array<char16_t, 0x80> toUnicode{};
+bool IsTrail(unsigned char c)
+{
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
+// Style sheets are mostly ASCII with some Japanese. Every byte and every well-formed pair of
+// bytes is decoded through tables asked of the converter itself once, so that they give
+// exactly what it gives; only ill-formed bytes (and whatever the converter turned into more
+// or less than one character) go through the converter each time. Characters below 0x80 are
+// encoded through a table the same way.
+enum : std::uint8_t { kSingle, kLead, kAsk };
+
+struct TCodeTables {
     std::array<char, 0x80> toBytes{};
-    bool identity = true;  // every byte stands for the character of the same number
+    std::array<char16_t, 0x100> single{};    // bytes that stand alone
+    std::array<std::uint8_t, 0x100> kind{};  // of each byte: kSingle, kLead or kAsk (the converter decides)
+    std::vector<char16_t> pairs;             // lead << 8 | trail; 0: ask the converter
 };
 
-const TAsciiTables& AsciiTables()
+// The converter's text for `bytes`, pieces separated by line feeds, split at them.
+QStringList DecodedPieces(const QByteArray& bytes)
 {
-    static const TAsciiTables tables = [] {
-        TAsciiTables t;
+    const QString text = QStringDecoder(kCodePageName).decode(bytes);
+    return text.split(QLatin1Char('\n'));
+}
+
+const TCodeTables& CodeTables()
+{
+    static const TCodeTables tables = [] {
+        TCodeTables t;
+        t.pairs.assign(0x10000, 0);
+        // Every byte alone, and every well-formed pair, each followed by a line feed (which no
+        // byte of a pair can be), decoded in two calls.
+        QByteArray singles, pairs;
+        for (int c = 0; c < 0x100; ++c) {
+            if (IsLead(static_cast<unsigned char>(c)) || c == '\n')
+                continue;
+            singles += static_cast<char>(c);
+            singles += '\n';
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (IsLead(static_cast<unsigned char>(lead)) && IsTrail(static_cast<unsigned char>(trail)))
+                    pairs += static_cast<char>(lead), pairs += static_cast<char>(trail), pairs += '\n';
+            }
+        }
+        const QStringList singleTexts = DecodedPieces(singles);
+        const QStringList pairTexts = DecodedPieces(pairs);
+        int k = 0;
+        for (int c = 0; c < 0x100; ++c) {
+            t.kind[c] = IsLead(static_cast<unsigned char>(c)) ? kLead : kAsk;
+            if (IsLead(static_cast<unsigned char>(c)) || c == '\n')
+                continue;
+            const QString& text = singleTexts.value(k++);
+            if (text.size() == 1) {
+                t.single[c] = text[0].unicode();
+                t.kind[c] = kSingle;
+            }
+        }
+        t.single['\n'] = u'\n';  // the separator itself
+        t.kind['\n'] = kSingle;
+        k = 0;
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!IsLead(static_cast<unsigned char>(lead)) || !IsTrail(static_cast<unsigned char>(trail)))
+                    continue;
+                const QString& text = pairTexts.value(k++);
+                if (text.size() == 1 && text[0] != QChar(0))
+                    t.pairs[static_cast<std::size_t>(lead << 8 | trail)] = text[0].unicode();
+            }
+        }
         for (int c = 0; c < 0x80; ++c) {
-            const char byte = static_cast<char>(c);
-            const QString decoded = QStringDecoder(kCodePageName).decode(QByteArrayView(&byte, 1));
             const char16_t unit = static_cast<char16_t>(c);
             const QByteArray encoded = QStringEncoder(kCodePageName).encode(QStringView(&unit, 1));
-            // A converter that widened any of them would take them off the fast path;
-            // none does, and the tests hold it to that.
-            t.toUnicode[c] = decoded.size() == 1 ? decoded[0].unicode() : u'\uFFFD';
             t.toBytes[c] = encoded.size() == 1 ? encoded[0] : '?';
-            t.identity = t.identity && t.toUnicode[c] == unit && t.toBytes[c] == byte;
         }
         return t;
     }();
@@ -108,7 +165,7 @@ constexpr qsizetype kRunChunk = 4096;  // characters converted at a time outside
 
 QByteArray ToCp932(QStringView text)
 {
-    const TAsciiTables& ascii = AsciiTables();
+    const TCodeTables& tables = CodeTables();
     QByteArray out;
     out.reserve(text.size() + text.size() / 4);
     std::optional<QStringEncoder> encoder;
@@ -116,7 +173,7 @@ QByteArray ToCp932(QStringView text)
     for (qsizetype i = 0; i < text.size();) {
         const char16_t c = text[i].unicode();
         if (c < 0x80) {
-            out += ascii.toBytes[c];
+            out += tables.toBytes[c];
             ++i;
             continue;
         }
@@ -148,44 +205,46 @@ bool FitsCp932(QStringView text)
 
 QString FromCp932(std::string_view bytes)
 {
-    const TAsciiTables& ascii = AsciiTables();
+    const TCodeTables& tables = CodeTables();
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     // No byte gives more than one character, so the text fits in as many characters.
     QString text(static_cast<qsizetype>(n), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    PreferLargePages(out, n * sizeof(char16_t));
     std::optional<QStringDecoder> decoder;
-    bool loneLeadAtEnd = false;
-    for (std::size_t i = 0; i < n;) {
-        std::size_t asciiEnd = i;
-        while (asciiEnd < n && in[asciiEnd] < 0x80)
-            ++asciiEnd;
-        if (ascii.identity) {
-            out = std::copy(in + i, in + asciiEnd, out);
-        } else {
-            for (std::size_t k = i; k < asciiEnd; ++k)
-                *out++ = ascii.toUnicode[in[k]];
-        }
-        if (asciiEnd == n)
-            break;
-        // The characters up to the next ASCII one; a lead byte takes the byte after it,
-        // whatever it is, so that the converter sees every pair whole.
-        std::size_t end = asciiEnd;
-        while (end < n && in[end] >= 0x80)
-            end += IsLead(in[end]) ? 2 : 1;
-        if (end > n) {
-            end = n;
-            loneLeadAtEnd = true;
-        }
-        const QString part =
-            Made(decoder).decode(QByteArrayView(bytes.data() + asciiEnd, static_cast<qsizetype>(end - asciiEnd)));
+    // Ill-formed bytes: the converter's own answer for them.
+    const auto ask = [&](std::size_t at, std::size_t length) {
+        const QString part = Made(decoder).decode(QByteArrayView(bytes.data() + at, static_cast<qsizetype>(length)));
         out = std::copy(part.utf16(), part.utf16() + part.size(), out);
-        i = end;
+    };
+    const char16_t* const single = tables.single.data();
+    const std::uint8_t* const kind = tables.kind.data();
+    const char16_t* const pairs = tables.pairs.data();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = in[i];
+        const std::uint8_t k = kind[c];
+        if (k == kSingle) {
+            *out++ = single[c];
+            ++i;
+        } else if (k == kAsk) {
+            ask(i, 1);
+            ++i;
+        } else if (i + 1 == n) {
+            // The converter keeps a lead byte cut off at the end back for more input that
+            // never comes; it shows as a broken character instead of being lost silently.
+            *out++ = u'\uFFFD';
+            ++i;
+        } else {
+            // A lead byte takes the byte after it, whatever it is, as the converter does.
+            const unsigned char t = in[i + 1];
+            if (const char16_t unit = IsTrail(t) ? pairs[static_cast<std::size_t>(c << 8 | t)] : 0)
+                *out++ = unit;
+            else
+                ask(i, 2);
+            i += 2;
+        }
     }
-    // The converter keeps a lead byte cut off at the end back for more input that never
-    // comes; show it as a broken character instead of losing it silently.
-    if (loneLeadAtEnd)
-        *out++ = u'\uFFFD';
     text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
     return text;
 }
