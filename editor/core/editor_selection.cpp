@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/large_pages.h"
 #include "editor/core/shift_jis.h"
 
 namespace tavi {
@@ -210,6 +211,7 @@ std::string TEditorCore::SelText() const
     for (int r = sel_.StartRow; r <= sel_.EndRow; ++r)
         size += piece(r).size() + (breakAfter(r) ? 2 : 0);
     text.reserve(size);
+    PreferLargePages(text.data(), size);
     for (int r = sel_.StartRow; r <= sel_.EndRow; ++r) {
         text += piece(r);
         if (breakAfter(r))

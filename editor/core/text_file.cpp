@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "editor/core/editor_error.h"
+#include "editor/core/large_pages.h"
 #include "editor/core/safe_save.h"
 
 namespace tavi {
@@ -78,7 +79,10 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
 // All bytes of an open file: as many as its size says, and more if it grew meanwhile.
 std::string ReadAll(int fd, std::size_t sizeHint)
 {
-    std::string bytes(sizeHint, '\0');
+    std::string bytes;
+    bytes.reserve(sizeHint);
+    PreferLargePages(bytes.data(), sizeHint);
+    bytes.resize(sizeHint);
     std::size_t got = 0;
     for (;;) {
         if (got == bytes.size()) {
