@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "editor/core/large_pages.h"
 #include "editor/core/shift_jis.h"
 
 namespace tavi {
@@ -169,6 +170,7 @@ void RowList::Reserve(std::size_t rows, std::size_t bytes)
 {
     rows_.reserve(rows);
     arena_.reserve(std::min(bytes, kMaxArenaBytes));
+    PreferLargePages(arena_.data(), arena_.capacity());
 }
 
 void RowList::Adopt(std::string bytes)
