@@ -71,51 +71,61 @@ QStringList DecodedPieces(const QByteArray& bytes)
     return text.split(QLatin1Char('\n'));
 }
 
+// Calls f(byte) for every byte that is no lead byte, but the line feed that separates pieces.
+template <typename F>
+void ForEachSingleByte(F&& f)
+{
+    for (int c = 0; c < 0x100; ++c) {
+        if (!IsLead(static_cast<unsigned char>(c)) && c != '\n')
+            f(c);
+    }
+}
+
+// Calls f(lead, trail) for every well-formed pair of bytes.
+template <typename F>
+void ForEachPair(F&& f)
+{
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (IsLead(static_cast<unsigned char>(lead)) && IsTrail(static_cast<unsigned char>(trail)))
+                f(lead, trail);
+        }
+    }
+}
+
 const TCodeTables& CodeTables()
 {
     static const TCodeTables tables = [] {
         TCodeTables t;
-        t.pairs.assign(0x10000, 0);
-        // Every byte alone, and every well-formed pair, each followed by a line feed (which no
-        // byte of a pair can be), decoded in two calls.
+        // Every single byte, and every well-formed pair, each followed by a line feed (which
+        // no byte of a pair can be), decoded in two calls.
         QByteArray singles, pairs;
-        for (int c = 0; c < 0x100; ++c) {
-            if (IsLead(static_cast<unsigned char>(c)) || c == '\n')
-                continue;
-            singles += static_cast<char>(c);
-            singles += '\n';
-        }
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (IsLead(static_cast<unsigned char>(lead)) && IsTrail(static_cast<unsigned char>(trail)))
-                    pairs += static_cast<char>(lead), pairs += static_cast<char>(trail), pairs += '\n';
-            }
-        }
+        ForEachSingleByte([&](int c) { singles.append(static_cast<char>(c)).append('\n'); });
+        ForEachPair([&](int lead, int trail) {
+            pairs.append(static_cast<char>(lead)).append(static_cast<char>(trail)).append('\n');
+        });
         const QStringList singleTexts = DecodedPieces(singles);
         const QStringList pairTexts = DecodedPieces(pairs);
-        int k = 0;
-        for (int c = 0; c < 0x100; ++c) {
+
+        for (int c = 0; c < 0x100; ++c)
             t.kind[c] = IsLead(static_cast<unsigned char>(c)) ? kLead : kAsk;
-            if (IsLead(static_cast<unsigned char>(c)) || c == '\n')
-                continue;
+        t.single['\n'] = u'\n';  // the separator itself
+        t.kind['\n'] = kSingle;
+        int k = 0;
+        ForEachSingleByte([&](int c) {
             const QString& text = singleTexts.value(k++);
             if (text.size() == 1) {
                 t.single[c] = text[0].unicode();
                 t.kind[c] = kSingle;
             }
-        }
-        t.single['\n'] = u'\n';  // the separator itself
-        t.kind['\n'] = kSingle;
+        });
+        t.pairs.assign(0x10000, 0);
         k = 0;
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!IsLead(static_cast<unsigned char>(lead)) || !IsTrail(static_cast<unsigned char>(trail)))
-                    continue;
-                const QString& text = pairTexts.value(k++);
-                if (text.size() == 1 && text[0] != QChar(0))
-                    t.pairs[static_cast<std::size_t>(lead << 8 | trail)] = text[0].unicode();
-            }
-        }
+        ForEachPair([&](int lead, int trail) {
+            const QString& text = pairTexts.value(k++);
+            if (text.size() == 1 && text[0] != QChar(0))
+                t.pairs[static_cast<std::size_t>(lead << 8 | trail)] = text[0].unicode();
+        });
         for (int c = 0; c < 0x80; ++c) {
             const char16_t unit = static_cast<char16_t>(c);
             const QByteArray encoded = QStringEncoder(kCodePageName).encode(QStringView(&unit, 1));
