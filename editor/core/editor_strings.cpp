@@ -229,6 +229,12 @@ void TEditorStrings::LoadFromFile(const std::string& fileName)
     ReplaceAllRows(std::move(fresh), true);
 }
 
+void TEditorStrings::LoadFromBytes(std::string bytes)
+{
+    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.WrapRule());
+    ReplaceAllRows(std::move(fresh), true);
+}
+
 void TEditorStrings::SaveToFile(const std::string& fileName) const
 {
     WriteTextFile(fileName, editor_.Rows());

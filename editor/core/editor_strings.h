@@ -59,6 +59,9 @@ public:
     // caret goes to 0,0 and the document counts as modified. A file that cannot be read
     // throws TEditorError and leaves the document as it was.
     void LoadFromFile(const std::string& fileName);
+    // Replaces the document by `bytes` taken as a file's content (line ends and Ctrl-Z as
+    // ReadTextFile reads them), as LoadFromFile does.
+    void LoadFromBytes(std::string bytes);
     // Writes GetTextStr() to the file atomically (see WriteTextFile).
     void SaveToFile(const std::string& fileName) const;
 

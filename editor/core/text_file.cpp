@@ -39,8 +39,8 @@ void AppendLine(RowList& rows, std::size_t off, std::size_t len, bool tab, TRowE
                      });
 }
 
-// The rows of a file's bytes, which become their storage: one pass finds the line ends
-// and wraps each line as it is found.
+}  // namespace
+
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
 {
     if (const void* stop = std::memchr(bytes.data(), kCtrlZ, bytes.size()))
@@ -75,6 +75,8 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
         AppendLine(rows, start, n - start, tab, reEof, rule, text);
     return rows;
 }
+
+namespace {
 
 // All bytes of an open file: as many as its size says, and more if it grew meanwhile.
 std::string ReadAll(int fd, std::size_t sizeHint)
@@ -124,7 +126,7 @@ RowList ParseFileText(std::string_view bytes)
     return RowsOfFileBytes(std::string(bytes), TWrapRule{});
 }
 
-RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
+std::string ReadFileBytes(const std::string& fileName)
 {
     const std::string message = FormatMessage(kCannotOpenFile, fileName);
     // Opened without waiting, so that a pipe with no writer cannot block; only regular
@@ -137,13 +139,25 @@ RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0)
         throw TEditorError(message);
     try {
-        return RowsOfFileBytes(ReadAll(fd, static_cast<std::size_t>(st.st_size)), rule);
+        return ReadAll(fd, static_cast<std::size_t>(st.st_size));
     } catch (const std::bad_alloc&) {
         throw TEditorError(message);
     } catch (const std::length_error&) {
         throw TEditorError(message);
     } catch (const std::runtime_error&) {
         throw TEditorError(message);
+    }
+}
+
+RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
+{
+    std::string bytes = ReadFileBytes(fileName);
+    try {
+        return RowsOfFileBytes(std::move(bytes), rule);
+    } catch (const std::bad_alloc&) {
+        throw TEditorError(FormatMessage(kCannotOpenFile, fileName));
+    } catch (const std::length_error&) {
+        throw TEditorError(FormatMessage(kCannotOpenFile, fileName));
     }
 }
 
@@ -198,6 +212,11 @@ bool WriteRows(int fd, const RowList& rows)
 void WriteTextFile(const std::string& fileName, const RowList& rows)
 {
     SaveFileSafely(fileName, [&rows](int fd) { return WriteRows(fd, rows); });
+}
+
+void WriteFileBytes(const std::string& fileName, const std::string& bytes)
+{
+    SaveFileSafely(fileName, [&bytes](int fd) { return WriteAll(fd, bytes); });
 }
 
 }  // namespace tavi

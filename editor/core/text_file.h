@@ -15,6 +15,13 @@ namespace tavi {
 // bytes, NUL included, are kept in their rows.
 RowList ParseFileText(std::string_view bytes);
 
+// The rows of a file's bytes, which become the rows' storage (see ParseFileText), each line
+// wrapped by `rule` as it is found when rule.wordWrap is on.
+RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule);
+
+// Every byte of the file `fileName`; fails as ReadTextFile does.
+std::string ReadFileBytes(const std::string& fileName);
+
 // Reads the file `fileName` into fresh rows as ParseFileText does, in one pass that also
 // wraps each line by `rule` (as RowList::Rewrap would) when rule.wordWrap is on.
 // Throws TEditorError "ﾌｧｲﾙ %s は開けません" (with fileName as given) when the file
@@ -29,5 +36,7 @@ std::string FileTextOf(const RowList& rows);
 // permissions, owner, links and, on any failure, its old text (see SaveFileSafely); throws
 // TEditorError "ﾌｧｲﾙ %s を作成できません".
 void WriteTextFile(const std::string& fileName, const RowList& rows);
+// Replaces the content of the file `fileName` with `bytes`, as WriteTextFile does.
+void WriteFileBytes(const std::string& fileName, const std::string& bytes);
 
 }  // namespace tavi
