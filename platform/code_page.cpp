@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -136,6 +137,49 @@ const TCodeTables& CodeTables()
     return tables;
 }
 
+// For each character of the Basic Multilingual Plane, the code page's bytes for it: a byte
+// (below 0x100) or a pair (lead << 8 | trail, at least 0x8140); 0 where there are none. Made
+// from the decoding tables, so the bytes of a character decode back to that very character;
+// where several pairs do, the converter's choice is taken.
+const std::vector<std::uint16_t>& FromUnicodeTable()
+{
+    static const std::vector<std::uint16_t> table = [] {
+        const TCodeTables& t = CodeTables();
+        std::vector<std::uint16_t> bytes(0x10000, 0);
+        QString units;
+        std::vector<std::uint16_t> found;
+        const auto offer = [&](char16_t unit, std::uint16_t code) {
+            if (unit >= 0x80 && unit != u'\uFFFD' && bytes[unit] == 0) {
+                bytes[unit] = code;
+                units.append(QChar(unit)).append(QLatin1Char('\n'));
+                found.push_back(unit);
+            }
+        };
+        for (int c = 0x80; c < 0x100; ++c) {
+            if (t.kind[c] == kSingle)
+                offer(t.single[c], static_cast<std::uint16_t>(c));
+        }
+        ForEachPair([&](int lead, int trail) {
+            if (const char16_t unit = t.pairs[static_cast<std::size_t>(lead << 8 | trail)])
+                offer(unit, static_cast<std::uint16_t>(lead << 8 | trail));
+        });
+        // The converter's own bytes for each, where they decode back to it.
+        const QByteArray encoded = QStringEncoder(kCodePageName).encode(units);
+        const QList<QByteArray> chosen = encoded.split('\n');
+        for (std::size_t k = 0; k < found.size() && k < static_cast<std::size_t>(chosen.size()); ++k) {
+            const QByteArray& code = chosen[static_cast<qsizetype>(k)];
+            const auto b0 = static_cast<unsigned char>(code.isEmpty() ? 0 : code[0]);
+            const auto b1 = static_cast<unsigned char>(code.size() < 2 ? 0 : code[1]);
+            if (code.size() == 2 && IsLead(b0) && IsTrail(b1) && t.pairs[static_cast<std::size_t>(b0 << 8 | b1)] == found[k])
+                bytes[found[k]] = static_cast<std::uint16_t>(b0 << 8 | b1);
+            else if (code.size() == 1 && t.kind[b0] == kSingle && t.single[b0] == found[k])
+                bytes[found[k]] = b0;
+        }
+        return bytes;
+    }();
+    return table;
+}
+
 // A converter made only when a text needs one.
 template <typename Converter>
 Converter& Made(std::optional<Converter>& converter)
@@ -211,6 +255,61 @@ bool FitsCp932(QStringView text)
         c = QChar(Cp932Equivalent(c.unicode()));
     const QByteArray bytes = encoder.encode(equivalent);  // the encoding runs only when its result is taken
     return !encoder.hasError();
+}
+
+std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
+{
+    const TCodeTables& t = CodeTables();
+    const std::vector<std::uint16_t>& fromUnicode = FromUnicodeTable();
+    const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t n = utf8.size();
+    std::string out;
+    out.reserve(n);
+    PreferLargePages(out.data(), n);
+    *lossless = true;
+    const bool asciiAsItIs = std::equal(t.toBytes.begin(), t.toBytes.end(), t.single.begin(),
+                                        [](char byte, char16_t unit) { return static_cast<char16_t>(static_cast<unsigned char>(byte)) == unit; });
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = in[i];
+        if (c < 0x80) {
+            // A run of ASCII, eight bytes at a time, copied whole.
+            std::size_t end = i;
+            while (end + 8 <= n) {
+                std::uint64_t word;
+                std::memcpy(&word, in + end, 8);
+                if ((word & 0x8080808080808080ull) != 0)
+                    break;
+                end += 8;
+            }
+            while (end < n && in[end] < 0x80)
+                ++end;
+            if (asciiAsItIs) {
+                out.append(utf8.data() + i, end - i);
+            } else {
+                for (std::size_t k = i; k < end; ++k)
+                    out += t.toBytes[in[k]];
+            }
+            i = end;
+            continue;
+        }
+        // The text is valid UTF-8: the lead byte tells the sequence's length.
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        char32_t point = c & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length && i + k < n; ++k)
+            point = point << 6 | (in[i + k] & 0x3F);
+        i += length;
+        const std::uint16_t code = point < 0x10000 ? fromUnicode[point] : 0;
+        if (code == 0) {
+            out += '?';
+            *lossless = false;
+        } else if (code < 0x100) {
+            out += static_cast<char>(code);
+        } else {
+            out += static_cast<char>(code >> 8);
+            out += static_cast<char>(code & 0xFF);
+        }
+    }
+    return out;
 }
 
 QString FromCp932(std::string_view bytes)

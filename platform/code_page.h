@@ -19,6 +19,11 @@ std::string ToCp932String(QStringView text);
 // equivalents above).
 bool FitsCp932(QStringView text);
 
+// Converts valid UTF-8 to code page 932, each character to the bytes the code page decodes
+// back to that very character; a character without such bytes becomes "?" and sets
+// *lossless to false (it is true otherwise).
+std::string Utf8ToCp932(std::string_view utf8, bool* lossless);
+
 // Decodes code page 932 bytes; bytes that form no character become U+FFFD.
 QString FromCp932(std::string_view bytes);
 

@@ -1,0 +1,196 @@
+// The encoding a style sheet file is written in: found when it is opened, kept when it is saved.
+#include "platform/sheet_encoding.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+
+#include "platform/code_page.h"
+
+namespace tavi {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool StartsWith(std::string_view bytes, std::string_view prefix)
+{
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+std::string Lowered(std::string_view text)
+{
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lowered;
+}
+
+// The encoding an `@charset "name";` rule at the very start names, if it names one this
+// editor keeps.
+std::optional<TSheetEncoding> DeclaredEncoding(std::string_view bytes)
+{
+    constexpr std::string_view kRule = "@charset \"";
+    if (!StartsWith(bytes, kRule))
+        return std::nullopt;
+    const std::string_view rest = bytes.substr(kRule.size(), 40);
+    const std::size_t quote = rest.find('"');
+    if (quote == std::string_view::npos)
+        return std::nullopt;
+    const std::string name = Lowered(rest.substr(0, quote));
+    if (name == "utf-8" || name == "utf8")
+        return TSheetEncoding::Utf8;
+    static const std::array<std::string_view, 8> kShiftJis = {"shift_jis", "shift-jis", "sjis",   "x-sjis",
+                                                              "windows-31j", "cp932",   "ms_kanji", "csshiftjis"};
+    if (std::find(kShiftJis.begin(), kShiftJis.end(), name) != kShiftJis.end())
+        return TSheetEncoding::Cp932;
+    return std::nullopt;
+}
+
+// Whether `bytes` are well-formed UTF-8 (no overlong forms, surrogates or code points past
+// U+10FFFF), and whether any byte is above 0x7F.
+struct TUtf8Check {
+    bool Valid = true;
+    bool NonAscii = false;
+};
+
+TUtf8Check CheckUtf8(std::string_view bytes)
+{
+    TUtf8Check check;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        // Eight ASCII bytes at a time, as most of a style sheet is.
+        if (i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        check.NonAscii = true;
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0)
+                low = 0xA0;
+            if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0)
+                low = 0x90;
+            if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            check.Valid = false;
+            return check;
+        }
+        if (i + length > n || p[i + 1] < low || p[i + 1] > high) {
+            check.Valid = false;
+            return check;
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if (p[i + k] < 0x80 || p[i + k] > 0xBF) {
+                check.Valid = false;
+                return check;
+            }
+        }
+        i += length;
+    }
+    return check;
+}
+
+}  // namespace
+
+namespace {
+
+// The encoding, and for UTF-8 found by its look whether it was checked well-formed.
+struct TDetected {
+    TSheetEncoding Encoding;
+    bool CheckedUtf8 = false;
+};
+
+TDetected Detect(std::string_view bytes, const std::string& fileName)
+{
+    if (StartsWith(bytes, kUtf8Bom))
+        return {TSheetEncoding::Utf8WithBom};
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
+        throw TUnsupportedEncoding("ﾌｧｲﾙ " + fileName + " は UTF-16 で書かれているため開けません");
+    if (const std::optional<TSheetEncoding> declared = DeclaredEncoding(bytes))
+        return {*declared};
+    const TUtf8Check check = CheckUtf8(bytes);
+    if (check.Valid && check.NonAscii)
+        return {TSheetEncoding::Utf8, true};
+    return {TSheetEncoding::Cp932};
+}
+
+}  // namespace
+
+TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fileName)
+{
+    return Detect(bytes, fileName).Encoding;
+}
+
+TSheetText DecodeSheet(std::string bytes, const std::string& fileName)
+{
+    TSheetText sheet;
+    const TDetected detected = Detect(bytes, fileName);
+    sheet.Encoding = detected.Encoding;
+    if (sheet.Encoding == TSheetEncoding::Cp932) {
+        sheet.Cp932 = std::move(bytes);
+        return sheet;
+    }
+    std::string_view text = bytes;
+    if (sheet.Encoding == TSheetEncoding::Utf8WithBom)
+        text.remove_prefix(kUtf8Bom.size());
+    if (detected.CheckedUtf8 || CheckUtf8(text).Valid) {
+        sheet.Cp932 = Utf8ToCp932(text, &sheet.Lossless);
+    } else {
+        // Declared UTF-8 yet not well-formed: shown as far as it can be, never saved over.
+        const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        sheet.Cp932 = ToCp932String(decoded);
+        sheet.Lossless = false;
+    }
+    return sheet;
+}
+
+std::string EncodeSheet(std::string cp932, TSheetEncoding encoding)
+{
+    if (encoding == TSheetEncoding::Cp932)
+        return cp932;
+    const QByteArray utf8 = FromCp932(cp932).toUtf8();
+    std::string bytes;
+    bytes.reserve(utf8.size() + kUtf8Bom.size());
+    if (encoding == TSheetEncoding::Utf8WithBom)
+        bytes += kUtf8Bom;
+    bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    return bytes;
+}
+
+QString SheetEncodingName(TSheetEncoding encoding)
+{
+    switch (encoding) {
+    case TSheetEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TSheetEncoding::Utf8WithBom:
+        return QStringLiteral("UTF-8 (BOM 付き)");
+    case TSheetEncoding::Cp932:
+        break;
+    }
+    return QStringLiteral("Shift-JIS");
+}
+
+}  // namespace tavi
