@@ -14,7 +14,9 @@
 #include "app/main_window.h"
 #include "components/text_file_dialogs.h"
 #include "editor/core/editor_error.h"
+#include "editor/core/text_file.h"
 #include "editor/editor.h"
+#include "platform/sheet_encoding.h"
 
 namespace {
 
@@ -95,7 +97,14 @@ void TForm1::UpdateFileBoxes(const QString& path)
 
 void TForm1::SaveDocument(const QString& path)
 {
-    ExtMemo1->Lines().SaveToFile(FileSystemName(path));
+    // Writing "?" where the file had characters would lose them for good.
+    if (lossy_)
+        throw tavi::TEditorError("このファイルには Shift-JIS で表せない文字があるため保存できません");
+    const std::string name = FileSystemName(path);
+    if (encoding_ == tavi::TSheetEncoding::Cp932)
+        ExtMemo1->Lines().SaveToFile(name);
+    else
+        tavi::WriteFileBytes(name, tavi::EncodeSheet(ExtMemo1->Lines().GetTextStr(), encoding_));
 }
 
 void TForm1::LoadDocument(const QString& path)
@@ -105,7 +114,35 @@ void TForm1::LoadDocument(const QString& path)
     // Whatever fails, the document, its undo history and the boxes stay as they were.
     if (!QFileInfo(path).isFile())
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
-    ExtMemo1->Lines().LoadFromFile(name);
+    tavi::TSheetText sheet = tavi::DecodeSheet(tavi::ReadFileBytes(name), name);
+    ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Cp932));
+    encoding_ = sheet.Encoding;
+    lossy_ = !sheet.Lossless;
+    ExtMemo1->SetReadOnly(lossy_);
+    ShowEncoding();
+}
+
+void TForm1::OpenDocument(const QString& path)
+{
+    LoadDocument(path);
+    UpdateFileBoxes(path);
+    if (lossy_) {
+        QMessageBox box(QMessageBox::Information, Application() ? Application()->Title() : QString(),
+                        QStringLiteral("このファイルには Shift-JIS (コードページ 932) で表せない文字があります。\n"
+                                       "文字を失わないよう、読み取り専用で開きました。表せない文字は「?」で表示され、"
+                                       "保存はできません。"),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void TForm1::ShowEncoding()
+{
+    QString tip = QStringLiteral("文字コード: ") + tavi::SheetEncodingName(encoding_);
+    if (lossy_)
+        tip += QStringLiteral("（Shift-JIS で表せない文字があるため読み取り専用）");
+    Edit3->setToolTip(tip);
+    Edit3->setAccessibleDescription(tip);
 }
 
 TForm1::TSaveAnswer TForm1::AskToSave()
@@ -154,17 +191,12 @@ void TForm1::Open2Click()
         return;
     if (!RunFileDialog(*OpenDialog1))
         return;
-    const QString path = OpenDialog1->FileName();
-    LoadDocument(path);
-    UpdateFileBoxes(path);
+    OpenDocument(OpenDialog1->FileName());
 }
 
 void TForm1::OpenStartupFile(const QString& path)
 {
-    Guarded([this, &path] {
-        LoadDocument(path);
-        UpdateFileBoxes(path);
-    });
+    Guarded([this, &path] { OpenDocument(path); });
 }
 
 void TForm1::DropFiles(const QStringList& paths)
@@ -175,9 +207,7 @@ void TForm1::DropFiles(const QStringList& paths)
     if (!SaveChangesFirst())
         return;
     // The whole path, however long: a cut one would name another file.
-    const QString path = paths.first();
-    LoadDocument(path);
-    UpdateFileBoxes(path);
+    OpenDocument(paths.first());
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

@@ -167,6 +167,7 @@ void TForm1::CreateFilePanel()
     tavi::NameAfter(Edit3, Label1);
     tavi::NameAfter(Edit2, Label2);
     tavi::NameAfter(Edit4, Label3);
+    ShowEncoding();
 }
 
 void TForm1::CreateEditorArea()

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "platform/sheet_encoding.h"
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -226,8 +228,17 @@ private:
     bool IsUntitled() const;
     QString DocumentPath() const;
     void UpdateFileBoxes(const QString& path);
+    // Writes the document in its file's encoding; refuses (throws) while it holds characters
+    // code page 932 could not hold.
     void SaveDocument(const QString& path);
+    // Reads the file in its encoding (see tavi::DecodeSheet) into the document; whatever
+    // fails, the document, its undo history and the boxes stay as they were.
     void LoadDocument(const QString& path);
+    // LoadDocument, then the boxes name the file; a document that cannot be saved without
+    // loss is read-only, and the user is told why.
+    void OpenDocument(const QString& path);
+    // The file-name box's tip tells the document's encoding.
+    void ShowEncoding();
     enum class TSaveAnswer { Yes, No, Cancel };
     // Asks whether to save the changed document; closing the box counts as Cancel.
     TSaveAnswer AskToSave();
@@ -241,6 +252,8 @@ private:
     void WriteSettingsFile();
 
     bool shownBefore_ = false;
+    tavi::TSheetEncoding encoding_ = tavi::TSheetEncoding::Cp932;
+    bool lossy_ = false;  // the file held characters the document stands "?" for
 };
 
 extern QPointer<TForm1> Form1;

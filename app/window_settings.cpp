@@ -42,7 +42,8 @@ void TForm1::WriteSettingsFile()
 
 bool TForm1::SaveChangesFirst()
 {
-    if (!ExtMemo1->Modified())
+    // A document that cannot be saved without loss was never editable: nothing to save.
+    if (!ExtMemo1->Modified() || lossy_)
         return true;
     switch (AskToSave()) {
         case TSaveAnswer::Cancel:

@@ -482,3 +482,69 @@ TEST_F(FileCommandsTest, AFailedSaveForYesStopsTheOpen)
     EXPECT_EQ(Boxes(), BoxesFor(Path("locked/draft.css")));
     EXPECT_EQ(Text(), "draft\r\n");
 }
+
+// A UTF-8 sheet is edited in code page 932 and saved back in UTF-8, with its byte-order mark;
+// Save As keeps the encoding.
+TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
+{
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray sheet = "/* \xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97 */\r\nP { }\r\n";  // 見出し
+    WriteFile(Path("u.css"), bom + sheet);
+    form->DropFiles({Path("u.css")});
+    EXPECT_EQ(Text(), "/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\nP { }\r\n");
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8 (BOM 付き)");
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("u.css")), bom + sheet);  // unchanged without an edit
+
+    Type("Q { }");
+    answers << Path("copy.css");
+    form->SaveAs1->trigger();
+    EXPECT_EQ(ReadFile(Path("copy.css")), bom + sheet + "Q { }\r\n");
+    EXPECT_FALSE(form->ExtMemo1->ReadOnly());
+}
+
+// Characters code page 932 cannot hold: the sheet opens read-only, the user is told why, and
+// it is never saved over; the next sheet opened is editable again.
+TEST_F(FileCommandsTest, ASheetWithCharactersTheCodePageLacksOpensReadOnlyAndIsNeverSaved)
+{
+    const QByteArray emoji = "a\xF0\x9F\x98\x80" "b\r\n";
+    WriteFile(Path("e.css"), emoji);
+    SeenMessageBox told;
+    RecordNextMessageBox(told);
+    form->DropFiles({Path("e.css")});
+    EXPECT_TRUE(told.text.contains("読み取り専用")) << told.text.toStdString();
+    EXPECT_EQ(Text(), "a?b\r\n");
+    EXPECT_TRUE(form->ExtMemo1->ReadOnly());
+    EXPECT_TRUE(form->Edit3->toolTip().contains("読み取り専用"));
+
+    SeenMessageBox refused;
+    RecordNextMessageBox(refused);
+    form->SpeedButton1->click();
+    EXPECT_EQ(refused.text, "このファイルには Shift-JIS で表せない文字があるため保存できません.");
+    EXPECT_EQ(ReadFile(Path("e.css")), emoji);
+
+    // Nothing could change, so nothing is asked before the next file.
+    WriteFile(Path("a.css"), "A\r\n");
+    NoQuestionWatch watch;
+    form->DropFiles({Path("a.css")});
+    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_FALSE(form->ExtMemo1->ReadOnly());
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS");
+}
+
+TEST_F(FileCommandsTest, AUtf16SheetIsRefusedAndTheDocumentStaysAsItWas)
+{
+    WriteFile(Path("a.css"), "A\r\n");
+    form->DropFiles({Path("a.css")});
+    Type("edit");
+    const QStringList boxes = Boxes();
+    WriteFile(Path("w.css"), QByteArray("\xFF\xFEP\0", 4));
+    SeenMessageBox refused;
+    AnswerThenRecord(QMessageBox::NoRole, refused);
+    Drop({Path("w.css")});
+    EXPECT_EQ(refused.text, "ﾌｧｲﾙ " + QFile::encodeName(Path("w.css")) + " は UTF-16 で書かれているため開けません.");
+    EXPECT_EQ(Text(), "A\r\nedit\r\n");
+    EXPECT_EQ(Boxes(), boxes);
+    form->ExtMemo1->Core().Undo();  // the history survived
+    EXPECT_EQ(Text(), "A\r\n");
+}
