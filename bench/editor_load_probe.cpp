@@ -1,6 +1,7 @@
 // One load in a fresh process, as Open does it: prints the milliseconds and the peak resident memory it added.
-// Usage: editor_load_probe <file> floor|load|write. "floor" reads the file and finds its line breaks with memchr,
-// the least any load must do; "load" is TEditorStrings::LoadFromFile with the main window's wrapping.
+// Usage: editor_load_probe <file> floor|load|utf8|write|write-utf8. "floor" reads the file and finds its line
+// breaks with memchr, the least any load must do; "load" is TEditorStrings::LoadFromFile with the main window's
+// wrapping; "utf8" opens the file as the main window does, in whatever encoding it has (for a UTF-8 sheet).
 // editor_peers_bench runs it several times and reports minimum, median and maximum.
 #include <malloc.h>
 
@@ -14,6 +15,9 @@
 
 #include "bench/style_sheet_generator.h"
 #include "editor/core/editor_core.h"
+#include "editor/core/text_file.h"
+#include "platform/code_page.h"
+#include "platform/sheet_encoding.h"
 
 namespace {
 
@@ -57,6 +61,10 @@ int main(int argc, char** argv)
         std::ofstream(argv[1], std::ios::binary) << tavi::bench::SheetText();
         return 0;
     }
+    if (std::strcmp(argv[2], "write-utf8") == 0) {  // the same sheet in UTF-8
+        std::ofstream(argv[1], std::ios::binary) << tavi::FromCp932(tavi::bench::SheetText()).toStdString();
+        return 0;
+    }
     const bool floor = std::strcmp(argv[2], "floor") == 0;
     tavi::TEditorCore core;
     core.SetWordWrap(true);
@@ -66,6 +74,10 @@ int main(int argc, char** argv)
     std::size_t rows = 0;
     if (floor) {
         rows = Floor(argv[1]);
+    } else if (std::strcmp(argv[2], "utf8") == 0) {
+        tavi::TSheetText sheet = tavi::DecodeSheet(tavi::ReadFileBytes(argv[1]), argv[1]);
+        core.Lines().LoadFromBytes(std::move(sheet.Cp932));
+        rows = static_cast<std::size_t>(core.Rows().Count());
     } else {
         core.Lines().LoadFromFile(argv[1]);
         rows = static_cast<std::size_t>(core.Rows().Count());

@@ -422,12 +422,15 @@ void MeasureOpen(const Input& input, int reps)
 {
     const std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/editor_load_probe";
     const std::string path = (std::filesystem::temp_directory_path() / "tavi_peers_bench_open.css").string();
+    const std::string utf8Path = (std::filesystem::temp_directory_path() / "tavi_peers_bench_open_utf8.css").string();
     std::ofstream(path, std::ios::binary) << input.Bytes;
-    Samples times[2], memory[2];
-    const char* const modes[] = {"floor", "load"};
+    std::ofstream(utf8Path, std::ios::binary) << tavi::FromCp932(input.Bytes).toStdString();
+    Samples times[3], memory[3];
+    const char* const modes[] = {"floor", "load", "utf8"};
     for (int rep = 0; rep < reps + 1; ++rep) {
-        for (int m = 0; m < 2; ++m) {
-            std::FILE* run = popen((probe + " " + path + " " + modes[m]).c_str(), "r");
+        for (int m = 0; m < 3; ++m) {
+            const std::string& file = m == 2 ? utf8Path : path;
+            std::FILE* run = popen((probe + " " + file + " " + modes[m]).c_str(), "r");
             double ms = 0, mib = 0;
             const bool read = run && std::fscanf(run, "%lf ms %lf MiB", &ms, &mib) == 2;
             if (run)
@@ -439,12 +442,15 @@ void MeasureOpen(const Input& input, int reps)
         }
     }
     std::filesystem::remove(path);
+    std::filesystem::remove(utf8Path);
     if (times[1].Values.empty())
         return;
     std::printf("\nOpening it from the disk, each time in a fresh process (%d repetitions):\n\n", reps);
     std::printf("| open | min | median | max | LoadFromFile / floor |\n|---|---:|---:|---:|---:|\n");
     PrintRow("floor: read + memchr", times[0], "ms", "");
     PrintRow("TEditor LoadFromFile", times[1], "ms", Ratio(times[1].Median(), times[0].Median()));
+    PrintRow("TEditor opening the sheet saved as UTF-8 (ratio: to LoadFromFile)", times[2], "ms",
+             Ratio(times[2].Median(), times[1].Median()));
     PrintRow("floor: peak memory", memory[0], "MiB", "");
     PrintRow("TEditor LoadFromFile: peak memory", memory[1], "MiB", Ratio(memory[1].Median(), memory[0].Median()));
     std::fflush(stdout);
