@@ -18,6 +18,7 @@
 #include "platform/code_page.h"
 #include "platform/font_names.h"
 #include "platform/pseudo_file_system.h"
+#include "platform/sheet_encoding.h"
 
 namespace {
 
@@ -69,12 +70,31 @@ QString ChangeFileExt(const QString& name, const QString& ext)
     return name + ext;
 }
 
-// The bytes of a preview as the memo's text: up to the first NUL, line ends of any kind.
+// The encoding of a file's first bytes as Open would find it. The preview ends where the
+// file need not: a UTF-8 character cut there must not make the start look like code page 932.
+tavi::TSheetEncoding PreviewEncoding(std::string_view start)
+{
+    try {
+        for (std::size_t cut = 0; cut < 4 && cut <= start.size(); ++cut) {
+            const tavi::TSheetEncoding found = tavi::DetectSheetEncoding(start.substr(0, start.size() - cut), {});
+            if (found != tavi::TSheetEncoding::Cp932 || start.size() < 1024)
+                return found;
+        }
+    } catch (const tavi::TUnsupportedEncoding&) {
+    }
+    return tavi::TSheetEncoding::Cp932;
+}
+
+// The bytes of a preview as the memo's text: up to the first NUL, line ends of any kind,
+// decoded from UTF-8 or code page 932 as Open would decode the file.
 QString PreviewTextOf(const QByteArray& bytes)
 {
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
-    QString decoded = tavi::FromCp932(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const std::string_view start(text.constData(), static_cast<std::size_t>(text.size()));
+    const tavi::TSheetEncoding encoding = PreviewEncoding(start);
+    // The byte-order mark is no character: the toolkit's UTF-8 decoding leaves it out.
+    QString decoded = encoding == tavi::TSheetEncoding::Cp932 ? tavi::FromCp932(start) : QString::fromUtf8(text);
     decoded.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return decoded;

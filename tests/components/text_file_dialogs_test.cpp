@@ -78,7 +78,7 @@ TEST(NameForFileType, FollowsTheFirstPatternOfTheChosenType)
     EXPECT_TRUE(name("", 1, "a.css").isNull());
 }
 
-TEST_F(TextFileDialogTest, PreviewShowsTheFirst1024BytesDecodedFromCodePage932)
+TEST_F(TextFileDialogTest, PreviewShowsTheFirst1024BytesDecodedAsOpenReadsThem)
 {
     QByteArray sheet = "P { color : red }\r\n/* \x93\xfa\x96\x7b\x8c\xea */\r\nH1 {\rmargin : 0 }\n";
     WriteFile(Path("small.css"), sheet);
@@ -93,6 +93,15 @@ TEST_F(TextFileDialogTest, PreviewShowsTheFirst1024BytesDecodedFromCodePage932)
     EXPECT_EQ(preview.left(1023), QString(1023, QLatin1Char('x')));
     EXPECT_EQ(preview.size(), 1024);
     EXPECT_EQ(preview.back(), QChar(0xFFFD));
+
+    // A UTF-8 sheet previews as Open reads it, even with a character cut at the 1024th byte.
+    QByteArray utf8 = "\xEF\xBB\xBF/* \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E */\r\n";  // 日本語
+    WriteFile(Path("u.css"), utf8);
+    EXPECT_EQ(TTextOpenDialog::PreviewText(Path("u.css")), "/* 日本語 */\n");
+    utf8 = QByteArray(1022, 'x') + "\xE6\x97\xA5" + QByteArray(100, 'y');
+    WriteFile(Path("cut.css"), utf8);
+    EXPECT_EQ(TTextOpenDialog::PreviewText(Path("cut.css")).left(1022), QString(1022, QLatin1Char('x')));
+    EXPECT_FALSE(TTextOpenDialog::PreviewText(Path("cut.css")).contains(QChar(0x97)));
 
     // Text ends at a NUL byte, as in a text control.
     WriteFile(Path("nul.bin"), QByteArray("ab\0cd", 5));
