@@ -127,6 +127,8 @@ public:
     QAction* UndoKey;
     QAction* RedoKey;
     QAction* SelectAllKey;
+    // Ctrl+G: asks for a line number and goes there (GoToLine1Click).
+    QAction* GoToLineKey;
 
     // File dialogs of the save and open commands, kept for the whole run so that they
     // remember the chosen name and file type.
@@ -189,6 +191,14 @@ public slots:
     void N13Click();      // comment out: "/* " + selection + " */"
     void STYLE1Click();   // wrap the selection in a STYLE element
     void N22Click();      // insert a colour picked in the chooser as "#RRGGBB"
+    // Go to line (go_to_line.cpp): asks for a logical line number, the caret's line at first,
+    // and puts the caret at the start of that line.
+    void GoToLine1Click();
+    // The caret to the start of logical line `line` (1 for the first), scrolled into view;
+    // a number past either end goes to the first or the last line.
+    void GoToLine(int line);
+    // The logical line (1 for the first) the caret is on.
+    int CaretLine() const;
 
     // Options: the editor customisation dialog; Help: the about box.
     void N26Click();

@@ -146,4 +146,5 @@ void TForm1::CreateKeyboardHabits()
     UndoKey = habit("UndoKey", {Qt::CTRL | Qt::Key_Z});
     RedoKey = habit("RedoKey", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     SelectAllKey = habit("SelectAllKey", {Qt::CTRL | Qt::Key_A});
+    GoToLineKey = habit("GoToLineKey", {Qt::CTRL | Qt::Key_G});
 }

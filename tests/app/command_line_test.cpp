@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
@@ -92,9 +93,11 @@ TEST_F(KeyboardHabitsTest, EachKeyRunsItsCommandAndNoneTakesAKeyInUse)
     } habits[] = {{form->SaveKey, Qt::CTRL | Qt::Key_S},     {form->SaveAsKey, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
                   {form->OpenKey, Qt::CTRL | Qt::Key_O},     {form->UndoKey, Qt::CTRL | Qt::Key_Z},
                   {form->RedoKey, Qt::CTRL | Qt::Key_Y},     {form->RedoKey, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
-                  {form->SelectAllKey, Qt::CTRL | Qt::Key_A}};
+                  {form->SelectAllKey, Qt::CTRL | Qt::Key_A}, {form->GoToLineKey, Qt::CTRL | Qt::Key_G}};
     form->RunFileDialog = [](TTextOpenDialog&) { return false; };  // save and open dialogs are cancelled
     for (const auto& h : habits) {
+        if (h.action == form->GoToLineKey)
+            AnswerNextModal([](QWidget* modal) { modal->close(); });
         SCOPED_TRACE(h.key.toString().toStdString());
         // No other action of the window answers the same key.
         for (const QAction* other : form->findChildren<QAction*>()) {
@@ -106,6 +109,9 @@ TEST_F(KeyboardHabitsTest, EachKeyRunsItsCommandAndNoneTakesAKeyInUse)
         const QKeyCombination combination = h.key[0];
         QTest::keyClick(form->ExtMemo1, combination.key(), combination.keyboardModifiers());
         EXPECT_EQ(spy.count(), 1);
+        // The window is active again once a dialog the key opened has closed.
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     // They do what they say: type, undo with Ctrl+Z, redo with Ctrl+Y, select all with Ctrl+A.
     QTest::keyClicks(form->ExtMemo1, "p");
@@ -115,6 +121,35 @@ TEST_F(KeyboardHabitsTest, EachKeyRunsItsCommandAndNoneTakesAKeyInUse)
     EXPECT_EQ(form->ExtMemo1->Lines().GetTextStr(), "p");
     QTest::keyClick(form->ExtMemo1, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->ExtMemo1->SelText(), "p");
+}
+
+// Go to line: wrapped rows count as one line; a number past the end goes to the last line;
+// Ctrl+G asks, starting from the caret's line.
+TEST_F(KeyboardHabitsTest, GoToLinePutsTheCaretAtTheStartOfALogicalLine)
+{
+    form->ExtMemo1->Lines().SetTextStr("P {\r\n" + std::string(200, 'w') + "\r\n}\r\nH1 { }\r\n");
+    form->GoToLine(3);
+    EXPECT_EQ(form->ExtMemo1->Core().CaretRow(), form->ExtMemo1->Core().LineToRow(2));
+    EXPECT_EQ(form->ExtMemo1->Core().CaretCol(), 0);
+    EXPECT_EQ(form->CaretLine(), 3);
+    form->GoToLine(1000);
+    EXPECT_EQ(form->CaretLine(), 4);
+    form->GoToLine(-5);
+    EXPECT_EQ(form->CaretLine(), 1);
+
+    form->GoToLine(4);
+    int offered = 0;
+    AnswerNextModal([&offered](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->intValue();
+        dialog->setIntValue(2);
+        dialog->accept();
+    });
+    QTest::keyClick(form->ExtMemo1, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(offered, 4);
+    EXPECT_EQ(form->CaretLine(), 2);
+    EXPECT_EQ(form->ExtMemo1->Core().CaretCol(), 0);
 }
 
 }  // namespace
