@@ -30,15 +30,21 @@ struct TLoaded {
     tavi::TEditorCore core;
 };
 
+// A wrapping editor with its counting view, its document filled by `fill`.
+template <typename Fill>
+std::unique_ptr<TLoaded> MakeLoaded(Fill&& fill)
+{
+    auto l = std::make_unique<TLoaded>();
+    l->core.SetView(&l->view);
+    l->core.SetWordWrap(true);
+    fill(l->core.Lines());
+    return l;
+}
+
 TLoaded& Loaded()
 {
-    static std::unique_ptr<TLoaded> loaded = [] {
-        auto l = std::make_unique<TLoaded>();
-        l->core.SetView(&l->view);
-        l->core.SetWordWrap(true);
-        l->core.Lines().LoadFromFile(tavi::bench::SheetPath(kSheetName));
-        return l;
-    }();
+    static const std::unique_ptr<TLoaded> loaded =
+        MakeLoaded([](tavi::TEditorStrings& lines) { lines.LoadFromFile(tavi::bench::SheetPath(kSheetName)); });
     return *loaded;
 }
 
@@ -93,13 +99,8 @@ BENCHMARK(BM_EnterAndBackspaceInTheMiddle)
 // A document of 200 MiB: every row-count change near its top used to move all rows below.
 TLoaded& LoadedHuge()
 {
-    static std::unique_ptr<TLoaded> loaded = [] {
-        auto l = std::make_unique<TLoaded>();
-        l->core.SetView(&l->view);
-        l->core.SetWordWrap(true);
-        l->core.Lines().SetTextStr(tavi::bench::SheetText(std::size_t{200} << 20));
-        return l;
-    }();
+    static const std::unique_ptr<TLoaded> loaded = MakeLoaded(
+        [](tavi::TEditorStrings& lines) { lines.SetTextStr(tavi::bench::SheetText(std::size_t{200} << 20)); });
     return *loaded;
 }
 
@@ -124,15 +125,11 @@ BENCHMARK(BM_EnterNearTheTopOf200MiB)
 // One logical line of 1 MiB, wrapped: a key typed in its middle.
 TLoaded& LoadedLongLine()
 {
-    static std::unique_ptr<TLoaded> loaded = [] {
-        auto l = std::make_unique<TLoaded>();
-        l->core.SetView(&l->view);
-        l->core.SetWordWrap(true);
+    static const std::unique_ptr<TLoaded> loaded = MakeLoaded([](tavi::TEditorStrings& lines) {
         std::string text = tavi::bench::SheetText(std::size_t{1} << 20);
         std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
-        l->core.Lines().SetTextStr(text);
-        return l;
-    }();
+        lines.SetTextStr(text);
+    });
     return *loaded;
 }
 

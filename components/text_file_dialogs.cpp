@@ -77,7 +77,8 @@ tavi::TSheetEncoding PreviewEncoding(std::string_view start)
     try {
         for (std::size_t cut = 0; cut < 4 && cut <= start.size(); ++cut) {
             const tavi::TSheetEncoding found = tavi::DetectSheetEncoding(start.substr(0, start.size() - cut), {});
-            if (found != tavi::TSheetEncoding::Cp932 || start.size() < 1024)
+            if (found != tavi::TSheetEncoding::Cp932 ||
+                static_cast<qint64>(start.size()) < TTextOpenDialog::kPreviewBytes)  // the whole file
                 return found;
         }
     } catch (const tavi::TUnsupportedEncoding&) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/core/large_pages.h"
+#include "editor/core/shift_jis.h"
 
 namespace tavi {
 
@@ -41,16 +42,6 @@ char16_t Cp932Equivalent(char16_t c)
     return c;
 }
 
-bool IsLead(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-bool IsTrail(unsigned char c)
-{
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
-
 // Style sheets are mostly ASCII with some Japanese. Every byte and every well-formed pair of
 // bytes is decoded through tables asked of the converter itself once, so that they give
 // exactly what it gives; only ill-formed bytes (and whatever the converter turned into more
@@ -63,6 +54,7 @@ struct TCodeTables {
     std::array<char16_t, 0x100> single{};    // bytes that stand alone
     std::array<std::uint8_t, 0x100> kind{};  // of each byte: kSingle, kLead or kAsk (the converter decides)
     std::vector<char16_t> pairs;             // lead << 8 | trail; 0: ask the converter
+    bool asciiAsItIs = true;                 // every byte below 0x80 stands for itself both ways
 };
 
 // The converter's text for `bytes`, pieces separated by line feeds, split at them.
@@ -77,7 +69,7 @@ template <typename F>
 void ForEachSingleByte(F&& f)
 {
     for (int c = 0; c < 0x100; ++c) {
-        if (!IsLead(static_cast<unsigned char>(c)) && c != '\n')
+        if (!IsLeadByte(static_cast<unsigned char>(c)) && c != '\n')
             f(c);
     }
 }
@@ -88,7 +80,7 @@ void ForEachPair(F&& f)
 {
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (IsLead(static_cast<unsigned char>(lead)) && IsTrail(static_cast<unsigned char>(trail)))
+            if (IsLeadByte(static_cast<unsigned char>(lead)) && IsTrailByte(static_cast<unsigned char>(trail)))
                 f(lead, trail);
         }
     }
@@ -109,7 +101,7 @@ const TCodeTables& CodeTables()
         const QStringList pairTexts = DecodedPieces(pairs);
 
         for (int c = 0; c < 0x100; ++c)
-            t.kind[c] = IsLead(static_cast<unsigned char>(c)) ? kLead : kAsk;
+            t.kind[c] = IsLeadByte(static_cast<unsigned char>(c)) ? kLead : kAsk;
         t.single['\n'] = u'\n';  // the separator itself
         t.kind['\n'] = kSingle;
         int k = 0;
@@ -131,6 +123,7 @@ const TCodeTables& CodeTables()
             const char16_t unit = static_cast<char16_t>(c);
             const QByteArray encoded = QStringEncoder(kCodePageName).encode(QStringView(&unit, 1));
             t.toBytes[c] = encoded.size() == 1 ? encoded[0] : '?';
+            t.asciiAsItIs = t.asciiAsItIs && t.toBytes[c] == static_cast<char>(c) && t.single[c] == unit;
         }
         return t;
     }();
@@ -170,7 +163,7 @@ const std::vector<std::uint16_t>& FromUnicodeTable()
             const QByteArray& code = chosen[static_cast<qsizetype>(k)];
             const auto b0 = static_cast<unsigned char>(code.isEmpty() ? 0 : code[0]);
             const auto b1 = static_cast<unsigned char>(code.size() < 2 ? 0 : code[1]);
-            if (code.size() == 2 && IsLead(b0) && IsTrail(b1) && t.pairs[static_cast<std::size_t>(b0 << 8 | b1)] == found[k])
+            if (code.size() == 2 && IsLeadByte(b0) && IsTrailByte(b1) && t.pairs[static_cast<std::size_t>(b0 << 8 | b1)] == found[k])
                 bytes[found[k]] = static_cast<std::uint16_t>(b0 << 8 | b1);
             else if (code.size() == 1 && t.kind[b0] == kSingle && t.single[b0] == found[k])
                 bytes[found[k]] = b0;
@@ -267,8 +260,6 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
     out.reserve(n);
     PreferLargePages(out.data(), n);
     *lossless = true;
-    const bool asciiAsItIs = std::equal(t.toBytes.begin(), t.toBytes.end(), t.single.begin(),
-                                        [](char byte, char16_t unit) { return static_cast<char16_t>(static_cast<unsigned char>(byte)) == unit; });
     for (std::size_t i = 0; i < n;) {
         const unsigned char c = in[i];
         if (c < 0x80) {
@@ -283,7 +274,7 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
             }
             while (end < n && in[end] < 0x80)
                 ++end;
-            if (asciiAsItIs) {
+            if (t.asciiAsItIs) {
                 out.append(utf8.data() + i, end - i);
             } else {
                 for (std::size_t k = i; k < end; ++k)
@@ -347,7 +338,7 @@ QString FromCp932(std::string_view bytes)
         } else {
             // A lead byte takes the byte after it, whatever it is, as the converter does.
             const unsigned char t = in[i + 1];
-            if (const char16_t unit = IsTrail(t) ? pairs[static_cast<std::size_t>(c << 8 | t)] : 0)
+            if (const char16_t unit = IsTrailByte(t) ? pairs[static_cast<std::size_t>(c << 8 | t)] : 0)
                 *out++ = unit;
             else
                 ask(i, 2);

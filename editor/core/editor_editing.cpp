@@ -42,11 +42,6 @@ int LastCharStart(std::string_view text)
     return start;
 }
 
-bool IsTrailByte(unsigned char c)
-{
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
-
 // What one edit did to a band of rows, for asking the view to repaint just that.
 struct TBandChange {
     int first = 0;
@@ -166,9 +161,10 @@ long long OffsetOfRow(const RowList& rows, int first, int row)
 // character more or less. Wraps the band up to a few rows after `to` and looks for a row
 // that starts, after the edit, where an old row started (the text from there on is the same,
 // so are its rows). Returns the last row the edit must re-wrap: the row before that one, or
-// `last` when none was found (or stripping blanks would change the rows after it).
+// `last` when none was found. (Typing strips trailing blanks only while wrapping is off, so
+// the rows left alone would never have been stripped either.)
 int ShortBandEnd(const RowList& rows, const TWrapRule& rule, int first, int last, TTextPos from, TTextPos to,
-                 std::string_view s, bool pad, bool strip)
+                 std::string_view s, bool pad)
 {
     for (const int probe : {16, 256}) {
         const int probeEnd = to.Row + probe;
@@ -196,14 +192,8 @@ int ShortBandEnd(const RowList& rows, const TWrapRule& rule, int first, int last
                     oldStart += static_cast<long long>(rows.Text(oldRow).size());
                     ++oldRow;
                 }
-                if (oldRow <= probeEnd && oldStart == next - delta) {
-                    bool blanksStay = true;
-                    if (strip) {
-                        for (int r = oldRow; r <= last && blanksStay; ++r)
-                            blanksStay = TrimTrailingBlanks(rows.Text(r)).size() == rows.Text(r).size();
-                    }
-                    return blanksStay ? oldRow - 1 : last;
-                }
+                if (oldRow <= probeEnd && oldStart == next - delta)
+                    return oldRow - 1;
             }
             pieceStart = next;
         }
@@ -267,7 +257,7 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     const bool plainText = s.find_first_of("\r\n") == std::string_view::npos;
     const int lineEnd = last;
     if (plainText && to.Row < count)
-        last = ShortBandEnd(rows_, WrapRule(), first, last, from, to, s, pad, strip && disposeBlank_);
+        last = ShortBandEnd(rows_, WrapRule(), first, last, from, to, s, pad);
     const int oldCount = std::max(0, last - first + 1);
     const TBandText band = BuildBandText(rows_, first, last, from, to, s, pad, last < lineEnd);
     if (oldCount == 0 && band.text.empty())

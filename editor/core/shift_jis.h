@@ -14,6 +14,13 @@ constexpr bool IsLeadByte(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+// True for a byte that may follow a lead byte in a double-byte character: 0x40..0x7E or
+// 0x80..0xFC.
+constexpr bool IsTrailByte(unsigned char c)
+{
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
 // Tab width limits: 2..8, then an odd value is lowered by one (2, 4, 6 or 8).
 int ClampTabSpaceCount(int value);
 
