@@ -31,6 +31,7 @@ void TEditorCore::RowListChanged()
         Deselect();
     view_->UpdateScrollBars();
     modified_ = true;
+    ++revision_;
     if (OnChange)
         OnChange();
 }

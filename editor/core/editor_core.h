@@ -185,6 +185,11 @@ public:
     // line breaks: the deletion and the insertion are one undo record each; the caret
     // ends after s. Nothing happens with ReadOnly on.
     void SetSelText(std::string_view s);
+    // Replaces the text from offset `from` to offset `to` (offsets as SelStart counts them;
+    // one inside a character counts from the character's end) by s, line breaks as SetSelText takes them, as ONE
+    // undo record; the selection ends and the caret goes after s. Nothing happens with
+    // ReadOnly on.
+    void ReplaceRange(long long from, long long to, std::string_view s);
     // Deletes the selected text as one undo record (also with ReadOnly on).
     void ClearSelection();
     // Puts SelText on the view's clipboard (an empty text without a selection).
@@ -216,6 +221,9 @@ public:
 
     // Set by every change of the rows.
     bool Modified() const { return modified_; }
+    // Counts the reported changes of the rows: what was read from the document at one count
+    // still holds while the count stays the same.
+    unsigned long long Revision() const { return revision_; }
     void SetModified(bool value) { modified_ = value; }
     // Raised after every reported change of the rows.
     std::function<void()> OnChange;
@@ -297,6 +305,7 @@ private:
     TSelBounds prevSel_;
     TMouseAnchor mouse_;
     bool modified_ = false;
+    unsigned long long revision_ = 0;
 };
 
 }  // namespace tavi

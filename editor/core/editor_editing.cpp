@@ -353,6 +353,17 @@ void TEditorCore::SetSelText(std::string_view s)
     ReplaceText(at, at, s, true, false);
 }
 
+void TEditorCore::ReplaceRange(long long from, long long to, std::string_view s)
+{
+    if (readOnly_)
+        return;
+    Deselect();
+    from = std::max(0LL, from);
+    const TTextPos start = Forward({}, from);
+    const TTextPos end = to > from ? Forward({}, to) : start;
+    ReplaceText(start, end, s, false, false);
+}
+
 void TEditorCore::ClearSelection()
 {
     if (!selected_ && !extending_)

@@ -114,6 +114,27 @@ TEST_F(EditingTest, TypingOverASelectionDeletesItFirstAsItsOwnRecord)
     EXPECT_EQ(Rows(), "hello world|B");
 }
 
+TEST_F(EditingTest, ReplacingARangeAcrossLinesIsOneRecordAndCountsAsOneChange)
+{
+    Load("abc\r\n\x83\x5C" "def\r\nghi\r\n", 0, 0);
+    core.SetSelLength(2);
+    const unsigned long long before = core.Revision();
+    core.ReplaceRange(5, 8, "X\r\nY");  // the ソ and the d
+    EXPECT_EQ(Text(), "abc\r\nX\r\nYef\r\nghi\r\n");
+    EXPECT_FALSE(core.Selected());
+    EXPECT_EQ(Caret(), "2,1");
+    EXPECT_EQ(Records(), 1);
+    EXPECT_GT(core.Revision(), before);
+    core.Undo();
+    EXPECT_EQ(Text(), "abc\r\n\x83\x5C" "def\r\nghi\r\n");
+
+    core.ReplaceRange(6, 6, "Z");  // inside the ソ: after it
+    EXPECT_EQ(Text(), "abc\r\n\x83\x5CZdef\r\nghi\r\n");
+    core.SetReadOnly(true);
+    core.ReplaceRange(0, 3, "");
+    EXPECT_EQ(Text(), "abc\r\n\x83\x5CZdef\r\nghi\r\n");
+}
+
 TEST_F(EditingTest, ReadOnlyBlocksEditsButNotSelectingCopyingOrClearSelection)
 {
     Load("ab\r\ncd\r\n");
