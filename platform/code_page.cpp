@@ -349,4 +349,10 @@ QString FromCp932(std::string_view bytes)
     return text;
 }
 
+TCp932Units Cp932Units()
+{
+    const TCodeTables& tables = CodeTables();
+    return {tables.single.data(), tables.pairs.data()};
+}
+
 }  // namespace tavi

@@ -27,4 +27,14 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless);
 // Decodes code page 932 bytes; bytes that form no character become U+FFFD.
 QString FromCp932(std::string_view bytes);
 
+// The decoding tables, for code that decodes character by character at speed: the
+// character of each byte standing alone (`single`, 0x100 entries) and of each pair of a
+// lead and a trail byte (`pairs`, indexed by lead << 8 | trail); 0 where the code page
+// gives no single character (lead bytes alone, and the bytes and pairs it leaves undefined).
+struct TCp932Units {
+    const char16_t* single;
+    const char16_t* pairs;
+};
+TCp932Units Cp932Units();
+
 }  // namespace tavi

@@ -181,6 +181,8 @@ public:
     long long GetTextLen() const;
     // The selected bytes, rows joined with CR LF where a logical line ends.
     std::string SelText() const;
+    // The text from offset `from` to offset `to`, as SelText would give it selected.
+    std::string TextRange(long long from, long long to) const;
     // Replaces the selection (or inserts at the caret) by s, whose CR LF, CR or LF become
     // line breaks: the deletion and the insertion are one undo record each; the caret
     // ends after s. Nothing happens with ReadOnly on.
@@ -248,6 +250,7 @@ private:
     void ExtendSelection();
     void ExtendSelectionTo(TTextPos caret);
     TTextPos InRow(TTextPos p) const;
+    std::string TextBetween(TTextPos start, TTextPos end) const;
     void PrepareSelection(bool shift);
     void ExtendIfExtending();
     bool Navigate(TEditKey key, TKeyMods mods, bool autoRepeat);

@@ -196,23 +196,36 @@ void TEditorCore::SelectAll()
 
 std::string TEditorCore::SelText() const
 {
-    std::string text;
     if (!selected_)
-        return text;
-    // The pieces are measured first so that a large selection is copied once, into place.
-    const auto piece = [this](int r) {
+        return {};
+    return TextBetween({sel_.StartRow, sel_.StartByte}, {sel_.EndRow, sel_.EndByte});
+}
+
+std::string TEditorCore::TextRange(long long from, long long to) const
+{
+    from = std::max(0LL, from);
+    if (to <= from)
+        return {};
+    return TextBetween(Forward({}, from), Forward({}, to));
+}
+
+std::string TEditorCore::TextBetween(TTextPos start, TTextPos end) const
+{
+    std::string text;
+    // The pieces are measured first so that a large text is copied once, into place.
+    const auto piece = [&](int r) {
         const std::string_view row = RowText(r);
-        const int from = r == sel_.StartRow ? std::min<int>(sel_.StartByte, row.size()) : 0;
-        const int to = r == sel_.EndRow ? std::min<int>(sel_.EndByte, row.size()) : static_cast<int>(row.size());
+        const int from = r == start.Row ? std::min<int>(start.Byte, row.size()) : 0;
+        const int to = r == end.Row ? std::min<int>(end.Byte, row.size()) : static_cast<int>(row.size());
         return row.substr(from, std::max(0, to - from));
     };
-    const auto breakAfter = [this](int r) { return r < sel_.EndRow && RowEnd(r) == reBreak; };
+    const auto breakAfter = [&](int r) { return r < end.Row && RowEnd(r) == reBreak; };
     std::size_t size = 0;
-    for (int r = sel_.StartRow; r <= sel_.EndRow; ++r)
+    for (int r = start.Row; r <= end.Row; ++r)
         size += piece(r).size() + (breakAfter(r) ? 2 : 0);
     text.reserve(size);
     PreferLargePages(text.data(), size);
-    for (int r = sel_.StartRow; r <= sel_.EndRow; ++r) {
+    for (int r = start.Row; r <= end.Row; ++r) {
         text += piece(r);
         if (breakAfter(r))
             text += "\r\n";

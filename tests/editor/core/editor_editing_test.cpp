@@ -130,6 +130,7 @@ TEST_F(EditingTest, ReplacingARangeAcrossLinesIsOneRecordAndCountsAsOneChange)
 
     core.ReplaceRange(6, 6, "Z");  // inside the ソ: after it
     EXPECT_EQ(Text(), "abc\r\n\x83\x5CZdef\r\nghi\r\n");
+    EXPECT_EQ(core.TextRange(2, 8), "c\r\n\x83\x5CZ");
     core.SetReadOnly(true);
     core.ReplaceRange(0, 3, "");
     EXPECT_EQ(Text(), "abc\r\n\x83\x5CZdef\r\nghi\r\n");

@@ -1,0 +1,116 @@
+// Finding and replacing text in the editor's document by characters, never by bytes.
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavi {
+
+class TEditorCore;
+
+struct TSearchOptions {
+    QString Text;
+    bool MatchCase = false;
+    // The match stands alone: no letter, digit, "_" or "-" (which CSS names hold) touches it.
+    bool WholeWord = false;
+    bool RegularExpression = false;
+};
+
+// A stretch of the document in text offsets, as the editor's SelStart counts them.
+struct TTextMatch {
+    long long Start = 0;
+    long long Length = 0;
+    long long End() const { return Start + Length; }
+};
+
+// The document decoded one UTF-16 unit per character as the editor steps over characters:
+// a lead byte and the byte after it in the same row are one character, any other byte is
+// one, and every line break is one "\n". Characters the code page leaves undefined read
+// as U+FFFD, so a search for "\" or "[" can never find the trail byte of "ソ" or "ボ".
+class TDecodedDocument {
+public:
+    void Read(const TEditorCore& core);
+    void Clear();
+    const QString& Text() const { return text_; }
+    // The text offset where unit i starts (i may be the text's length).
+    long long OffsetOfUnit(qsizetype i) const;
+    // The unit that starts at text offset `offset`; an offset inside a character gives the
+    // unit after it.
+    qsizetype UnitAtOffset(long long offset) const;
+
+private:
+    static constexpr qsizetype kBlock = 4096;  // units between stored offsets; 64 words of bits
+
+    QString text_;
+    std::vector<std::uint64_t> wide_;       // bit i: unit i stands for two bytes
+    std::vector<long long> blockOffsets_;  // text offset of unit k * kBlock
+};
+
+// One search over a document: its options compiled once, the document decoded again only
+// after it changed. Matches never cross a line break unless the pattern asks for one
+// ("\n", "\s"); a match of no characters is never taken.
+class TDocumentSearch {
+public:
+    // Takes new options. Returns an error for the user when the regular expression is
+    // malformed, an empty text otherwise.
+    QString SetOptions(const TSearchOptions& options);
+    const TSearchOptions& Options() const { return options_; }
+    // True when there is something to search for and the pattern is well formed.
+    bool Ready() const;
+    // Lets the decoded document go, until the next search needs it.
+    void Forget();
+
+    struct TFound {
+        TTextMatch Match;
+        bool Wrapped = false;  // found only by going round the end (or the start)
+    };
+    // The first match at or after offset `from`, else the first of the document.
+    std::optional<TFound> FindNext(const TEditorCore& core, long long from);
+    // The last match that starts before offset `before`, else the last of the document.
+    // Going backwards, a match may reach at most to the end of the line of `before`.
+    std::optional<TFound> FindPrevious(const TEditorCore& core, long long before);
+    // True when exactly `match` is a match of the pattern.
+    bool IsMatch(const TEditorCore& core, TTextMatch match);
+
+    // Sets the replacement. In a regular expression "\0" to "\9" stand for the match and its
+    // groups, "\n" for a line break, "\t" for a tab and "\\" for "\"; otherwise it is taken as
+    // it stands. Returns an error for the user when it holds characters code page 932
+    // cannot hold, an empty text otherwise.
+    QString SetReplacement(const QString& replacement);
+    // Replaces `match`, which must be a match (see IsMatch), as one undo step.
+    void Replace(TEditorCore& core, TTextMatch match);
+    // Replaces every match as one undo step and returns how many there were. The caret
+    // keeps its place in the text around it (after the replacement when it was inside a
+    // match) and nothing is selected.
+    long long ReplaceAll(TEditorCore& core);
+
+private:
+    // A part of the replacement: bytes, or the text of a group.
+    struct TPiece {
+        std::string Bytes;
+        int Group = -1;
+    };
+
+    const TDecodedDocument& Document(const TEditorCore& core);
+    std::optional<TTextMatch> FirstFrom(qsizetype from);
+    std::optional<TTextMatch> LastBefore(qsizetype limit);
+    // The match of the pattern that starts exactly at unit `at`, or an unmatched result.
+    QRegularExpressionMatch MatchAt(qsizetype at) const;
+    TTextMatch ToOffsets(qsizetype start, qsizetype length) const;
+    template <typename BytesOf>
+    void AppendReplacement(std::string& out, const QRegularExpressionMatch& m, BytesOf&& bytesOf) const;
+
+    TSearchOptions options_;
+    QRegularExpression pattern_;
+    std::vector<TPiece> replacement_;
+    TDecodedDocument document_;
+    const TEditorCore* readFrom_ = nullptr;
+    unsigned long long readRevision_ = 0;
+    bool read_ = false;
+};
+
+}  // namespace tavi
