@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/command.h"
+#include "app/find_bar.h"
 #include "app/main_editor_setup.h"
 #include "app/splash_window.h"
 #include "components/image.h"
@@ -100,6 +101,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     editorRow->addWidget(ExtMemo1, 1);
     editorRow->addWidget(Splitter3);
     column->addLayout(editorRow, 1);
+    FindBar1 = new TFindBar(ExtMemo1, client);
+    column->addWidget(FindBar1);
     column->addWidget(StatusBar1);
 
     CreateMainMenu();

@@ -19,6 +19,7 @@ class QTimer;
 class QToolButton;
 class TAnimateWindow;
 class TEditor;
+class TFindBar;
 class TImage;
 class TPanel;
 class TSplitter;
@@ -69,6 +70,8 @@ public:
     TSplitter* Splitter2;
     TSplitter* Splitter3;
     TEditor* ExtMemo1;
+    // Find and replace, under the editor; hidden until Ctrl+F or Ctrl+H.
+    TFindBar* FindBar1;
     TStatusBar* StatusBar1;
 
     // Main menu
@@ -129,6 +132,9 @@ public:
     QAction* SelectAllKey;
     // Ctrl+G: asks for a line number and goes there (GoToLine1Click).
     QAction* GoToLineKey;
+    // Ctrl+F and Ctrl+H: the find bar, for finding or for replacing (Find1Click, Replace1Click).
+    QAction* FindKey;
+    QAction* ReplaceKey;
 
     // File dialogs of the save and open commands, kept for the whole run so that they
     // remember the chosen name and file type.
@@ -199,6 +205,10 @@ public slots:
     void GoToLine(int line);
     // The logical line (1 for the first) the caret is on.
     int CaretLine() const;
+    // Find and replace (find_commands.cpp): the find bar, what is selected on one line as
+    // what to find.
+    void Find1Click();
+    void Replace1Click();
 
     // Options: the editor customisation dialog; Help: the about box.
     void N26Click();
@@ -226,6 +236,8 @@ private:
     void CreateKeyboardHabits();
     void CenterOnScreen();
     void ConnectCommands();
+    // The selected text when it lies on one line and is not too long to look for, else "".
+    QString SelectionToFind() const;
     // Appends one line, given in Unicode, at the end of the document.
     void AppendLine(const QString& line);
 

@@ -147,4 +147,6 @@ void TForm1::CreateKeyboardHabits()
     RedoKey = habit("RedoKey", {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     SelectAllKey = habit("SelectAllKey", {Qt::CTRL | Qt::Key_A});
     GoToLineKey = habit("GoToLineKey", {Qt::CTRL | Qt::Key_G});
+    FindKey = habit("FindKey", {Qt::CTRL | Qt::Key_F});
+    ReplaceKey = habit("ReplaceKey", {Qt::CTRL | Qt::Key_H});
 }

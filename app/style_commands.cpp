@@ -31,6 +31,8 @@ void TForm1::ConnectCommands()
     ConnectCommand(RedoKey, &QAction::triggered, this, &TForm1::N29Click);
     ConnectCommand(SelectAllKey, &QAction::triggered, this, &TForm1::N7Click);
     ConnectCommand(GoToLineKey, &QAction::triggered, this, &TForm1::GoToLine1Click);
+    ConnectCommand(FindKey, &QAction::triggered, this, &TForm1::Find1Click);
+    ConnectCommand(ReplaceKey, &QAction::triggered, this, &TForm1::Replace1Click);
     ConnectCommand(N3, &QAction::triggered, this, &TForm1::N3Click);
     ConnectCommand(BitBtn1, &QPushButton::clicked, this, &TForm1::N3Click);
     ConnectCommand(N4, &QAction::triggered, this, &TForm1::N4Click);

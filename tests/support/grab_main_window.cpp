@@ -1,17 +1,18 @@
 // Saves a picture of the main window as it first shows, for the README and for looking at the layout.
-// Usage: grab-main-window <file.png> [style sheet to show in the editor]
+// Usage: grab-main-window <file.png> [style sheet to show in the editor [text to find, with the replace row]]
 #include <QFile>
 #include <QTimer>
 #include <iostream>
 
 #include "app/application.h"
+#include "app/find_bar.h"
 #include "app/main_window.h"
 #include "editor/editor.h"
 
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: grab-main-window <file.png> [style-sheet]\n";
+        std::cerr << "usage: grab-main-window <file.png> [style-sheet [find-text]]\n";
         return 2;
     }
     TApplication application(argc, argv);
@@ -29,6 +30,10 @@ int main(int argc, char** argv)
         form.ExtMemo1->Lines().SetTextStr(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     form.show();
+    if (argc > 3) {
+        form.FindBar1->OpenReplace(QString::fromLocal8Bit(argv[3]));
+        form.FindBar1->FindNext();
+    }
     int result = 1;
     QTimer::singleShot(200, [&] {
         result = form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
