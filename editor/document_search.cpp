@@ -37,6 +37,11 @@ void TDecodedDocument::Read(const TEditorCore& core)
         const auto* bytes = reinterpret_cast<const unsigned char*>(row.data());
         const std::size_t size = row.size();
         for (std::size_t i = 0; i < size;) {
+            // Style sheets are mostly ASCII, where every byte is a character of its own.
+            while (i < size && bytes[i] < 0x80)
+                out[n++] = units.single[bytes[i++]];
+            if (i == size)
+                break;
             const unsigned char c = bytes[i];
             char16_t unit;
             // A lead byte takes the byte after it in its row, as the caret steps over them.
@@ -172,16 +177,18 @@ std::optional<TTextMatch> TDocumentSearch::LastBefore(qsizetype limit)
     // Regular expressions only run forwards: windows of whole lines before `limit`, each twice
     // as long as the one after it, are searched until one holds a match.
     const QString& text = document_.Text();
-    qsizetype viewEnd = text.indexOf(u'\n', limit);
-    if (viewEnd < 0)
-        viewEnd = text.size();
+    // A match must start before `stop`; it may go on to the end of the line `stop` is on.
+    const auto lineEnd = [&text](qsizetype at) {
+        const qsizetype end = text.indexOf(u'\n', at);
+        return end < 0 ? text.size() : end;
+    };
     qsizetype stop = limit;
     for (qsizetype window = qsizetype{1} << 16; stop > 0; window *= 2) {
         qsizetype start = std::max<qsizetype>(0, stop - window);
         if (start > 0)
             start = text.lastIndexOf(u'\n', start - 1) + 1;
         std::optional<TTextMatch> last;
-        QRegularExpressionMatchIterator matches = pattern_.globalMatch(QStringView(text).mid(start, viewEnd - start));
+        QRegularExpressionMatchIterator matches = pattern_.globalMatch(QStringView(text).mid(start, lineEnd(stop) - start));
         while (matches.hasNext()) {
             const QRegularExpressionMatch m = matches.next();
             if (start + m.capturedStart() >= stop)
@@ -327,10 +334,15 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
         if (m.capturedLength() == 0)
             continue;
         const TTextMatch match = ToOffsets(m.capturedStart(), m.capturedLength());
-        if (first < 0)
+        if (first < 0) {
             first = match.Start;
-        else
+            // About as long as the rest of the document: copied into once, on large pages.
+            const std::size_t expected = bytes.size() - static_cast<std::size_t>(first) + 4096;
+            out.reserve(expected);
+            PreferLargePages(out.data(), expected);
+        } else {
             out.append(source.substr(static_cast<std::size_t>(last), static_cast<std::size_t>(match.Start - last)));
+        }
         const std::size_t before = out.size();
         AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
             const long long start = document.OffsetOfUnit(from);

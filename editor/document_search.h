@@ -71,7 +71,8 @@ public:
     // The first match at or after offset `from`, else the first of the document.
     std::optional<TFound> FindNext(const TEditorCore& core, long long from);
     // The last match that starts before offset `before`, else the last of the document.
-    // Going backwards, a match may reach at most to the end of the line of `before`.
+    // Going backwards, searches are cut at line ends: a match over more than one line break
+    // may be missed.
     std::optional<TFound> FindPrevious(const TEditorCore& core, long long before);
     // True when exactly `match` is a match of the pattern.
     bool IsMatch(const TEditorCore& core, TTextMatch match);
