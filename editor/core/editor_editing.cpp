@@ -4,6 +4,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/eof_mark_keeper.h"
+#include "editor/core/large_pages.h"
 #include "editor/core/shift_jis.h"
 #include "editor/core/text_lines.h"
 
@@ -11,24 +12,36 @@ namespace tavi {
 
 namespace {
 
-// s with every CR LF, CR or LF written as CR LF, so that offsets in a band's text count
-// 2 bytes per line break as the rows do.
-std::string NormalizeBreaks(std::string_view s)
+// Appends s with every CR LF, CR or LF written as CR LF, so that offsets in a band's text
+// count 2 bytes per line break as the rows do. Whole runs between breaks are copied at once:
+// a replaced stretch can be the whole document.
+void AppendWithBreaks(std::string& out, std::string_view s)
 {
-    if (s.find_first_of("\r\n") == std::string_view::npos)
-        return std::string(s);
-    std::string out;
-    out.reserve(s.size() + 8);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' || s[i] == '\n') {
-            out += "\r\n";
-            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-                ++i;
-        } else {
-            out += s[i];
-        }
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    const auto next = [end](const char* from, char c) {
+        const void* at = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return at != nullptr ? static_cast<const char*>(at) : end;
+    };
+    const char* cr = next(p, '\r');
+    const char* lf = next(p, '\n');
+    while (p < end) {
+        const char* const at = std::min(cr, lf);
+        out.append(p, at);
+        if (at == end)
+            break;
+        out += "\r\n";
+        p = at + (at == cr && at + 1 == lf ? 2 : 1);
+        if (cr < p)
+            cr = next(p, '\r');
+        if (lf < p)
+            lf = next(p, '\n');
     }
-    return out;
+}
+
+bool HasLineBreak(std::string_view s)
+{
+    return std::memchr(s.data(), '\r', s.size()) != nullptr || std::memchr(s.data(), '\n', s.size()) != nullptr;
 }
 
 // Byte index of the last character of text (0 for an empty text).
@@ -123,6 +136,12 @@ TBandText BuildBandText(const RowList& rows, int first, int last, TTextPos from,
 {
     TBandText band;
     std::string& text = band.text;
+    // Measured first, so that a band of a large part of the document is copied once.
+    std::size_t size = s.size();
+    for (int r = first; r <= std::min(last, rows.Count() - 1); ++r)
+        size += rows.Text(r).size() + 2;
+    text.reserve(size + static_cast<std::size_t>(std::max(0, from.Byte)));
+    PreferLargePages(text.data(), text.capacity());
     for (int r = first; r < from.Row; ++r)
         AppendRow(text, rows, r);
     const std::string_view fromRow = from.Row < rows.Count() ? rows.Text(from.Row) : std::string_view();
@@ -130,9 +149,8 @@ TBandText BuildBandText(const RowList& rows, int first, int last, TTextPos from,
     text += fromRow.substr(0, std::clamp(from.Byte, 0, fromLen));
     band.padded = pad ? std::max(0, from.Byte - fromLen) : 0;
     text.append(band.padded, ' ');
-    const std::string inserted = NormalizeBreaks(s);
-    band.multiLine = inserted.find('\r') != std::string::npos;
-    text += inserted;
+    band.multiLine = HasLineBreak(s);
+    AppendWithBreaks(text, s);
     band.caretOffset = static_cast<long long>(text.size());
     if (to.Row < rows.Count()) {
         const std::string_view toRow = rows.Text(to.Row);
@@ -254,7 +272,7 @@ void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bo
     while (last >= 0 && last + 1 < count && rows_.End(last) == reWrap)
         ++last;
     // In a long line the band may stop where the rows after the edit keep their places.
-    const bool plainText = s.find_first_of("\r\n") == std::string_view::npos;
+    const bool plainText = !HasLineBreak(s);
     const int lineEnd = last;
     if (plainText && to.Row < count)
         last = ShortBandEnd(rows_, WrapRule(), first, last, from, to, s, pad);
