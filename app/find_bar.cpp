@@ -13,6 +13,7 @@
 
 #include "components/spoken_names.h"
 #include "editor/editor.h"
+#include "platform/code_page.h"
 
 namespace {
 
@@ -126,6 +127,9 @@ void TFindBar::Open(const QString& text, bool replacing)
     if (!text.isEmpty())
         FindEdit->setText(text);
     SetNote({});
+    // The code page's tables are made on first use; made now, while the user types, the
+    // first search does not wait for them.
+    tavi::Cp932Units();
     show();
     FindEdit->setFocus(Qt::ShortcutFocusReason);
     FindEdit->selectAll();

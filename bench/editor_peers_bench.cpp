@@ -4,9 +4,11 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -23,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "app/find_bar.h"
 #include "app/main_editor_setup.h"
 #include "bench/offscreen.h"
 #include "bench/style_sheet_generator.h"
@@ -89,6 +92,13 @@ public:
     virtual void ClearSelection() = 0;
     // Pastes what the clipboard holds at the caret.
     virtual void Paste() = 0;
+    // What the user does before asking to find `word` (untimed): opening a find bar, typing.
+    virtual void PrepareFind(const QString& word) { (void)word; }
+    // From the top, finds `word` (whole word, case as given) and selects it; true when found.
+    virtual bool FindFromTop(const QString& word) = 0;
+    // Replaces every `word` (whole word, case as given) by `by` as one undo step; the count.
+    // A widget that replaces one at a time stops once `budgetMs` have passed.
+    virtual long ReplaceAll(const QString& word, const QString& by, double budgetMs) = 0;
     virtual QScrollBar* VerticalBar() { return Widget()->verticalScrollBar(); }
 };
 
@@ -125,9 +135,35 @@ public:
         CaretToMiddle();
     }
     void Paste() override { editor_.PasteFromClipboard(); }
+    // Through the find bar, as a user does it.
+    void PrepareFind(const QString& word) override
+    {
+        editor_.Core().SetSelStart(0);
+        OpenBar(word);
+    }
+    bool FindFromTop(const QString&) override
+    {
+        bar_.FindNext();
+        return editor_.Core().Selected();
+    }
+    long ReplaceAll(const QString& word, const QString& by, double) override
+    {
+        OpenBar(word);
+        bar_.ReplaceEdit->setText(by);
+        bar_.ReplaceAll();
+        return bar_.Note().section(QLatin1Char(' '), 0, 0).toLong();
+    }
 
 private:
+    void OpenBar(const QString& word)
+    {
+        bar_.OpenReplace(word);
+        bar_.MatchCaseBox->setChecked(true);
+        bar_.WholeWordBox->setChecked(true);
+    }
+
     TEditor editor_;
+    TFindBar bar_{&editor_};
 };
 
 // QPlainTextEdit wraps at its viewport's width only: a right margin narrows the viewport to
@@ -166,6 +202,26 @@ public:
     }
     void ClearSelection() override { CaretToMiddle(); }
     void Paste() override { edit_.paste(); }
+    bool FindFromTop(const QString& word) override
+    {
+        edit_.moveCursor(QTextCursor::Start);
+        return edit_.find(word, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
+    }
+    long ReplaceAll(const QString& word, const QString& by, double budgetMs) override
+    {
+        QTextDocument* document = edit_.document();
+        QTextCursor step(document);
+        step.beginEditBlock();
+        long count = 0;
+        const double end = NowMs() + budgetMs;
+        for (QTextCursor at(document);
+             NowMs() < end &&
+             !(at = document->find(word, at, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords)).isNull();
+             ++count)
+            at.insertText(by);
+        step.endEditBlock();
+        return count;
+    }
 
 private:
     NarrowPlainTextEdit edit_;
@@ -200,6 +256,28 @@ public:
     }
     void ClearSelection() override { CaretToMiddle(); }
     void Paste() override { sci_.paste(); }
+    bool FindFromTop(const QString& word) override
+    {
+        return sci_.findFirst(word, false, true, true, false, true, 0, 0);
+    }
+    long ReplaceAll(const QString& word, const QString& by, double budgetMs) override
+    {
+        const QByteArray what = word.toUtf8();
+        const QByteArray with = by.toUtf8();
+        sci_.SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
+        sci_.SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, QsciScintilla::SCFIND_MATCHCASE | QsciScintilla::SCFIND_WHOLEWORD);
+        long count = 0;
+        const double end = NowMs() + budgetMs;
+        for (long from = 0; NowMs() < end; ++count) {
+            sci_.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, sci_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
+            if (sci_.SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, what.size(), what.constData()) < 0)
+                break;
+            sci_.SendScintilla(QsciScintilla::SCI_REPLACETARGET, with.size(), with.constData());
+            from = sci_.SendScintilla(QsciScintilla::SCI_GETTARGETEND);
+        }
+        sci_.SendScintilla(QsciScintilla::SCI_ENDUNDOACTION);
+        return count;
+    }
 
 private:
     QsciScintilla sci_;
@@ -482,6 +560,67 @@ void MeasureHugeDocument()
     std::fflush(stdout);
 }
 
+// Find next from the top for a word found only at the end of the 20 MiB sheet, and replace all of a word
+// that occurs 100 000 times in it, on each widget (fresh for every repetition, so TEditor's first search
+// also decodes the document).
+void MeasureSearch(int reps, const std::string& only)
+{
+    constexpr long kOccurrences = 100000;
+    constexpr double kBudgetMs = 10000;
+    const std::string atTheEnd = tavi::bench::SheetWithWordAtTheEnd("zebra");
+    const std::string spread = tavi::bench::SheetWithWordSpread("zebra", kOccurrences);
+    Samples find[3], replace[3];
+    for (int w = 0; w < 3; ++w) {
+        if (!only.empty() && only != kWidgetNames[w])
+            continue;
+        for (int rep = 0; rep < reps; ++rep) {
+            for (const bool replacing : {false, true}) {
+                malloc_trim(0);
+                std::unique_ptr<Subject> s = kFactories[w]();
+                s->Widget()->show();
+                s->Load(replacing ? spread : atTheEnd);
+                if (!replacing)
+                    s->PrepareFind(QStringLiteral("zebra"));
+                Settle();
+                const double t = NowMs();
+                const long done = replacing ? s->ReplaceAll(QStringLiteral("zebra"), QStringLiteral("12pt"), kBudgetMs)
+                                            : s->FindFromTop(QStringLiteral("zebra"));
+                Settle();
+                double elapsed = NowMs() - t;
+                if (replacing && done > 0 && done < kOccurrences) {
+                    // Stopped by the budget: the rest estimated at the same pace.
+                    elapsed *= static_cast<double>(kOccurrences) / static_cast<double>(done);
+                    replace[w].Note = "replace all extrapolated from " + std::to_string(done) + " of " +
+                                      std::to_string(kOccurrences) + " words";
+                } else if (done != (replacing ? kOccurrences : 1)) {
+                    std::fprintf(stderr, "  %s: %s gave %ld\n", kWidgetNames[w], replacing ? "replace all" : "find", done);
+                }
+                (replacing ? replace : find)[w].Values.push_back(elapsed);
+            }
+            std::fprintf(stderr, "  search %s rep %d done\n", kWidgetNames[w], rep + 1);
+        }
+    }
+    std::printf("\n### Find and replace in the 20 MiB sheet (%d repetitions)\n\n", reps);
+    std::printf("| workload | widget | min | median | max | TEditor / QPlainTextEdit | TEditor / QScintilla |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|\n");
+    for (const auto& [what, samples] : {std::pair{"find next: the one word at the end", find},
+                                         std::pair{"replace all: 100 000 words, one undo step", replace}}) {
+        for (int w = 0; w < 3; ++w) {
+            if (samples[w].Values.empty())
+                continue;
+            const std::string r1 = w == 0 ? Ratio(samples[0].Median(), samples[1].Median()) : "";
+            const std::string r2 = w == 0 ? Ratio(samples[0].Median(), samples[2].Median()) : "";
+            std::printf("| %s | %s | %.1f ms | %.1f ms | %.1f ms | %s | %s |\n", what, kWidgetNames[w], samples[w].Min(),
+                        samples[w].Median(), samples[w].Max(), r1.c_str(), r2.c_str());
+        }
+    }
+    for (int w = 0; w < 3; ++w)
+        if (!replace[w].Note.empty())
+            std::printf("\n- %s: %s", kWidgetNames[w], replace[w].Note.c_str());
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 // One line of 1 MiB: the sheet's text with its line ends removed.
 std::string SingleLine()
 {
@@ -500,7 +639,7 @@ int main(int argc, char** argv)
     // Flags meant for the Google Benchmark programs (scripts pass them to every bench) are ignored;
     // "--quick" runs one repetition with a short scroll, to check the harness; "--only=NAME" measures one
     // widget (for profiling it alone; its ratios are then left out); "--input=PREFIX" the inputs whose name
-    // starts so ("20 MiB").
+    // starts so ("20 MiB"; "search" for find and replace alone).
     bool quick = false;
     std::string only, inputPrefix;
     for (int i = 1; i < argc; ++i) {
@@ -533,6 +672,8 @@ int main(int argc, char** argv)
         if (input.Name.rfind("20 MiB", 0) == 0 && (only.empty() || only == "TEditor"))
             MeasureOpen(input, quick ? 1 : 7);
     }
+    if (inputPrefix.empty() || inputPrefix.rfind("search", 0) == 0)
+        MeasureSearch(quick ? 1 : 5, only);
     if (inputPrefix.empty() || inputPrefix.rfind("200 MiB", 0) == 0)
         if (only.empty() || only == "TEditor")
             MeasureHugeDocument();

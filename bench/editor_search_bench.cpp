@@ -22,33 +22,15 @@ std::unique_ptr<tavi::TEditorCore> WrappedEditor(std::string_view text)
     return core;
 }
 
-// The sheet with a word that appears nowhere else on its last line.
 const std::string& SheetWithWordAtTheEnd()
 {
-    static const std::string text = tavi::bench::SheetText() + ".last { content: \"zebra\" }\r\n";
+    static const std::string text = tavi::bench::SheetWithWordAtTheEnd("zebra");
     return text;
 }
 
-// The sheet with "12pt" turned into "zebra" in kOccurrences rules spread evenly over it.
 const std::string& SheetWithWordEverywhere()
 {
-    static const std::string text = [] {
-        const std::string sheet = tavi::bench::SheetText();
-        long long rules = 0;
-        for (std::size_t at = sheet.find("12pt"); at != std::string::npos; at = sheet.find("12pt", at + 4))
-            ++rules;
-        std::string out;
-        out.reserve(sheet.size() + kOccurrences);
-        std::size_t from = 0;
-        long long rule = 0;
-        for (std::size_t at = sheet.find("12pt"); at != std::string::npos; at = sheet.find("12pt", at + 4), ++rule) {
-            if ((rule + 1) * kOccurrences / rules > rule * kOccurrences / rules) {
-                out.append(sheet, from, at - from).append("zebra");
-                from = at + 4;
-            }
-        }
-        return out.append(sheet, from, std::string::npos);
-    }();
+    static const std::string text = tavi::bench::SheetWithWordSpread("zebra", kOccurrences);
     return text;
 }
 

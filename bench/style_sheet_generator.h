@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tavi::bench {
 
@@ -35,6 +36,33 @@ inline std::string SheetText(std::size_t bytes = kSheetBytes)
         text += "\tfont-size : 12pt }\r\n";
     }
     return text;
+}
+
+// The sheet with `word`, which it nowhere holds, on a last line of its own.
+inline std::string SheetWithWordAtTheEnd(const std::string& word)
+{
+    return SheetText() + ".last { content: \"" + word + "\" }\r\n";
+}
+
+// The sheet with its rules' "12pt" turned into `word` in `count` rules spread evenly over it.
+inline std::string SheetWithWordSpread(const std::string& word, long long count)
+{
+    const std::string sheet = SheetText();
+    const std::string_view unit = "12pt";
+    long long rules = 0;
+    for (std::size_t at = sheet.find(unit); at != std::string::npos; at = sheet.find(unit, at + unit.size()))
+        ++rules;
+    std::string out;
+    out.reserve(sheet.size() + static_cast<std::size_t>(count) * word.size());
+    std::size_t from = 0;
+    long long rule = 0;
+    for (std::size_t at = sheet.find(unit); at != std::string::npos; at = sheet.find(unit, at + unit.size()), ++rule) {
+        if ((rule + 1) * count / rules > rule * count / rules) {
+            out.append(sheet, from, at - from).append(word);
+            from = at + unit.size();
+        }
+    }
+    return out.append(sheet, from, std::string::npos);
 }
 
 // Where the sheet is written; `name` tells the benchmark programs' files apart.

@@ -142,6 +142,10 @@ TEST_F(DocumentSearchTest, ASearchReadsTheDocumentAgainAfterItChanged)
     const auto found = search.FindNext(core, 0);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->Match.Start, 4);
+    core.Lines().LoadFromBytes("p {}\r\nb { color: red }\r\n");  // as Open does
+    const auto opened = search.FindNext(core, 0);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->Match.Start, 10);
 }
 
 TEST_F(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
