@@ -17,36 +17,55 @@ namespace {
 
 constexpr std::size_t kBlockWords = 4096 / 64;  // words of wide-character bits per block
 
+// Bytes a row takes in text offsets: its own and its line break's. The final "[EOF]" row's
+// extra offset is left out: no character stands for it.
+long long RowBytes(const RowList& rows, int r)
+{
+    return static_cast<long long>(rows.Text(r).size()) + (rows.End(r) == reBreak ? 2 : 0);
+}
+
 }  // namespace
 
-void TDecodedDocument::Read(const TEditorCore& core)
+void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offset, long long ownBytes, long long moreBytes)
 {
     const RowList& rows = core.Rows();
-    // No character gives more than one unit, so the text fits in as many units as bytes.
-    const long long length = core.GetTextLen();
-    text_ = QString(static_cast<qsizetype>(length), Qt::Uninitialized);
-    char16_t* const out = reinterpret_cast<char16_t*>(text_.data());
-    PreferLargePages(out, static_cast<std::size_t>(length) * sizeof(char16_t));
-    wide_.assign(static_cast<std::size_t>(length / 64 + 1), 0);
+    // No character gives more than one unit: a row needs at most as many units as its bytes.
+    // The buffers keep their room from one stretch to the next.
+    const auto makeRoom = [this](qsizetype units) {
+        if (units > text_.size())
+            text_.resize(std::max(units, 2 * text_.size()));
+        if (const std::size_t words = static_cast<std::size_t>(units / 64 + 1); words > wide_.size())
+            wide_.resize(std::max(words, 2 * wide_.size()), 0);
+    };
+    wide_.assign(wide_.size(), 0);
+    makeRoom(static_cast<qsizetype>(ownBytes + moreBytes + 4096));
+    char16_t* out = reinterpret_cast<char16_t*>(text_.data());
     const auto markWide = [this](qsizetype i) { wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); };
 
     const TCp932Units units = Cp932Units();
     qsizetype n = 0;
-    for (int r = 0; r < rows.Count(); ++r) {
+    long long bytes = 0;
+    long long limit = ownBytes;
+    ownEnd_ = -1;
+    for (int r = firstRow; r < rows.Count(); ++r) {
         const std::string_view row = rows.Text(r);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(row.data());
+        const auto* data = reinterpret_cast<const unsigned char*>(row.data());
         const std::size_t size = row.size();
+        if (n + static_cast<qsizetype>(size) + 1 > text_.size()) {
+            makeRoom(n + static_cast<qsizetype>(size) + 1);
+            out = reinterpret_cast<char16_t*>(text_.data());
+        }
         for (std::size_t i = 0; i < size;) {
             // Style sheets are mostly ASCII, where every byte is a character of its own.
-            while (i < size && bytes[i] < 0x80)
-                out[n++] = units.single[bytes[i++]];
+            while (i < size && data[i] < 0x80)
+                out[n++] = units.single[data[i++]];
             if (i == size)
                 break;
-            const unsigned char c = bytes[i];
+            const unsigned char c = data[i];
             char16_t unit;
             // A lead byte takes the byte after it in its row, as the caret steps over them.
             if (IsLeadByte(c) && i + 1 < size) {
-                const unsigned char trail = bytes[i + 1];
+                const unsigned char trail = data[i + 1];
                 unit = IsTrailByte(trail) ? units.pairs[c << 8 | trail] : 0;
                 markWide(n);
                 i += 2;
@@ -54,15 +73,28 @@ void TDecodedDocument::Read(const TEditorCore& core)
                 unit = units.single[c];
                 ++i;
             }
-            out[n++] = unit != 0 || c == 0 ? unit : u'\uFFFD';
+            out[n++] = unit != 0 ? unit : u'\uFFFD';
         }
+        bytes += RowBytes(rows, r);
         if (rows.End(r) == reBreak) {
             markWide(n);
             out[n++] = u'\n';
         }
+        if (rows.End(r) != reWrap && bytes >= limit) {
+            if (ownEnd_ >= 0)
+                break;
+            ownEnd_ = n;
+            ownEndRow_ = r + 1;
+            limit = bytes + moreBytes;
+        }
+    }
+    if (ownEnd_ < 0) {
+        ownEnd_ = n;
+        ownEndRow_ = rows.Count();
     }
     text_.truncate(n);
 
+    offset_ = offset;
     blockOffsets_.assign(static_cast<std::size_t>(n / kBlock + 1), 0);
     long long wide = 0;
     for (std::size_t k = 0; k < blockOffsets_.size(); ++k) {
@@ -74,18 +106,19 @@ void TDecodedDocument::Read(const TEditorCore& core)
     }
 }
 
-void TDecodedDocument::Clear()
+void TDecodedStretch::Clear()
 {
     text_ = QString();
     wide_ = {};
     blockOffsets_ = {};
+    ownEnd_ = 0;
 }
 
-long long TDecodedDocument::OffsetOfUnit(qsizetype i) const
+long long TDecodedStretch::OffsetOfUnit(qsizetype i) const
 {
     i = std::clamp<qsizetype>(i, 0, text_.size());
     const std::size_t block = static_cast<std::size_t>(i / kBlock);
-    long long offset = blockOffsets_.at(block) + (i - static_cast<qsizetype>(block) * kBlock);
+    long long offset = offset_ + blockOffsets_.at(block) + (i - static_cast<qsizetype>(block) * kBlock);
     const std::size_t word = static_cast<std::size_t>(i >> 6);
     for (std::size_t w = block * kBlockWords; w < word; ++w)
         offset += std::popcount(wide_[w]);
@@ -94,8 +127,9 @@ long long TDecodedDocument::OffsetOfUnit(qsizetype i) const
     return offset;
 }
 
-qsizetype TDecodedDocument::UnitAtOffset(long long offset) const
+qsizetype TDecodedStretch::UnitAtOffset(long long offset) const
 {
+    offset -= offset_;
     if (offset <= 0 || blockOffsets_.empty())
         return 0;
     const auto after = std::upper_bound(blockOffsets_.begin(), blockOffsets_.end(), offset);
@@ -108,6 +142,8 @@ qsizetype TDecodedDocument::UnitAtOffset(long long offset) const
     }
     return unit;
 }
+
+TDocumentSearch::TDocumentSearch(long long stretchBytes) : stretchBytes_(std::max(1LL, stretchBytes)) {}
 
 QString TDocumentSearch::SetOptions(const TSearchOptions& options)
 {
@@ -138,63 +174,92 @@ bool TDocumentSearch::Ready() const
 
 void TDocumentSearch::Forget()
 {
-    document_.Clear();
-    read_ = false;
-    readFrom_ = nullptr;
+    stretch_.Clear();
 }
 
-const TDecodedDocument& TDocumentSearch::Document(const TEditorCore& core)
+TDocumentSearch::TLineStart TDocumentSearch::LineStartAt(const TEditorCore& core, long long offset) const
 {
-    if (!read_ || readFrom_ != &core || readRevision_ != core.Revision()) {
-        document_.Read(core);
-        readFrom_ = &core;
-        readRevision_ = core.Revision();
-        read_ = true;
+    const RowList& rows = core.Rows();
+    TLineStart line;
+    long long at = 0;
+    for (int r = 0; r < rows.Count(); ++r) {
+        if (r == 0 || rows.End(r - 1) != reWrap)
+            line = {r, at};
+        at += RowBytes(rows, r);
+        if (offset < at)
+            break;
     }
-    return document_;
+    return line;
 }
 
-TTextMatch TDocumentSearch::ToOffsets(qsizetype start, qsizetype length) const
+int TDocumentSearch::LineEndRow(const TEditorCore& core, int row) const
 {
-    const long long from = document_.OffsetOfUnit(start);
-    return {from, document_.OffsetOfUnit(start + length) - from};
+    const RowList& rows = core.Rows();
+    while (row < rows.Count() && rows.End(row) == reWrap)
+        ++row;
+    return std::min(row + 1, rows.Count());
 }
 
-std::optional<TTextMatch> TDocumentSearch::FirstFrom(qsizetype from)
+TDocumentSearch::TLineStart TDocumentSearch::StretchStartBefore(const TEditorCore& core, TLineStart line) const
 {
-    // One iterator for the whole way: every separate match call would check the whole text again.
-    QRegularExpressionMatchIterator matches = pattern_.globalMatch(document_.Text(), from);
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch m = matches.next();
-        if (m.capturedLength() > 0)
-            return ToOffsets(m.capturedStart(), m.capturedLength());
+    const RowList& rows = core.Rows();
+    TLineStart start = line;
+    while (start.Row > 0) {
+        --start.Row;
+        start.Offset -= RowBytes(rows, start.Row);
+        if (line.Offset - start.Offset >= stretchBytes_ && (start.Row == 0 || rows.End(start.Row - 1) != reWrap))
+            break;
+    }
+    return start;
+}
+
+const TDecodedStretch& TDocumentSearch::Decode(const TEditorCore& core, TLineStart line, long long ownBytes)
+{
+    stretch_.Read(core, line.Row, line.Offset, ownBytes, std::max(1LL, stretchBytes_ / 16));
+    return stretch_;
+}
+
+TTextMatch TDocumentSearch::ToOffsets(const QRegularExpressionMatch& m) const
+{
+    const long long from = stretch_.OffsetOfUnit(m.capturedStart());
+    return {from, stretch_.OffsetOfUnit(m.capturedEnd()) - from};
+}
+
+std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow)
+{
+    endRow = std::min(endRow, core.Rows().Count());
+    while (line.Row < endRow) {
+        const TDecodedStretch& stretch = Decode(core, line, stretchBytes_);
+        // One iterator for the stretch: every separate match call would check all its text again.
+        QRegularExpressionMatchIterator matches = pattern_.globalMatch(stretch.Text(), stretch.UnitAtOffset(from));
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch m = matches.next();
+            if (m.capturedStart() >= stretch.OwnEnd())
+                break;
+            if (m.capturedLength() > 0)
+                return ToOffsets(m);
+        }
+        line = {stretch.OwnEndRow(), stretch.OwnEndOffset()};
     }
     return std::nullopt;
 }
 
-std::optional<TTextMatch> TDocumentSearch::LastBefore(qsizetype limit)
+std::optional<TTextMatch> TDocumentSearch::LastBefore(const TEditorCore& core, TLineStart stop, long long before)
 {
-    // Regular expressions only run forwards: windows of whole lines before `limit`, each twice
-    // as long as the one after it, are searched until one holds a match.
-    const QString& text = document_.Text();
-    // A match must start before `stop`; it may go on to the end of the line `stop` is on.
-    const auto lineEnd = [&text](qsizetype at) {
-        const qsizetype end = text.indexOf(u'\n', at);
-        return end < 0 ? text.size() : end;
-    };
-    qsizetype stop = limit;
-    for (qsizetype window = qsizetype{1} << 16; stop > 0; window *= 2) {
-        qsizetype start = std::max<qsizetype>(0, stop - window);
-        if (start > 0)
-            start = text.lastIndexOf(u'\n', start - 1) + 1;
+    // Regular expressions only run forwards: the stretches before `stop` are searched from the
+    // nearest back, each from its start, until one holds a match.
+    while (stop.Row > 0) {
+        const TLineStart start = StretchStartBefore(core, stop);
+        const TDecodedStretch& stretch = Decode(core, start, stop.Offset - start.Offset);  // own lines end at `stop`
+        const qsizetype limit = std::min(stretch.OwnEnd(), stretch.UnitAtOffset(before));
         std::optional<TTextMatch> last;
-        QRegularExpressionMatchIterator matches = pattern_.globalMatch(QStringView(text).mid(start, lineEnd(stop) - start));
+        QRegularExpressionMatchIterator matches = pattern_.globalMatch(stretch.Text());
         while (matches.hasNext()) {
             const QRegularExpressionMatch m = matches.next();
-            if (start + m.capturedStart() >= stop)
+            if (m.capturedStart() >= limit)
                 break;
             if (m.capturedLength() > 0)
-                last = ToOffsets(start + m.capturedStart(), m.capturedLength());
+                last = ToOffsets(m);
         }
         if (last)
             return last;
@@ -207,11 +272,11 @@ std::optional<TDocumentSearch::TFound> TDocumentSearch::FindNext(const TEditorCo
 {
     if (!Ready())
         return std::nullopt;
-    const qsizetype unit = Document(core).UnitAtOffset(from);
-    if (const auto match = FirstFrom(unit))
+    const TLineStart line = LineStartAt(core, from);
+    if (const auto match = FirstFrom(core, line, from, core.Rows().Count()))
         return TFound{*match, false};
-    if (unit > 0) {
-        if (const auto match = FirstFrom(0))
+    if (from > 0) {
+        if (const auto match = FirstFrom(core, {}, 0, line.Row + 1))
             return TFound{*match, true};
     }
     return std::nullopt;
@@ -221,20 +286,22 @@ std::optional<TDocumentSearch::TFound> TDocumentSearch::FindPrevious(const TEdit
 {
     if (!Ready())
         return std::nullopt;
-    const TDecodedDocument& document = Document(core);
-    const qsizetype unit = document.UnitAtOffset(before);
-    if (const auto match = LastBefore(unit))
+    // From the end of the line of `before`, so that the stretch holds all of it.
+    const RowList& rows = core.Rows();
+    const TLineStart line = LineStartAt(core, before);
+    TLineStart stop{LineEndRow(core, line.Row), line.Offset};
+    for (int r = line.Row; r < stop.Row; ++r)
+        stop.Offset += RowBytes(rows, r);
+    if (const auto match = LastBefore(core, stop, before))
         return TFound{*match, false};
-    if (unit < document.Text().size()) {
-        if (const auto match = LastBefore(document.Text().size()))
-            return TFound{*match, true};
-    }
+    if (const auto match = LastBefore(core, {rows.Count(), core.GetTextLen()}, core.GetTextLen() + 1))
+        return TFound{*match, true};
     return std::nullopt;
 }
 
 QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at) const
 {
-    return pattern_.match(document_.Text(), at, QRegularExpression::NormalMatch,
+    return pattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
                           QRegularExpression::AnchorAtOffsetMatchOption);
 }
 
@@ -242,14 +309,15 @@ bool TDocumentSearch::IsMatch(const TEditorCore& core, TTextMatch match)
 {
     if (!Ready() || match.Length <= 0)
         return false;
-    const TDecodedDocument& document = Document(core);
-    const qsizetype unit = document.UnitAtOffset(match.Start);
-    if (document.OffsetOfUnit(unit) != match.Start)
+    const TLineStart line = LineStartAt(core, match.Start);
+    const TDecodedStretch& stretch = Decode(core, line, 1);
+    const qsizetype unit = stretch.UnitAtOffset(match.Start);
+    if (stretch.OffsetOfUnit(unit) != match.Start)
         return false;
     const QRegularExpressionMatch m = MatchAt(unit);
     if (!m.hasMatch() || m.capturedLength() == 0)
         return false;
-    const TTextMatch found = ToOffsets(m.capturedStart(), m.capturedLength());
+    const TTextMatch found = ToOffsets(m);
     return found.Start == match.Start && found.Length == match.Length;
 }
 
@@ -303,12 +371,11 @@ void TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
 {
     if (!IsMatch(core, match))
         return;
-    const TDecodedDocument& document = document_;
-    const QRegularExpressionMatch m = MatchAt(document.UnitAtOffset(match.Start));
+    const QRegularExpressionMatch m = MatchAt(stretch_.UnitAtOffset(match.Start));
     std::string out;
     // Groups are copied as the document's own bytes, never decoded and encoded again.
     AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
-        return core.TextRange(document.OffsetOfUnit(from), document.OffsetOfUnit(to));
+        return core.TextRange(stretch_.OffsetOfUnit(from), stretch_.OffsetOfUnit(to));
     });
     core.ReplaceRange(match.Start, match.End(), out);
 }
@@ -317,7 +384,6 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
 {
     if (!Ready() || core.ReadOnly())
         return 0;
-    const TDecodedDocument& document = Document(core);
     const std::string bytes = core.Lines().GetTextStr();
     const std::string_view source(bytes);
     const long long caret = core.SelStart();
@@ -328,32 +394,39 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
     long long first = -1;
     long long last = 0;
     long long count = 0;
-    QRegularExpressionMatchIterator matches = pattern_.globalMatch(document.Text());
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch m = matches.next();
-        if (m.capturedLength() == 0)
-            continue;
-        const TTextMatch match = ToOffsets(m.capturedStart(), m.capturedLength());
-        if (first < 0) {
-            first = match.Start;
-            // About as long as the rest of the document: copied into once, on large pages.
-            const std::size_t expected = bytes.size() - static_cast<std::size_t>(first) + 4096;
-            out.reserve(expected);
-            PreferLargePages(out.data(), expected);
-        } else {
-            out.append(source.substr(static_cast<std::size_t>(last), static_cast<std::size_t>(match.Start - last)));
+    for (TLineStart line; line.Row < core.Rows().Count();) {
+        const TDecodedStretch& stretch = Decode(core, line, stretchBytes_);
+        QRegularExpressionMatchIterator matches = pattern_.globalMatch(stretch.Text());
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch m = matches.next();
+            if (m.capturedStart() >= stretch.OwnEnd())
+                break;
+            const TTextMatch match = ToOffsets(m);
+            // Empty matches are never taken, nor one inside a match that ran on from the stretch before.
+            if (match.Length == 0 || (first >= 0 && match.Start < last))
+                continue;
+            if (first < 0) {
+                first = match.Start;
+                // About as long as the rest of the document: copied into once, on large pages.
+                const std::size_t expected = bytes.size() - static_cast<std::size_t>(first) + 4096;
+                out.reserve(expected);
+                PreferLargePages(out.data(), expected);
+            } else {
+                out.append(source.substr(static_cast<std::size_t>(last), static_cast<std::size_t>(match.Start - last)));
+            }
+            const std::size_t before = out.size();
+            AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
+                const long long start = stretch.OffsetOfUnit(from);
+                return source.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(stretch.OffsetOfUnit(to) - start));
+            });
+            if (match.End() <= caret)
+                newCaret += static_cast<long long>(out.size() - before) - match.Length;
+            else if (match.Start < caret)
+                newCaret = first + static_cast<long long>(out.size());
+            last = match.End();
+            ++count;
         }
-        const std::size_t before = out.size();
-        AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
-            const long long start = document.OffsetOfUnit(from);
-            return source.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(document.OffsetOfUnit(to) - start));
-        });
-        if (match.End() <= caret)
-            newCaret += static_cast<long long>(out.size() - before) - match.Length;
-        else if (match.Start < caret)
-            newCaret = first + static_cast<long long>(out.size());
-        last = match.End();
-        ++count;
+        line = {stretch.OwnEndRow(), stretch.OwnEndOffset()};
     }
     if (count == 0)
         return 0;

@@ -27,19 +27,27 @@ struct TTextMatch {
     long long End() const { return Start + Length; }
 };
 
-// The document decoded one UTF-16 unit per character as the editor steps over characters:
-// a lead byte and the byte after it in the same row are one character, any other byte is
-// one, and every line break is one "\n". Characters the code page leaves undefined read
-// as U+FFFD, so a search for "\" or "[" can never find the trail byte of "ソ" or "ボ".
-class TDecodedDocument {
+// A stretch of whole lines of the document decoded one UTF-16 unit per character as the
+// editor steps over characters: a lead byte and the byte after it in the same row are one
+// character, any other byte is one, and every line break is one "\n". Characters the code
+// page leaves undefined read as U+FFFD, so a search for "\" or "[" can never find the trail
+// byte of "ソ" or "ボ".
+class TDecodedStretch {
 public:
-    void Read(const TEditorCore& core);
+    // Decodes whole lines from row `firstRow`, which starts a line at text offset `offset`:
+    // lines until they hold at least `ownBytes` bytes (the stretch's own lines, whose matches
+    // it reports), then lines until at least `moreBytes` more (which let matches run on).
+    void Read(const TEditorCore& core, int firstRow, long long offset, long long ownBytes, long long moreBytes);
     void Clear();
     const QString& Text() const { return text_; }
+    // Where the own lines end: as a unit of the text, as a row and as a text offset.
+    qsizetype OwnEnd() const { return ownEnd_; }
+    int OwnEndRow() const { return ownEndRow_; }
+    long long OwnEndOffset() const { return OffsetOfUnit(ownEnd_); }
     // The text offset where unit i starts (i may be the text's length).
     long long OffsetOfUnit(qsizetype i) const;
-    // The unit that starts at text offset `offset`; an offset inside a character gives the
-    // unit after it.
+    // The unit that starts at text offset `offset` (clamped to the stretch); an offset inside
+    // a character gives the unit after it.
     qsizetype UnitAtOffset(long long offset) const;
 
 private:
@@ -47,21 +55,30 @@ private:
 
     QString text_;
     std::vector<std::uint64_t> wide_;       // bit i: unit i stands for two bytes
-    std::vector<long long> blockOffsets_;  // text offset of unit k * kBlock
+    std::vector<long long> blockOffsets_;  // offset of unit k * kBlock from the stretch's start
+    long long offset_ = 0;                 // of the stretch's start
+    qsizetype ownEnd_ = 0;
+    int ownEndRow_ = 0;
 };
 
-// One search over a document: its options compiled once, the document decoded again only
-// after it changed. Matches never cross a line break unless the pattern asks for one
-// ("\n", "\s"); a match of no characters is never taken.
+// One search over a document: its options compiled once; the document decoded a stretch of
+// lines at a time from where the search starts, so that a match nearby is found at once and
+// memory stays small whatever the document's size. Matches never cross a line break unless
+// the pattern asks for one ("\n", "\s"), and then reach at most into the lines that follow
+// their stretch (at least one line, about a sixteenth of a stretch); a match of no characters
+// is never taken.
 class TDocumentSearch {
 public:
+    // Stretches of about `stretchBytes` bytes (tests make them small to cross their edges).
+    explicit TDocumentSearch(long long stretchBytes = 1 << 20);
+
     // Takes new options. Returns an error for the user when the regular expression is
     // malformed, an empty text otherwise.
     QString SetOptions(const TSearchOptions& options);
     const TSearchOptions& Options() const { return options_; }
     // True when there is something to search for and the pattern is well formed.
     bool Ready() const;
-    // Lets the decoded document go, until the next search needs it.
+    // Lets the decoded stretch go, until the next search needs one.
     void Forget();
 
     struct TFound {
@@ -71,8 +88,6 @@ public:
     // The first match at or after offset `from`, else the first of the document.
     std::optional<TFound> FindNext(const TEditorCore& core, long long from);
     // The last match that starts before offset `before`, else the last of the document.
-    // Going backwards, searches are cut at line ends: a match over more than one line break
-    // may be missed.
     std::optional<TFound> FindPrevious(const TEditorCore& core, long long before);
     // True when exactly `match` is a match of the pattern.
     bool IsMatch(const TEditorCore& core, TTextMatch match);
@@ -95,23 +110,33 @@ private:
         std::string Bytes;
         int Group = -1;
     };
+    // The logical line holding text offset `offset`: its first row and that row's offset.
+    struct TLineStart {
+        int Row = 0;
+        long long Offset = 0;
+    };
 
-    const TDecodedDocument& Document(const TEditorCore& core);
-    std::optional<TTextMatch> FirstFrom(qsizetype from);
-    std::optional<TTextMatch> LastBefore(qsizetype limit);
-    // The match of the pattern that starts exactly at unit `at`, or an unmatched result.
+    TLineStart LineStartAt(const TEditorCore& core, long long offset) const;
+    // The first row after the logical line that starts at `row`.
+    int LineEndRow(const TEditorCore& core, int row) const;
+    // The line start about stretchBytes_ before line start `line`, for the stretch before it.
+    TLineStart StretchStartBefore(const TEditorCore& core, TLineStart line) const;
+    // Decodes the stretch starting at line start `line`, with own lines of at least `ownBytes`
+    // bytes (one line for 1).
+    const TDecodedStretch& Decode(const TEditorCore& core, TLineStart line, long long ownBytes);
+    std::optional<TTextMatch> FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow);
+    std::optional<TTextMatch> LastBefore(const TEditorCore& core, TLineStart stop, long long before);
+    // The match of the pattern that starts exactly at unit `at` of the stretch, or an unmatched result.
     QRegularExpressionMatch MatchAt(qsizetype at) const;
-    TTextMatch ToOffsets(qsizetype start, qsizetype length) const;
+    TTextMatch ToOffsets(const QRegularExpressionMatch& m) const;
     template <typename BytesOf>
     void AppendReplacement(std::string& out, const QRegularExpressionMatch& m, BytesOf&& bytesOf) const;
 
+    long long stretchBytes_;
     TSearchOptions options_;
     QRegularExpression pattern_;
     std::vector<TPiece> replacement_;
-    TDecodedDocument document_;
-    const TEditorCore* readFrom_ = nullptr;
-    unsigned long long readRevision_ = 0;
-    bool read_ = false;
+    TDecodedStretch stretch_;
 };
 
 }  // namespace tavi

@@ -31,7 +31,6 @@ void TEditorCore::RowListChanged()
         Deselect();
     view_->UpdateScrollBars();
     modified_ = true;
-    ++revision_;
     if (OnChange)
         OnChange();
 }

@@ -223,9 +223,6 @@ public:
 
     // Set by every change of the rows.
     bool Modified() const { return modified_; }
-    // Counts the reported changes of the rows: what was read from the document at one count
-    // still holds while the count stays the same.
-    unsigned long long Revision() const { return revision_; }
     void SetModified(bool value) { modified_ = value; }
     // Raised after every reported change of the rows.
     std::function<void()> OnChange;
@@ -308,7 +305,6 @@ private:
     TSelBounds prevSel_;
     TMouseAnchor mouse_;
     bool modified_ = false;
-    unsigned long long revision_ = 0;
 };
 
 }  // namespace tavi

@@ -17,7 +17,9 @@ std::string Bytes(const QString& text)
     return ToCp932String(text);
 }
 
-class DocumentSearchTest : public ::testing::Test {
+// Run with the stretches the editor uses and with stretches of a few bytes, whose edges
+// fall inside the lines and matches of these small documents.
+class DocumentSearchTest : public ::testing::TestWithParam<long long> {
 protected:
     void Load(const QString& text) { core.Lines().SetTextStr(Bytes(text)); }
     std::string Text() const { return core.Lines().GetTextStr(); }
@@ -38,12 +40,25 @@ protected:
         }
         return found;
     }
+    // The same, going backwards from the end.
+    std::vector<std::string> AllBackwards()
+    {
+        std::vector<std::string> found;
+        long long before = core.GetTextLen();
+        while (const auto previous = search.FindPrevious(core, before)) {
+            if (previous->Wrapped)
+                break;
+            found.insert(found.begin(), std::to_string(previous->Match.Start) + "+" + std::to_string(previous->Match.Length));
+            before = previous->Match.Start;
+        }
+        return found;
+    }
 
     TEditorCore core;
-    TDocumentSearch search;
+    TDocumentSearch search{GetParam()};
 };
 
-TEST_F(DocumentSearchTest, SignsNeverMatchTheSecondByteOfADoubleByteCharacter)
+TEST_P(DocumentSearchTest, SignsNeverMatchTheSecondByteOfADoubleByteCharacter)
 {
     // ソ is 83 5C, ゼ 83 5B and ボ 83 7B: their second bytes are "\", "[" and "{".
     Load(QStringLiteral("ソゼボ\\[{ソ\r\n"));
@@ -63,7 +78,7 @@ TEST_F(DocumentSearchTest, SignsNeverMatchTheSecondByteOfADoubleByteCharacter)
     EXPECT_TRUE(wrapped->Wrapped);
 }
 
-TEST_F(DocumentSearchTest, CaseAndWholeWordOptionsFollowCssNames)
+TEST_P(DocumentSearchTest, CaseAndWholeWordOptionsFollowCssNames)
 {
     Load(QStringLiteral("Color: red;\r\nbackground-color: RED;\r\ncolorful\r\nＲｅｄ ｒＥＤ\r\n"));
     struct Case {
@@ -88,7 +103,7 @@ TEST_F(DocumentSearchTest, CaseAndWholeWordOptionsFollowCssNames)
     }
 }
 
-TEST_F(DocumentSearchTest, RegularExpressionsWorkOnJapaneseTextAndStayInsideLines)
+TEST_P(DocumentSearchTest, RegularExpressionsWorkOnJapaneseTextAndStayInsideLines)
 {
     Load(QStringLiteral("/* 見出しの色 */\r\nh1 { color: 赤; }\r\nh2 { color: 青; }\r\n"));
     const struct {
@@ -113,7 +128,7 @@ TEST_F(DocumentSearchTest, RegularExpressionsWorkOnJapaneseTextAndStayInsideLine
     EXPECT_FALSE(search.FindNext(core, 0));
 }
 
-TEST_F(DocumentSearchTest, AMatchMayCrossWrappedRowsOfOneLine)
+TEST_P(DocumentSearchTest, AMatchMayCrossWrappedRowsOfOneLine)
 {
     core.SetWordWrap(true);
     core.SetWrapByte(20);
@@ -132,7 +147,19 @@ TEST_F(DocumentSearchTest, AMatchMayCrossWrappedRowsOfOneLine)
     EXPECT_TRUE(round->Wrapped);
 }
 
-TEST_F(DocumentSearchTest, ASearchReadsTheDocumentAgainAfterItChanged)
+TEST_P(DocumentSearchTest, GoingBackwardsFindsWhatGoingForwardsFinds)
+{
+    Load(QStringLiteral("p { color: red; background: url(red.png) }\r\nred\r\n") + QString(40, u'x') +
+         QStringLiteral(" red\r\n\r\nred red\r\n色red"));
+    for (const bool wholeWord : {false, true}) {
+        Search(QStringLiteral("red"), false, wholeWord);
+        const std::vector<std::string> forwards = All();
+        EXPECT_EQ(forwards.size(), wholeWord ? 6u : 7u);
+        EXPECT_EQ(AllBackwards(), forwards);
+    }
+}
+
+TEST_P(DocumentSearchTest, ASearchReadsTheDocumentAgainAfterItChanged)
 {
     Load(QStringLiteral("a { }\r\n"));
     Search(QStringLiteral("color"));
@@ -148,7 +175,7 @@ TEST_F(DocumentSearchTest, ASearchReadsTheDocumentAgainAfterItChanged)
     EXPECT_EQ(opened->Match.Start, 10);
 }
 
-TEST_F(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
+TEST_P(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
 {
     Load(QStringLiteral("p { color: red; }\r\nem { color: red; }\r\nb { color: red; }\r\n"));
     core.SetSelStart(32);  // on the "e" of the second red
@@ -168,7 +195,7 @@ TEST_F(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
     EXPECT_EQ(core.SelStart(), core.GetTextLen());  // past every match: moved by all of them
 }
 
-TEST_F(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
+TEST_P(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
 {
     Load(QStringLiteral("h1 { color: 赤; }\r\nh2 { color: 青; }\r\n"));
     Search(QStringLiteral("(h\\d) \\{ color: (\\S+);"), false, false, true);
@@ -178,7 +205,7 @@ TEST_F(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
     EXPECT_EQ(core.UndoObj().UndoList().Count(), 1);
 }
 
-TEST_F(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
+TEST_P(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
 {
     Load(QStringLiteral("a { color: red; }\r\n"));
     Search(QStringLiteral("red"));
@@ -198,6 +225,8 @@ TEST_F(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
     EXPECT_EQ(search.ReplaceAll(core), 0);
     EXPECT_EQ(Text(), "a { color: blue; }\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Stretches, DocumentSearchTest, ::testing::Values(1LL << 20, 8LL));
 
 }  // namespace
 }  // namespace tavi
