@@ -20,7 +20,8 @@ void AppendWithBreaks(std::string& out, std::string_view s)
     const char* p = s.data();
     const char* const end = p + s.size();
     const auto next = [end](const char* from, char c) {
-        const void* at = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        // memchr must not be given the null pointer an empty text may have.
+        const void* at = from < end ? std::memchr(from, c, static_cast<std::size_t>(end - from)) : nullptr;
         return at != nullptr ? static_cast<const char*>(at) : end;
     };
     const char* cr = next(p, '\r');
@@ -41,7 +42,8 @@ void AppendWithBreaks(std::string& out, std::string_view s)
 
 bool HasLineBreak(std::string_view s)
 {
-    return std::memchr(s.data(), '\r', s.size()) != nullptr || std::memchr(s.data(), '\n', s.size()) != nullptr;
+    return !s.empty() &&
+           (std::memchr(s.data(), '\r', s.size()) != nullptr || std::memchr(s.data(), '\n', s.size()) != nullptr);
 }
 
 // Byte index of the last character of text (0 for an empty text).
