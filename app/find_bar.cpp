@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
+#include <iterator>
 
 #include "components/spoken_names.h"
 #include "editor/editor.h"
@@ -91,6 +92,12 @@ TFindBar::TFindBar(TEditor* editor, QWidget* parent) : QFrame(parent), editor_(e
     options->addWidget(NoteLabel, 1);
     grid->addLayout(options, 2, 1, 1, 4);
     grid->setColumnStretch(1, 1);
+
+    // Tab goes along the rows, the close button last.
+    QWidget* const order[] = {FindEdit,         PreviousButton, NextButton,   ReplaceEdit, ReplaceButton,
+                              ReplaceAllButton, MatchCaseBox,   WholeWordBox, RegexBox,    CloseButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit* edit : {FindEdit, ReplaceEdit})
         edit->installEventFilter(this);
