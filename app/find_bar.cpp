@@ -64,9 +64,11 @@ TFindBar::TFindBar(TEditor* editor, QWidget* parent) : QFrame(parent), editor_(e
     WholeWordBox = new QCheckBox(QStringLiteral("単語単位(&W)"), this);
     RegexBox = new QCheckBox(QStringLiteral("正規表現(&X)"), this);
 
-    tavi::NameAfter(FindEdit, FindLabel, QStringLiteral("する文字列"));
-    tavi::NameAfter(ReplaceEdit, ReplaceLabel, QStringLiteral("後の文字列"));
-    tavi::NameEach({{CloseButton, QStringLiteral("検索バーを閉じる")}});
+    FindLabel->setBuddy(FindEdit);
+    ReplaceLabel->setBuddy(ReplaceEdit);
+    tavi::NameEach({{FindEdit, QStringLiteral("検索する文字列")},
+                    {ReplaceEdit, QStringLiteral("置換後の文字列")},
+                    {CloseButton, QStringLiteral("検索バーを閉じる")}});
 
     // What to find, what to put instead, then the options and the note: the boxes get the
     // width of the window.
