@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/process_memory.h"
 #include "bench/style_sheet_generator.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/text_file.h"
@@ -20,17 +21,6 @@
 #include "platform/sheet_encoding.h"
 
 namespace {
-
-long StatusKb(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(key) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(prefix, 0) == 0)
-            return std::atol(line.c_str() + prefix.size());
-    return 0;
-}
 
 std::size_t Floor(const char* path)
 {
@@ -69,7 +59,7 @@ int main(int argc, char** argv)
     tavi::TEditorCore core;
     core.SetWordWrap(true);
     core.SetWrapByte(80);
-    const long before = StatusKb("VmRSS");
+    const long before = tavi::bench::StatusKb("VmRSS");
     const auto start = std::chrono::steady_clock::now();
     std::size_t rows = 0;
     if (floor) {
@@ -83,6 +73,6 @@ int main(int argc, char** argv)
         rows = static_cast<std::size_t>(core.Rows().Count());
     }
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%.2f ms %.1f MiB %zu rows\n", ms, (StatusKb("VmHWM") - before) / 1024.0, rows);
+    std::printf("%.2f ms %.1f MiB %zu rows\n", ms, (tavi::bench::StatusKb("VmHWM") - before) / 1024.0, rows);
     return 0;
 }

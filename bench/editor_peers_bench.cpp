@@ -28,6 +28,7 @@
 #include "app/find_bar.h"
 #include "app/main_editor_setup.h"
 #include "bench/offscreen.h"
+#include "bench/process_memory.h"
 #include "bench/style_sheet_generator.h"
 #include "editor/editor.h"
 #include "platform/code_page.h"
@@ -53,24 +54,6 @@ double NowMs()
 {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-// Kilobytes from a "Key:   1234 kB" line of /proc/self/status.
-long StatusKb(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(key) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(prefix, 0) == 0)
-            return std::atol(line.c_str() + prefix.size());
-    return 0;
-}
-
-// Peak resident memory restarts from the current figure (Linux "clear_refs" 5).
-void ResetPeakRss()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // Lets queued work and pending repaints run, as the event loop would between user actions.
@@ -386,8 +369,8 @@ void Measure(const Input& input, int widget, std::vector<Samples>& out)
     QImage image(kView, QImage::Format_RGB32);
     for (int rep = 0; rep < input.Reps; ++rep) {
         malloc_trim(0);
-        const long rssBefore = StatusKb("VmRSS");
-        ResetPeakRss();
+        const long rssBefore = tavi::bench::StatusKb("VmRSS");
+        tavi::bench::ResetPeakRss();
         std::unique_ptr<Subject> s = kFactories[widget]();
         QAbstractScrollArea* w = s->Widget();
         w->show();
@@ -403,7 +386,7 @@ void Measure(const Input& input, int widget, std::vector<Samples>& out)
         t = NowMs();
         w->render(&image);
         out[1].Values.push_back(NowMs() - t);
-        out[kWorkloadCount - 1].Values.push_back((StatusKb("VmHWM") - rssBefore) / 1024.0);
+        out[kWorkloadCount - 1].Values.push_back((tavi::bench::StatusKb("VmHWM") - rssBefore) / 1024.0);
 
         QWidget* keys = w->focusProxy() ? w->focusProxy() : w;
         s->CaretToMiddle();
