@@ -237,9 +237,7 @@ void TFindBar::ReplaceOne()
     if (!TakeOptions() || !TakeReplacement())
         return;
     tavi::TEditorCore& core = editor_->Core();
-    const tavi::TTextMatch selected{core.SelStart(), core.SelLength()};
-    if (search_.IsMatch(core, selected))
-        search_.Replace(core, selected);
+    search_.Replace(core, {core.SelStart(), core.SelLength()});
     FindNext();
 }
 

@@ -367,10 +367,10 @@ void TDocumentSearch::AppendReplacement(std::string& out, const QRegularExpressi
     }
 }
 
-void TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
+bool TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
 {
     if (!IsMatch(core, match))
-        return;
+        return false;
     const QRegularExpressionMatch m = MatchAt(stretch_.UnitAtOffset(match.Start));
     std::string out;
     // Groups are copied as the document's own bytes, never decoded and encoded again.
@@ -378,6 +378,7 @@ void TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
         return core.TextRange(stretch_.OffsetOfUnit(from), stretch_.OffsetOfUnit(to));
     });
     core.ReplaceRange(match.Start, match.End(), out);
+    return true;
 }
 
 long long TDocumentSearch::ReplaceAll(TEditorCore& core)

@@ -97,8 +97,9 @@ public:
     // it stands. Returns an error for the user when it holds characters code page 932
     // cannot hold, an empty text otherwise.
     QString SetReplacement(const QString& replacement);
-    // Replaces `match`, which must be a match (see IsMatch), as one undo step.
-    void Replace(TEditorCore& core, TTextMatch match);
+    // Replaces `match` as one undo step when it is exactly a match (see IsMatch); true when
+    // it was.
+    bool Replace(TEditorCore& core, TTextMatch match);
     // Replaces every match as one undo step and returns how many there were. The caret
     // keeps its place in the text around it (after the replacement when it was inside a
     // match) and nothing is selected.

@@ -135,6 +135,9 @@ TEST_F(FindBarTest, ReplacingGoesMatchByMatchAndReplaceAllIsOneUndo)
     form->ExtMemo1->SetReadOnly(true);
     Bar()->ReplaceAllButton->click();
     EXPECT_EQ(Bar()->Note(), QStringLiteral("読み取り専用のため置換できません"));
+    Select(33, 3);
+    Key(Bar()->ReplaceEdit, Qt::Key_Return);
+    EXPECT_EQ(Bar()->Note(), QStringLiteral("読み取り専用のため置換できません"));
     EXPECT_EQ(Text(), "h1 { color: blue; }\r\nh2 { color: red; }\r\nh3 { color: red; }\r\n");
 }
 

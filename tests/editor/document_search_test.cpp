@@ -211,10 +211,10 @@ TEST_P(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
     Search(QStringLiteral("red"));
     ASSERT_EQ(search.SetReplacement(QStringLiteral("blue")), QString());
     EXPECT_FALSE(search.IsMatch(core, {10, 4}));
-    search.Replace(core, {10, 4});  // " red" is no match: nothing happens
+    EXPECT_FALSE(search.Replace(core, {10, 4}));  // " red" is no match: nothing happens
     EXPECT_EQ(Text(), "a { color: red; }\r\n");
     ASSERT_TRUE(search.IsMatch(core, {11, 3}));
-    search.Replace(core, {11, 3});
+    EXPECT_TRUE(search.Replace(core, {11, 3}));
     EXPECT_EQ(Text(), "a { color: blue; }\r\n");
     EXPECT_EQ(core.UndoObj().UndoList().Count(), 1);
 
