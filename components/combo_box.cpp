@@ -23,6 +23,12 @@ void TComboBox::SetText(const QString& text)
     itemIndex_ = -1;
 }
 
+void TComboBox::SetPrompt(const QString& prompt)
+{
+    prompt_ = prompt;
+    SetText(prompt);
+}
+
 void TComboBox::SetItemIndex(int index)
 {
     if (index < 0 || index >= count()) {

@@ -13,6 +13,11 @@ public:
     QString Text() const { return currentText(); }
     void SetText(const QString& text);
 
+    // Shows `prompt`, a hint such as "Font Name" that is no value of its own.
+    void SetPrompt(const QString& prompt);
+    // Whether the box still shows its prompt, untouched or typed back.
+    bool ShowsPrompt() const { return !prompt_.isEmpty() && currentText() == prompt_; }
+
     // The picked item; -1 when none was picked or the text was edited since.
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
@@ -22,4 +27,5 @@ private:
     static void InstallAccessibility();
 
     int itemIndex_ = -1;
+    QString prompt_;
 };

@@ -17,6 +17,7 @@
 #include "components/spoken_names.h"
 #include "components/text_file_dialogs.h"
 #include "components/value_pickers.h"
+#include "dialogs/css_values.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm11> Form11;
@@ -191,7 +192,7 @@ tavi::TRuleLines TForm11::VolumeLine() const
     if (RadioButton1->isChecked())
         return {tavi::Line("  volume : silent")};
     if (RadioButton2->isChecked())
-        return {tavi::Line("  volume : " + SpinEdit1->Text())};
+        return tavi::Declaration("  volume : ", tavi::Number(SpinEdit1));
     return {};
 }
 
@@ -207,11 +208,11 @@ tavi::TRuleLines TForm11::AzimuthLine() const
 
 tavi::TRuleLines TForm11::PlayDuringLine() const
 {
-    // The play options choose the whole ending, which closes the URL and the rule.
+    // The play options choose the whole ending, which closes the rule.
     const bool repeat = CheckBox13->isChecked();
-    const bool mixed = CheckBox14->isChecked();
-    const QString ending = repeat && mixed ? ") repeat mixed }" : repeat ? ") repeat }" : mixed ? ") mixed }" : ") }";
-    return {tavi::ClosingLine("  play-during : url(" + Edit3->text() + ending)};
+    const bool mix = CheckBox14->isChecked();
+    const QString ending = repeat && mix ? " repeat mix }" : repeat ? " repeat }" : mix ? " mix }" : " }";
+    return {tavi::ClosingLine("  play-during : " + tavi::CssUrl(Edit3->text()) + ending)};
 }
 
 std::vector<tavi::TOptionGroup> TForm11::OptionGroups() const
@@ -219,15 +220,15 @@ std::vector<tavi::TOptionGroup> TForm11::OptionGroups() const
     using tavi::Line;
     using tavi::TRuleLines;
     return {
-        {CheckBox3, [this] { return TRuleLines{Line("  voice-family : " + ComboBox1->Text())}; }},
-        {CheckBox4, [this] { return TRuleLines{Line("  speech-rate : " + ComboBox2->Text())}; }},
-        {CheckBox5, [this] { return TRuleLines{Line("  pitch : " + ComboBox3->Text())}; }},
-        {CheckBox6, [this] { return TRuleLines{Line("  pitch-range : " + SpinEdit2->Text())}; }},
-        {CheckBox7, [this] { return TRuleLines{Line("  stress : " + SpinEdit3->Text())}; }},
-        {CheckBox8, [this] { return TRuleLines{Line("  richness : " + SpinEdit4->Text())}; }},
+        {CheckBox3, [this] { return tavi::Declaration("  voice-family : ", ComboBox1->Text()); }},
+        {CheckBox4, [this] { return tavi::Declaration("  speech-rate : ", ComboBox2->Text()); }},
+        {CheckBox5, [this] { return tavi::Declaration("  pitch : ", ComboBox3->Text()); }},
+        {CheckBox6, [this] { return tavi::Declaration("  pitch-range : ", tavi::Number(SpinEdit2)); }},
+        {CheckBox7, [this] { return tavi::Declaration("  stress : ", tavi::Number(SpinEdit3)); }},
+        {CheckBox8, [this] { return tavi::Declaration("  richness : ", tavi::Number(SpinEdit4)); }},
         {CheckBox9, [this] { return VolumeLine(); }},
         {CheckBox10, [this] { return AzimuthLine(); }},
-        {CheckBox11, [this] { return TRuleLines{Line("  speak-header : " + ComboBox4->Text())}; }},
+        {CheckBox11, [this] { return tavi::Declaration("  speak-header : ", ComboBox4->Text()); }},
         {CheckBox12, [this] { return PlayDuringLine(); }},
     };
 }

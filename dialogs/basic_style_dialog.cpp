@@ -102,9 +102,11 @@ std::vector<tavi::TOptionGroup> TForm8::OptionGroups() const
              if (RadioButton1->isChecked())
                  return tavi::TRuleLines{Line("  width : auto"), Line("  height : auto")};
              if (RadioButton2->isChecked()) {
-                 const QString unit = ComboBox1->Text();
-                 return tavi::TRuleLines{Line("  width : " + SpinEdit2->Text() + unit),
-                                         Line("  height : " + SpinEdit1->Text() + unit)};
+                 tavi::TRuleLines lines = tavi::Declaration("  width : ", tavi::Length(SpinEdit2, ComboBox1));
+                 for (const tavi::TRuleLine& height :
+                      tavi::Declaration("  height : ", tavi::Length(SpinEdit1, ComboBox1)))
+                     lines.push_back(height);
+                 return lines;
              }
              return tavi::TRuleLines{};
          }},

@@ -211,14 +211,13 @@ std::vector<tavi::TOptionGroup> TForm4::OptionGroups() const
     using tavi::Line;
     using tavi::TRuleLines;
     const auto padding = [this] {
-        const QString unit = ComboBox1->Text();
         if (RadioButton1->isChecked()) {
             const TSpinEdit* sides[] = {SpinEdit2, SpinEdit11, SpinEdit4, SpinEdit3};  // top, right, bottom, left
             return tavi::SideLines("padding", "", tavi::kBorderSideOrder,
-                                   [&](tavi::TSide s) { return sides[s]->Text() + unit; });
+                                   [&](tavi::TSide s) { return Length(sides[s], ComboBox1); });
         }
         if (RadioButton2->isChecked())
-            return TRuleLines{Line("  padding : " + SpinEdit5->Text() + unit)};
+            return tavi::Declaration("  padding : ", Length(SpinEdit5, ComboBox1));
         return TRuleLines{};
     };
     const auto color = [this] {
@@ -228,18 +227,17 @@ std::vector<tavi::TOptionGroup> TForm4::OptionGroups() const
                                    [&](tavi::TSide s) { return sides[s]->text(); });
         }
         if (RadioButton4->isChecked())
-            return TRuleLines{Line("  border-color : " + Edit7->text())};
+            return tavi::Declaration("  border-color : ", Edit7->text());
         return TRuleLines{};
     };
     const auto width = [this] {
-        const QString unit = ComboBox2->Text();
         if (RadioButton5->isChecked()) {
             const TSpinEdit* sides[] = {SpinEdit8, SpinEdit9, SpinEdit7, SpinEdit6};
             return tavi::SideLines("border", "-width", tavi::kBorderSideOrder,
-                                   [&](tavi::TSide s) { return sides[s]->Text() + unit; });
+                                   [&](tavi::TSide s) { return Length(sides[s], ComboBox2); });
         }
         if (RadioButton6->isChecked())
-            return TRuleLines{Line("  border-width : " + SpinEdit10->Text() + unit)};
+            return tavi::Declaration("  border-width : ", Length(SpinEdit10, ComboBox2));
         return TRuleLines{};
     };
     return {

@@ -19,6 +19,7 @@
 #include "components/spin_edit.h"
 #include "components/spoken_names.h"
 #include "components/value_pickers.h"
+#include "dialogs/css_values.h"
 #include "dialogs/dialog_layout.h"
 #include "platform/font_names.h"
 
@@ -173,11 +174,13 @@ void TForm9::Button1Click()
 
 tavi::TRuleLines TForm9::BackgroundLine() const
 {
-    // The position is written only while its box is ticked, each number fused to its unit.
-    const QString position = CheckBox8->isChecked() ? QLatin1Char(' ') + tavi::Length(SpinEdit3, ComboBox2) +
-                                                          QLatin1Char(' ') + tavi::Length(SpinEdit4, ComboBox3)
-                                                    : QString();
-    return tavi::KeywordLine("  background: url(" + Edit5->text() + ") " + ComboBox1->Text() + position + " ",
+    // The position is written only while its box is ticked, each number fused to its unit;
+    // a box holding no number leaves the position out.
+    const QString x = tavi::Length(SpinEdit3, ComboBox2);
+    const QString y = tavi::Length(SpinEdit4, ComboBox3);
+    const QString position =
+        CheckBox8->isChecked() && !x.isEmpty() && !y.isEmpty() ? QLatin1Char(' ') + x + QLatin1Char(' ') + y : QString();
+    return tavi::KeywordLine("  background: " + tavi::CssUrl(Edit5->text()) + " " + ComboBox1->Text() + position + " ",
                              RadioGroup1, {"repeat", "repeat-x", "repeat-y", "no-repeat"});
 }
 
@@ -185,7 +188,7 @@ std::vector<tavi::TOptionGroup> TForm9::OptionGroups() const
 {
     return {
         {CheckBox5, [this] { return BackgroundLine(); }},
-        {CheckBox3, [this] { return tavi::TRuleLines{tavi::Line("  color:" + Edit3->text())}; }},
-        {CheckBox4, [this] { return tavi::TRuleLines{tavi::Line("  background-color:" + Edit4->text())}; }},
+        {CheckBox3, [this] { return tavi::Declaration("  color:", Edit3->text()); }},
+        {CheckBox4, [this] { return tavi::Declaration("  background-color:", Edit4->text()); }},
     };
 }

@@ -3,7 +3,6 @@
 #include "dialogs/font_dialog.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,7 +13,9 @@
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
 #include "components/spoken_names.h"
+#include "dialogs/css_values.h"
 #include "dialogs/dialog_layout.h"
+#include "platform/font_names.h"
 
 QPointer<TForm2> Form2;
 
@@ -68,7 +69,8 @@ void TForm2::CreateFontControls()
         tavi::MakeOptionRadioGroup(this, CheckBox2, {kLeft, 190, kColumnWidth, 44}, QStringLiteral("フォントスタイル"),
                                    {QStringLiteral("通常"), QStringLiteral("イタリック")});
     GroupBox3 = tavi::MakeOptionFrame(this, CheckBox5, {kRight, 432, kColumnWidth, 48}, QStringLiteral("フォント名"));
-    ComboBox7 = tavi::MakeComboBox(GroupBox3, {10, 19, kColumnWidth - 20, 22}, {}, QStringLiteral("Font Name"));
+    ComboBox7 = tavi::MakeComboBox(GroupBox3, {10, 19, kColumnWidth - 20, 22}, {}, {});
+    ComboBox7->SetPrompt(QStringLiteral("Font Name"));
     tavi::NameAfter(ComboBox7, CheckBox5);
 }
 
@@ -79,12 +81,12 @@ void TForm2::CreateSizeControls()
     const auto row = [](int i) { return 20 + 24 * i; };
     RadioButton1 = tavi::MakeRadioButton(GroupBox1, {8, row(0), 118, 22}, QStringLiteral("大小の指定"));
     ComboBox3 = tavi::MakeComboBox(GroupBox1, {130, row(0), 130, 22},
-                                   {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"},
-                                   QStringLiteral("大～小"));
+                                   {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"}, {});
+    ComboBox3->SetPrompt(QStringLiteral("大～小"));
     RadioButton2 = tavi::MakeRadioButton(GroupBox1, {8, row(1), 118, 22}, QStringLiteral("相対大小の指定"));
     ComboBox4 = tavi::MakeComboBox(GroupBox1, {130, row(1), 130, 22},
-                                   {QStringLiteral("周囲より大"), QStringLiteral("周囲より小")},
-                                   QStringLiteral("周囲より大～小"));
+                                   {QStringLiteral("周囲より大"), QStringLiteral("周囲より小")}, {});
+    ComboBox4->SetPrompt(QStringLiteral("周囲より大～小"));
     RadioButton4 = tavi::MakeRadioButton(GroupBox1, {8, row(2), 118, 22}, QStringLiteral("相対百分率指定"));
     UDNumeralEdit1 = tavi::MakeSpinEdit(GroupBox1, {130, row(2), 72, 22}, 1, 100, 100);
     RadioButton3 = tavi::MakeRadioButton(GroupBox1, {8, row(3), 118, 22}, QStringLiteral("絶対指定"));
@@ -102,8 +104,8 @@ void TForm2::CreateWeightControls()
     GroupBox2 =
         tavi::MakeOptionFrame(this, CheckBox4, {kLeft, 364, kColumnWidth, 70}, QStringLiteral("フォントの太さ"));
     RadioButton5 = tavi::MakeRadioButton(GroupBox2, {8, 20, 118, 22}, QStringLiteral("相対指定"));
-    ComboBox6 = tavi::MakeComboBox(GroupBox2, {130, 20, 130, 22}, {"lighter", "normal", "bolder"},
-                                   QStringLiteral("周囲より太～細"));
+    ComboBox6 = tavi::MakeComboBox(GroupBox2, {130, 20, 130, 22}, {"lighter", "normal", "bolder"}, {});
+    ComboBox6->SetPrompt(QStringLiteral("周囲より太～細"));
     RadioButton6 = tavi::MakeRadioButton(GroupBox2, {8, 44, 118, 22}, QStringLiteral("絶対指定"));
     SpinEdit3 = tavi::MakeSpinEdit(GroupBox2, {130, 44, 72, 22}, 100, 900, 100, 100);
     tavi::NameEach({{ComboBox6, QStringLiteral("フォントの太さ 相対指定")},
@@ -157,16 +159,17 @@ void TForm2::LinkControls()
 void TForm2::FormCreate()
 {
     const QString prompt = ComboBox7->Text();
-    ComboBox7->addItems(QFontDatabase::families());
+    ComboBox7->addItems(tavi::InstalledFontFamilies());
     ComboBox7->setMaxVisibleItems(16);
-    ComboBox7->SetText(prompt);
+    ComboBox7->SetPrompt(prompt);
 }
 
 tavi::TRuleLines TForm2::SizeLine() const
 {
     const QString body = QStringLiteral("  font-size: ");
+    // A list still showing its prompt writes nothing.
     if (RadioButton1->isChecked())
-        return {tavi::Line(body + ComboBox3->Text())};
+        return ComboBox3->ShowsPrompt() ? tavi::TRuleLines{} : tavi::Declaration(body, ComboBox3->Text());
     if (RadioButton2->isChecked()) {
         // Read by the chosen item: the prompt alone writes nothing.
         const char* const relative[] = {"larger", "smaller"};
@@ -175,10 +178,12 @@ tavi::TRuleLines TForm2::SizeLine() const
             return {};
         return {tavi::Line(body + QLatin1String(relative[item]))};
     }
-    if (RadioButton4->isChecked())
-        return {tavi::Line(body + UDNumeralEdit1->Text(), "%;", "% }")};
+    if (RadioButton4->isChecked()) {
+        const QString percent = tavi::Number(UDNumeralEdit1);
+        return percent.isEmpty() ? tavi::TRuleLines{} : tavi::TRuleLines{tavi::Line(body + percent, "%;", "% }")};
+    }
     if (RadioButton3->isChecked())
-        return {tavi::Line(body + tavi::Length(UDNumeralEdit2, ComboBox5))};
+        return tavi::Declaration(body, tavi::Length(UDNumeralEdit2, ComboBox5));
     return {};
 }
 
@@ -186,9 +191,9 @@ tavi::TRuleLines TForm2::WeightLine() const
 {
     const QString body = QStringLiteral("  font-weight: ");
     if (RadioButton5->isChecked())
-        return {tavi::Line(body + ComboBox6->Text())};
+        return ComboBox6->ShowsPrompt() ? tavi::TRuleLines{} : tavi::Declaration(body, ComboBox6->Text());
     if (RadioButton6->isChecked())
-        return {tavi::Line(body + SpinEdit3->Text())};
+        return tavi::Declaration(body, tavi::Number(SpinEdit3));
     return {};
 }
 
@@ -207,7 +212,12 @@ std::vector<tavi::TOptionGroup> TForm2::OptionGroups() const
          }},
         {CheckBox3, [this] { return SizeLine(); }},
         {CheckBox4, [this] { return WeightLine(); }},
-        {CheckBox5, [this] { return tavi::TRuleLines{tavi::Line("  font-family: " + ComboBox7->Text())}; }},
+        {CheckBox5,
+         [this] {
+             if (ComboBox7->ShowsPrompt())
+                 return tavi::TRuleLines{};
+             return tavi::Declaration("  font-family: ", tavi::CssFontFamily(ComboBox7->Text()));
+         }},
         {CheckBox6,
          [this] {
              return KeywordLine("  text-decoration: ", RadioGroup4,

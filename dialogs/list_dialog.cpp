@@ -15,6 +15,7 @@
 #include "components/radio_group.h"
 #include "components/spoken_names.h"
 #include "components/value_pickers.h"
+#include "dialogs/css_values.h"
 #include "dialogs/dialog_layout.h"
 
 QPointer<TForm7> Form7;
@@ -124,7 +125,7 @@ std::vector<tavi::TOptionGroup> TForm7::OptionGroups() const
 {
     return {
         {CheckBox3, [this] { return tavi::KeywordLine("  list-style-type: ", RadioGroup1, kMarkKeywords); }},
-        {CheckBox4, [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: url(" + Edit3->text() + ")")}; }},
+        {CheckBox4, [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: " + tavi::CssUrl(Edit3->text()))}; }},
         {CheckBox5,
          [this] {
              // Both position lines end with a space after the brace.

@@ -78,13 +78,12 @@ TForm3::TForm3(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move
 
 std::vector<tavi::TOptionGroup> TForm3::OptionGroups() const
 {
-    const QString unit = ComboBox1->Text();
-    const auto side = [this, unit](tavi::TSide s) {
+    const auto side = [this](tavi::TSide s) {
         const TSpinEdit* spins[] = {SpinEdit1, SpinEdit5, SpinEdit3, SpinEdit2};  // top, right, bottom, left
-        return spins[s]->Text() + unit;
+        return tavi::Length(spins[s], ComboBox1);
     };
     return {
         {RadioButton1, [side] { return tavi::SideLines("margin", "", tavi::kMarginSideOrder, side); }},
-        {RadioButton2, [this, unit] { return tavi::TRuleLines{tavi::Line("  margin : " + SpinEdit4->Text() + unit)}; }},
+        {RadioButton2, [this] { return tavi::Declaration("  margin : ", tavi::Length(SpinEdit4, ComboBox1)); }},
     };
 }

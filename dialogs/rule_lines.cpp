@@ -7,6 +7,7 @@
 #include "components/combo_box.h"
 #include "components/radio_group.h"
 #include "components/spin_edit.h"
+#include "dialogs/css_values.h"
 
 namespace tavi {
 
@@ -25,6 +26,7 @@ std::optional<QString> SelectorLine(bool element, const QString& elementText, bo
 QStringList Declarations(const std::vector<TOptionGroup>& groups)
 {
     QStringList out;
+    bool closed = false;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         if (!groups[g].Switch->isChecked())
             continue;
@@ -33,11 +35,20 @@ QStringList Declarations(const std::vector<TOptionGroup>& groups)
             laterOn = groups[later].Switch->isChecked();
         const TRuleLines lines = groups[g].Lines();
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const bool closes = i + 1 == lines.size() && !laterOn;
-            out << (closes ? lines[i].closing : lines[i].open);
+            closed = i + 1 == lines.size() && !laterOn;
+            out << (closed ? lines[i].closing : lines[i].open);
         }
     }
+    if (!closed)
+        out << kRuleEndLine;
     return out;
+}
+
+TRuleLines Declaration(const QString& head, const QString& value)
+{
+    if (value.trimmed().isEmpty())
+        return {};
+    return {Line(head + value)};
 }
 
 TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStringList& keywords,
@@ -49,9 +60,15 @@ TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStr
     return {Line(body + keywords[item], openEnd, closingEnd)};
 }
 
+QString Number(const TSpinEdit* value)
+{
+    return IsCssNumber(value->Text()) ? value->Text() : QString();
+}
+
 QString Length(const TSpinEdit* value, const TComboBox* unit)
 {
-    return value->Text() + unit->Text();
+    const QString number = Number(value);
+    return number.isEmpty() ? QString() : number + CssUnit(unit->Text());
 }
 
 TRuleLines SideLines(const QString& prefix, const QString& suffix, const TSideOrder& order,
@@ -60,8 +77,11 @@ TRuleLines SideLines(const QString& prefix, const QString& suffix, const TSideOr
     static const char* const kSideNames[] = {"top", "right", "bottom", "left"};
     TRuleLines lines;
     for (const TSide side : order) {
+        const QString text = value(side);
+        if (text.trimmed().isEmpty())
+            continue;
         lines.push_back(Line(QStringLiteral("  ") + prefix + QLatin1Char('-') + QLatin1String(kSideNames[side]) +
-                             suffix + QStringLiteral(" : ") + value(side)));
+                             suffix + QStringLiteral(" : ") + text));
     }
     return lines;
 }

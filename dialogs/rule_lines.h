@@ -61,18 +61,29 @@ struct TOptionGroup {
     std::function<TRuleLines()> Lines;
 };
 
-// The declarations of groups in order. Only groups whose switch is on write. Within a
-// group every line but the last takes its open form; the group's last line takes its
-// closing form unless the switch of a later group is on, whether or not that group writes
-// anything (so a rule may be left open, and no lone "}" is ever written).
+// The declarations of groups in order, and the rule's end. Only groups whose switch is
+// on write. Within a group every line but the last takes its open form; the group's last
+// line takes its closing form unless the switch of a later group is on, whether or not
+// that group writes anything. When the last line written is left open (or none is
+// written), a line "}" closes the rule, so that it never swallows the next rule.
 QStringList Declarations(const std::vector<TOptionGroup>& groups);
+
+// The line that closes a rule its declarations left open.
+inline const QString kRuleEndLine = QStringLiteral("}");
+
+// One declaration, head + value, in its two forms; none when the value is blank.
+TRuleLines Declaration(const QString& head, const QString& value);
 
 // The line for the chosen item of a radio group: body + keywords[item] + the endings; no
 // line while no item is chosen.
 TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStringList& keywords,
                        const QString& openEnd = QStringLiteral(";"), const QString& closingEnd = QStringLiteral(" }"));
 
-// A length as written: the spin edit's text directly followed by the unit box's text.
+// A spin edit's text when it is a number; empty otherwise (an emptied box, a lone "-").
+QString Number(const TSpinEdit* value);
+
+// A length as written: the spin edit's number directly followed by the unit box's text,
+// "inch" written "in"; empty when the box holds no number.
 QString Length(const TSpinEdit* value, const TComboBox* unit);
 
 // The sides of a box, and the orders in which the dialogs write them.
@@ -81,8 +92,9 @@ using TSideOrder = std::array<TSide, 4>;
 inline constexpr TSideOrder kMarginSideOrder{sdTop, sdRight, sdLeft, sdBottom};
 inline constexpr TSideOrder kBorderSideOrder{sdTop, sdBottom, sdRight, sdLeft};
 
-// Four lines "  " + prefix + "-" + side + suffix + " : " + value(side), in `order`, e.g.
-// "  margin-top : 0px;" or "  border-top-color : #FF0000;".
+// Up to four lines "  " + prefix + "-" + side + suffix + " : " + value(side), in `order`,
+// e.g. "  margin-top : 0px;" or "  border-top-color : #FF0000;"; a side whose value is
+// blank writes no line.
 TRuleLines SideLines(const QString& prefix, const QString& suffix, const TSideOrder& order,
                      const std::function<QString(TSide)>& value);
 

@@ -111,13 +111,13 @@ std::vector<tavi::TOptionGroup> TForm10::OptionGroups() const
     using tavi::Line;
     using tavi::TRuleLines;
     return {
-        {CheckBox3, [this] { return TRuleLines{Line("  text-indent : " + Length(SpinEdit1, ComboBox1))}; }},
-        {CheckBox4, [this] { return TRuleLines{Line("  line-height : " + Length(SpinEdit2, ComboBox2))}; }},
+        {CheckBox3, [this] { return tavi::Declaration("  text-indent : ", Length(SpinEdit1, ComboBox1)); }},
+        {CheckBox4, [this] { return tavi::Declaration("  line-height : ", Length(SpinEdit2, ComboBox2)); }},
         {CheckBox5,
          [this] {
              return tavi::KeywordLine("  text-align: ", RadioGroup1, {"left", "right", "center", "justify"});
          }},
-        {CheckBox6, [this] { return TRuleLines{Line("  word-spacing : " + Length(SpinEdit3, ComboBox3))}; }},
-        {CheckBox7, [this] { return TRuleLines{Line("  letter-spacing : " + Length(SpinEdit4, ComboBox4))}; }},
+        {CheckBox6, [this] { return tavi::Declaration("  word-spacing : ", Length(SpinEdit3, ComboBox3)); }},
+        {CheckBox7, [this] { return tavi::Declaration("  letter-spacing : ", Length(SpinEdit4, ComboBox4)); }},
     };
 }

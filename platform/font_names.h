@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace tavi {
 
@@ -17,6 +18,13 @@ inline const QString kFixedSysFontName = QStringLiteral("FixedSys");
 // the names can stay in code and in settings files. Call once after the
 // application object exists; calling again is harmless.
 void InstallFontSubstitutions();
+
+// Every installed font family once, by its family name alone (without the foundry the
+// toolkit adds when two foundries share a name), sorted without regard to case.
+QStringList InstalledFontFamilies();
+
+// The installed families whose every character has the same width.
+QStringList FixedPitchFontFamilies();
 
 // The form font "ＭＳ Ｐゴシック" at a character height of `pixelSize` pixels.
 QFont FormFont(int pixelSize = 12);

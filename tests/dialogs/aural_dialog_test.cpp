@@ -59,7 +59,7 @@ TEST_F(AuralDialogTest, VolumeLinesAndTheRuleLeftOpenWithoutAChoice)
     d.CheckBox8->click();
     d.CheckBox9->click();
     EXPECT_TRUE(d.SpinEdit1->isEnabled());  // follows the box, not the button
-    EXPECT_EQ(Declarations(), QStringList{"  richness : 50;"});
+    EXPECT_EQ(Declarations(), QStringList({"  richness : 50;", "}"}));  // a line "}" closes what was left open
     d.CheckBox8->click();
     d.RadioButton2->click();
     EXPECT_EQ(Declarations(), QStringList{"  volume : 0 }"});
@@ -126,15 +126,17 @@ TEST_F(AuralDialogTest, PlayOptionsChooseTheWholeEnding)
     const struct {
         bool repeat, mixed;
         const char* line;
-    } cases[] = {{true, true, "  play-during : url(bgm.mid) repeat mixed }"},
+    } cases[] = {{true, true, "  play-during : url(bgm.mid) repeat mix }"},
                  {true, false, "  play-during : url(bgm.mid) repeat }"},
-                 {false, true, "  play-during : url(bgm.mid) mixed }"},
+                 {false, true, "  play-during : url(bgm.mid) mix }"},
                  {false, false, "  play-during : url(bgm.mid) }"}};
     for (const auto& c : cases) {
         d.CheckBox13->setChecked(c.repeat);
         d.CheckBox14->setChecked(c.mixed);
         EXPECT_EQ(Declarations(), QStringList{c.line});
     }
+    d.Edit3->setText("my bgm.mid");  // a name a bare url cannot hold is quoted
+    EXPECT_EQ(Declarations(), QStringList{"  play-during : url(\"my bgm.mid\") }"});
     d.CheckBox11->click();
     EXPECT_EQ(Declarations().first(), "  speak-header : once;");
     d.CheckBox12->click();

@@ -143,7 +143,7 @@ TEST_F(BorderDialogTest, PerSideLinesRunTopBottomRightLeftAndOnlyTheLastTakesThe
     EXPECT_EQ(written,
               QStringList({".b {", "  padding-top : 1px;", "  padding-bottom : 2px;", "  padding-right : 3px;",
                            "  padding-left : 4px;", "  border-top-color : red;", "  border-bottom-color : green;",
-                           "  border-right-color : blue;", "  border-left-color : ;", "  border-top-width : 5pt;",
+                           "  border-right-color : blue;", "  border-top-width : 5pt;",
                            "  border-bottom-width : 6pt;", "  border-right-width : 7pt;", "  border-left-width : 8pt;",
                            "  border-style: solid }"}));
 }
@@ -154,19 +154,24 @@ TEST_F(BorderDialogTest, AllAtOnceLinesStyleLinesAndGroupsLeftEmpty)
     d.CheckBox3->click();
     d.RadioButton2->click();
     d.CheckBox6->click();
-    EXPECT_EQ(Declarations(), QStringList{"  padding : 0px;"});  // style ticked, no item: the rule stays open
+    EXPECT_EQ(Declarations(), QStringList({"  padding : 0px;", "}"}));  // style ticked, no item: closed alone
     d.RadioGroup1->Button(3)->click();
     EXPECT_EQ(Declarations(), QStringList({"  padding : 0px;", "  border-style: solid }"}));
     d.CheckBox3->click();
     d.CheckBox4->click();
     d.RadioButton4->click();
     d.CheckBox6->click();
-    EXPECT_EQ(Declarations(), QStringList{"  border-color :  }"});
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // an empty colour writes no declaration
+    d.Edit7->setText("navy");
+    EXPECT_EQ(Declarations(), QStringList{"  border-color : navy }"});
     d.CheckBox5->click();
-    EXPECT_EQ(Declarations(), QStringList{"  border-color : ;"});  // width ticked with no choice
+    EXPECT_EQ(Declarations(), QStringList({"  border-color : navy;", "}"}));  // width ticked with no choice
     d.RadioButton6->click();
     d.SpinEdit10->SetText("2");
-    EXPECT_EQ(Declarations(), QStringList({"  border-color : ;", "  border-width : 2px }"}));
+    EXPECT_EQ(Declarations(), QStringList({"  border-color : navy;", "  border-width : 2px }"}));
+    d.SpinEdit10->SetText("");
+    EXPECT_EQ(Declarations(), QStringList({"  border-color : navy;", "}"}));  // an emptied number neither
+    d.SpinEdit10->SetText("2");
     const QStringList styles = d.RadioGroup1->Items();
     d.CheckBox6->click();
     for (int i = 0; i < styles.size(); ++i) {

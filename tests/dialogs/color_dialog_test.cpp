@@ -100,7 +100,7 @@ TEST_F(ColorDialogTest, TheThreeSwitchesDecideWhichLineClosesTheRule)
         {false, true, true, {"  color:red;", "  background-color:#FFFFFF }"}},
         {false, true, false, {"  color:red }"}},
         {false, false, true, {"  background-color:#FFFFFF }"}},
-        {false, false, false, {}},
+        {false, false, false, {"}"}},
     };
     for (const auto& c : cases) {
         d.CheckBox5->setChecked(c.image);
@@ -108,6 +108,11 @@ TEST_F(ColorDialogTest, TheThreeSwitchesDecideWhichLineClosesTheRule)
         d.CheckBox4->setChecked(c.background);
         EXPECT_EQ(Declarations(), c.lines) << c.image << c.color << c.background;
     }
+    // An empty colour writes no declaration; the rule is still closed.
+    d.CheckBox3->setChecked(true);
+    d.CheckBox4->setChecked(true);
+    d.Edit4->setText(" ");
+    EXPECT_EQ(Declarations(), QStringList({"  color:red;", "}"}));
 }
 
 TEST_F(ColorDialogTest, TheBackgroundLineWithPositionAndTiling)
@@ -129,8 +134,12 @@ TEST_F(ColorDialogTest, TheBackgroundLineWithPositionAndTiling)
         d.RadioGroup1->Button(i)->click();
         EXPECT_EQ(Declarations(), QStringList{QString("  background: url(a.gif) fixed 5 0% ") + tiling[i] + " }"});
     }
+    d.SpinEdit4->SetText("");  // a position without a number is left out
+    EXPECT_EQ(Declarations(), QStringList{"  background: url(a.gif) fixed no-repeat }"});
+    d.Edit5->setText("my sky (2).jpg");
+    EXPECT_EQ(Declarations(), QStringList{"  background: url(\"my sky (2).jpg\") fixed no-repeat }"});
     d.CheckBox5->click();  // the position box stays ticked, but there is no picture line
-    EXPECT_TRUE(Declarations().isEmpty());
+    EXPECT_EQ(Declarations(), QStringList{"}"});
 }
 
 TEST_F(ColorDialogTest, WritesTheCompleteRule)

@@ -5,7 +5,9 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "components/bit_btn.h"
@@ -84,7 +86,7 @@ TEST_F(FontDialogTest, FontKindAndFontNameExcludeEachOther)
     EXPECT_FALSE(d.CheckBox1->isChecked());
     EXPECT_FALSE(d.RadioGroup1->isEnabled());
     EXPECT_TRUE(d.ComboBox7->isEnabled());
-    EXPECT_EQ(Declarations(), QStringList{"  font-family: Font Name }"});
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // the untouched prompt is no font name
     d.CheckBox1->click();
     EXPECT_FALSE(d.CheckBox5->isChecked());
     EXPECT_FALSE(d.ComboBox7->isEnabled());
@@ -93,10 +95,43 @@ TEST_F(FontDialogTest, FontKindAndFontNameExcludeEachOther)
 
 TEST_F(FontDialogTest, TheFontNameListHoldsTheInstalledFamiliesUnderItsPrompt)
 {
-    EXPECT_EQ(dialog->ComboBox7->Text(), "Font Name");
-    EXPECT_EQ(dialog->ComboBox7->ItemIndex(), -1);
-    EXPECT_EQ(dialog->ComboBox7->count(), QFontDatabase::families().size());
-    EXPECT_GT(dialog->ComboBox7->count(), 0);
+    TForm2& d = *dialog;
+    EXPECT_EQ(d.ComboBox7->Text(), "Font Name");
+    EXPECT_EQ(d.ComboBox7->ItemIndex(), -1);
+    // Each installed family once, by its family name (no foundry in brackets), sorted.
+    QStringList items;
+    for (int i = 0; i < d.ComboBox7->count(); ++i)
+        items << d.ComboBox7->itemText(i);
+    EXPECT_GT(items.size(), 0);
+    QStringList sorted = items;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(items, sorted);
+    EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), items.size());
+    for (const QString& family : QFontDatabase::families()) {
+        const QString name = family.section(QStringLiteral(" ["), 0, 0);
+        EXPECT_TRUE(items.contains(name)) << family.toStdString();
+    }
+    EXPECT_TRUE(items.filter(QStringLiteral("[")).isEmpty());
+
+    // The written name is the family name, quoted when it is not plain identifiers; the
+    // toolkit's aliases are the generic families.
+    d.CheckBox5->click();
+    const struct {
+        const char* picked;
+        const char* line;
+    } cases[] = {
+        {"DejaVu Sans Mono", "  font-family: DejaVu Sans Mono }"},
+        {"Font Awesome 6 Free", "  font-family: \"Font Awesome 6 Free\" }"},
+        {"Sans Serif", "  font-family: sans-serif }"},
+        {"Serif", "  font-family: serif }"},
+        {"Monospace", "  font-family: monospace }"},
+        {"IPAゴシック", "  font-family: IPAゴシック }"},
+    };
+    for (const auto& c : cases) {
+        d.ComboBox7->SetText(QString::fromUtf8(c.picked));
+        EXPECT_EQ(Declarations(), QStringList{QString::fromUtf8(c.line)});
+    }
 }
 
 TEST_F(FontDialogTest, EveryRadioGroupLineInItsOpenAndClosingForm)
@@ -145,7 +180,7 @@ TEST_F(FontDialogTest, EveryRadioGroupLineInItsOpenAndClosingForm)
             Choose(g.box, g.group, i);
             EXPECT_EQ(Declarations(), QStringList{g.closing[i]});
             d.CheckBox11->click();  // a later group, ticked with no item chosen
-            EXPECT_EQ(Declarations(), QStringList{g.open[i]});
+            EXPECT_EQ(Declarations(), QStringList({g.open[i], "}"}));
             d.CheckBox11->click();
         }
         g.box->click();
@@ -161,14 +196,14 @@ TEST_F(FontDialogTest, SizeAndWeightLinesByTheirRadioButtons)
 {
     TForm2& d = *dialog;
     d.CheckBox3->click();
-    EXPECT_TRUE(Declarations().isEmpty());  // no radio button chosen: no line
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // no radio button chosen: no line
     d.RadioButton1->click();
-    EXPECT_EQ(Declarations(), QStringList{"  font-size: 大～小 }"});  // the untouched prompt
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // the untouched prompt writes nothing
     d.ComboBox3->setCurrentIndex(2);
     emit d.ComboBox3->activated(2);
     EXPECT_EQ(Declarations(), QStringList{"  font-size: small }"});
     d.RadioButton2->click();
-    EXPECT_TRUE(Declarations().isEmpty());  // read by its chosen item only
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // read by its chosen item only
     d.ComboBox4->setCurrentIndex(1);
     emit d.ComboBox4->activated(1);
     EXPECT_EQ(Declarations(), QStringList{"  font-size: smaller }"});
@@ -179,11 +214,16 @@ TEST_F(FontDialogTest, SizeAndWeightLinesByTheirRadioButtons)
     EXPECT_EQ(Declarations(), QStringList{"  font-size: 100% }"});
     d.RadioButton3->click();
     EXPECT_EQ(Declarations(), QStringList{"  font-size: 1pt }"});
+    d.ComboBox5->SetItemIndex(3);
+    EXPECT_EQ(Declarations(), QStringList{"  font-size: 1in }"});  // the list's "inch" is CSS's "in"
+    d.ComboBox5->SetText("pt");
 
     d.CheckBox4->click();
-    EXPECT_EQ(Declarations(), QStringList{"  font-size: 1pt;"});  // the weight group, ticked, comes later
+    EXPECT_EQ(Declarations(), QStringList({"  font-size: 1pt;", "}"}));  // the weight group, ticked, comes later
     d.RadioButton5->click();
-    EXPECT_EQ(Declarations(), QStringList({"  font-size: 1pt;", "  font-weight: 周囲より太～細 }"}));
+    EXPECT_EQ(Declarations(), QStringList({"  font-size: 1pt;", "}"}));  // its prompt writes nothing
+    d.ComboBox6->SetItemIndex(2);
+    EXPECT_EQ(Declarations(), QStringList({"  font-size: 1pt;", "  font-weight: bolder }"}));
     d.RadioButton6->click();
     d.SpinEdit3->setFocus();
     QTest::keyClick(d.SpinEdit3, Qt::Key_A, Qt::ControlModifier);
@@ -207,12 +247,12 @@ TEST_F(FontDialogTest, WritesTheWholeRuleInTheTablesOrderAndSpacing)
     EXPECT_EQ(written,
               QStringList({".n {", "  font-style: italic ;", "  font-size: 12pt;", "  text-decoration: underline}"}));
 
-    // Group 9 ticked with no item: the earlier line stays open and the rule is left open.
+    // Group 9 ticked with no item: the earlier line stays open and a line of its own closes the rule.
     TForm2 other([](const QString&) {});
     other.CheckBox8->click();
     Choose(other.CheckBox2, other.RadioGroup2, 0);
     other.CheckBox11->click();
-    EXPECT_EQ(other.RuleLines(), QStringList({" {", "  font-style: normal ;"}));
+    EXPECT_EQ(other.RuleLines(), QStringList({" {", "  font-style: normal ;", "}"}));
     Choose(other.CheckBox1, other.RadioGroup1, 4);
     other.RadioGroup6->Button(1)->click();
     EXPECT_EQ(other.RuleLines(),

@@ -53,7 +53,7 @@ TEST_F(ListDialogTest, EveryMarkWritesItsKeywordOpenOrClosedByThePositionBox)
     EXPECT_EQ(d.RadioGroup1->Items()[11], "アルメニア式(CSS2) ?");
     EXPECT_FALSE(d.RadioGroup1->isEnabled());
     d.CheckBox3->click();
-    EXPECT_TRUE(Declarations().isEmpty());  // no item chosen: the rule stays open
+    EXPECT_EQ(Declarations(), QStringList{"}"});  // no item chosen: a line of its own closes the rule
     for (int i = 0; i < 18; ++i) {
         d.RadioGroup1->Button(i)->click();
         EXPECT_EQ(Declarations(), QStringList{"  list-style-type: " + keywords[i] + " }"});
@@ -100,6 +100,8 @@ TEST_F(ListDialogTest, KindAndPictureExcludeEachOther)
     d.Edit3->setText("dot.gif");
     d.CheckBox5->click();
     EXPECT_EQ(Declarations(), QStringList({"  list-style-image: url(dot.gif);", "  list-style-position: outside } "}));
+    d.Edit3->setText("o'dot\\\"1\".gif");  // quoted, with the quote and the backslash escaped
+    EXPECT_EQ(Declarations().first(), "  list-style-image: url(\"o'dot\\\\\\\"1\\\".gif\");");
     d.CheckBox3->click();
     EXPECT_FALSE(d.CheckBox4->isChecked());
     EXPECT_FALSE(d.Edit3->isEnabled());

@@ -14,7 +14,7 @@ namespace {
 using tavi::Line;
 using tavi::TRuleLines;
 
-TEST(Declarations, TheLastLineOfTheLastGroupOnClosesUnlessALaterSwitchIsOnEvenIfItWritesNothing)
+TEST(Declarations, TheLastLineOfTheLastGroupOnClosesUnlessALaterSwitchIsOnAndAnOpenRuleGetsALineOfItsOwn)
 {
     QCheckBox a, b, c;
     const std::vector<tavi::TOptionGroup> groups{
@@ -29,11 +29,11 @@ TEST(Declarations, TheLastLineOfTheLastGroupOnClosesUnlessALaterSwitchIsOnEvenIf
         bool a, b, c;
         QStringList expected;
     } cases[] = {
-        {false, false, false, {}},
+        {false, false, false, {"}"}},
         {true, false, false, {"  a-1;", "  a-2 }"}},
         {true, true, false, {"  a-1;", "  a-2;", "  b}"}},
-        {false, true, true, {"  b ;"}},  // c writes nothing: the rule stays open
-        {true, false, true, {"  a-1;", "  a-2;"}},
+        {false, true, true, {"  b ;", "}"}},  // c writes nothing: the rule is closed alone
+        {true, false, true, {"  a-1;", "  a-2;", "}"}},
     };
     for (const auto& k : cases) {
         a.setChecked(k.a);
@@ -57,10 +57,15 @@ TEST(RuleLineShapes, KeywordsLengthsAndSidesInTheirOrder)
     group.SetItemIndex(1);
     EXPECT_EQ(tavi::KeywordLine("  float : ", &group, {"left", "right"}), TRuleLines{Line("  float : right")});
 
+    // A length is a number fused to its unit as CSS spells it; no number, no length.
     TSpinEdit spin;
-    spin.SetText("12");
     TComboBox unit({"px"}, "inch");
-    EXPECT_EQ(tavi::Length(&spin, &unit), "12inch");
+    for (const auto& [typed, length] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"12", "12in"}, {"-1.5", "-1.5in"}, {"", ""}, {"-", ""}, {"1.", ""}}) {
+        spin.SetText(QString::fromUtf8(typed));
+        EXPECT_EQ(tavi::Length(&spin, &unit), length) << typed;
+    }
+    EXPECT_EQ(tavi::Declaration("  margin : ", " "), TRuleLines{});
 
     const auto name = [](tavi::TSide s) { return QString("v%1").arg(static_cast<int>(s)); };
     const TRuleLines margin = tavi::SideLines("margin", "", tavi::kMarginSideOrder, name);
@@ -72,6 +77,11 @@ TEST(RuleLineShapes, KeywordsLengthsAndSidesInTheirOrder)
     const TRuleLines border = tavi::SideLines("border", "-color", tavi::kBorderSideOrder, name);
     EXPECT_EQ(border[1].open, "  border-bottom-color : v2;");
     EXPECT_EQ(border[2].open, "  border-right-color : v1;");
+    // A side left blank writes no line.
+    const TRuleLines three = tavi::SideLines("margin", "", tavi::kMarginSideOrder,
+                                             [&](tavi::TSide s) { return s == tavi::sdRight ? QString() : name(s); });
+    ASSERT_EQ(three.size(), 3u);
+    EXPECT_EQ(three[1].open, "  margin-left : v3;");
 }
 
 }  // namespace

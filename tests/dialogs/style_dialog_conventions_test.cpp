@@ -7,11 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "components/bit_btn.h"
+#include "components/combo_box.h"
 #include "components/image.h"
+#include "components/spin_edit.h"
 #include "dialogs/aural_dialog.h"
 #include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
@@ -75,6 +81,63 @@ template <>
 TFrameFacts FactsOf<TForm9>()
 {
     return {"色・背景", {625, 396}, "に対して下のスタイルを指定します", sbDisableKeepText, true};
+}
+
+// Whether `lines` are one rule a browser reads whole: the selector line, declarations
+// "name : value" each with a value, ended by ";" or "}", the rule closed exactly once,
+// then only comment lines. Values use units CSS knows, keep non-ASCII text inside
+// strings, and write url() and font names as valid tokens.
+::testing::AssertionResult IsWellFormedRule(const QStringList& lines)
+{
+    const auto fail = [&](const QString& why) {
+        return ::testing::AssertionFailure() << why.toStdString() << " in\n" << lines.join('\n').toStdString();
+    };
+    if (lines.isEmpty() || !lines.first().endsWith(" {"))
+        return fail("no selector line");
+    const QRegularExpression declaration(R"(^  ([a-z-]+) ?: ?(.*?) ?(;|\}) ?$)");
+    const QRegularExpression quoted(R"("(?:[^"\\]|\\.)*")");
+    const QRegularExpression url(R"(url\((?:"(?:[^"\\]|\\.)*"|[^\s"'()\\]*)\))");
+    const QRegularExpression inch(R"(\dinch\b)");
+    const QRegularExpression unitAlone(R"((^|\s)(px|mm|cm|in|pt|pc|%)(\s|$))");
+    const QRegularExpression family(R"(^\s*("(?:[^"\\]|\\.)*"|'[^'\\]*'|-?[A-Za-z_\x{80}-\x{FFFF}][\w\x{80}-\x{FFFF}-]*(?: [A-Za-z_\x{80}-\x{FFFF}-][\w\x{80}-\x{FFFF}-]*)*)\s*$)");
+    bool open = true;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (!open) {
+            if (!(line.startsWith("  /*") && line.endsWith("*/")))
+                return fail("a line after the rule: " + line);
+            continue;
+        }
+        if (line == "}") {
+            open = false;
+            continue;
+        }
+        const QRegularExpressionMatch m = declaration.match(line);
+        if (!m.hasMatch())
+            return fail("not a declaration: " + line);
+        const QString name = m.captured(1);
+        const QString value = m.captured(2).trimmed();
+        open = m.captured(3) == ";";
+        if (value.isEmpty() || value.contains(';') || value.contains('{') || value.contains('}'))
+            return fail("no single value: " + line);
+        if (value.contains(inch) || value.contains(unitAlone))
+            return fail("a unit CSS does not know, or a unit without its number: " + line);
+        QString outside = QString(value).remove(url).remove(quoted);
+        if (outside.contains("url(") || outside.contains('"'))
+            return fail("a malformed url or string: " + line);
+        if (std::any_of(outside.begin(), outside.end(), [](QChar c) { return c.unicode() >= 0x80; }) &&
+            name != "font-family")
+            return fail("a keyword CSS does not know: " + line);
+        if (name == "font-family") {
+            for (const QString& f : value.split(',')) {
+                if (!family.match(f).hasMatch())
+                    return fail("not a font family: " + line);
+            }
+        }
+    }
+    if (open)
+        return fail("the rule is left open");
+    return ::testing::AssertionSuccess();
 }
 
 template <typename Form>
@@ -245,14 +308,14 @@ TYPED_TEST_P(StyleDialogConventions, SelectorLineTakesTheEditsExactlyAsTyped)
     auto& d = *this->dialog;
     TSelectorGroup* s = d.Selector();
     s->ElementBox->setChecked(true);
-    EXPECT_EQ(d.RuleLines(), QStringList{" {"});
+    EXPECT_EQ(d.RuleLines(), QStringList({" {", "}"}));
     s->ClassBox->setChecked(true);
-    EXPECT_EQ(d.RuleLines(), QStringList{". {"});
+    EXPECT_EQ(d.RuleLines(), QStringList({". {", "}"}));
     s->ElementEdit->setText(" H1 ");
     s->ClassEdit->setText("note");
-    EXPECT_EQ(d.RuleLines(), QStringList{" H1 .note {"});
+    EXPECT_EQ(d.RuleLines(), QStringList({" H1 .note {", "}"}));
     s->ElementBox->setChecked(false);
-    EXPECT_EQ(d.RuleLines(), QStringList{".note {"});
+    EXPECT_EQ(d.RuleLines(), QStringList({".note {", "}"}));
 }
 
 TYPED_TEST_P(StyleDialogConventions, OkWritesTheRuleThenTheCommentAndCloses)
@@ -263,8 +326,8 @@ TYPED_TEST_P(StyleDialogConventions, OkWritesTheRuleThenTheCommentAndCloses)
     this->Tick(d.CommentBox());
     EXPECT_TRUE(d.CommentEdit()->isEnabled());
     QTest::mouseClick(d.OkButton(), Qt::LeftButton);
-    // With no option chosen the rule stays open; an empty comment still gives its line.
-    EXPECT_EQ(this->written, QStringList({"P {", "  /**/"}));
+    // With no option chosen a line of its own closes the rule; an empty comment still gives its line.
+    EXPECT_EQ(this->written, QStringList({"P {", "}", "  /**/"}));
     EXPECT_FALSE(d.isVisible());
 }
 
@@ -279,7 +342,7 @@ TYPED_TEST_P(StyleDialogConventions, EnterAndEscapePressNothingAltCCancelsAndAlt
     EXPECT_TRUE(this->written.isEmpty());
     QTest::keyClick(&d, Qt::Key_O, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 2000));
-    EXPECT_EQ(this->written, QStringList{".c {"});
+    EXPECT_EQ(this->written, QStringList({".c {", "}"}));
 
     // A fresh dialog: Alt+C closes it and writes nothing; so does its close box.
     this->written.clear();
@@ -307,7 +370,87 @@ TYPED_TEST_P(StyleDialogConventions, EachOpeningStartsFromTheDesignDefaults)
     EXPECT_EQ(this->Snapshot(next), fresh);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
+TYPED_TEST_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss)
+{
+    auto& d = *this->dialog;
+    d.Selector()->ElementBox->setChecked(true);
+    d.Selector()->ElementEdit->setText("P");
+    d.CommentBox()->setChecked(true);
+    // The value controls a user sets; the selector and comment edits are set above.
+    QList<QAbstractButton*> switches;
+    QList<TComboBox*> lists;
+    QList<TSpinEdit*> numbers;
+    QList<QLineEdit*> edits;
+    for (QWidget* w : d.template findChildren<QWidget*>()) {
+        if (w->window() != &d)
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable() && b != d.CommentBox() &&
+                                                         b != d.Selector()->ElementBox && b != d.Selector()->ClassBox)
+            switches << b;
+        else if (auto* c = qobject_cast<TComboBox*>(w))
+            lists << c;
+        else if (auto* n = qobject_cast<TSpinEdit*>(w))
+            numbers << n;
+        else if (auto* e = qobject_cast<QLineEdit*>(w); e && !qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
+                                                         !qobject_cast<QComboBox*>(e->parentWidget()) &&
+                                                         e != d.CommentEdit() && e != d.Selector()->ElementEdit &&
+                                                         e != d.Selector()->ClassEdit)
+            edits << e;
+    }
+    ASSERT_FALSE(switches.isEmpty());
+
+    // Every item of every list and every choice, with every option on.
+    for (QAbstractButton* b : switches) {
+        if (qobject_cast<QCheckBox*>(b))
+            b->setChecked(true);
+    }
+    for (QAbstractButton* b : switches) {
+        b->setChecked(true);
+        EXPECT_TRUE(IsWellFormedRule(d.RuleLines().value())) << b->text().toStdString();
+    }
+    for (TComboBox* list : lists) {
+        for (int i = 0; i < list->count(); ++i) {
+            list->SetItemIndex(i);
+            EXPECT_TRUE(IsWellFormedRule(d.RuleLines().value())) << list->itemText(i).toStdString();
+        }
+    }
+
+    // Then random settings, typed values among them, each rule checked.
+    // (A quote typed into a colour or keyword is the user's CSS, written as typed; the
+    // urls it may stand in are tested with each dialog.)
+    const QStringList typedTexts{"",    "#FF0000", "red",  "a.gif",          "my sky.jpg", "x(1).png",
+                                 "em",  "inch",    "Font Awesome 6 Free", "Sans Serif", " "};
+    const QStringList typedNumbers{"", "0", "12", "-3", "1.5", "-", "+", "."};
+    QRandomGenerator random(2812);
+    for (int step = 0; step < 600; ++step) {
+        switch (random.bounded(4)) {
+            case 0: {
+                QAbstractButton* b = switches[random.bounded(switches.size())];
+                b->setChecked(qobject_cast<QRadioButton*>(b) ? true : !b->isChecked());
+                break;
+            }
+            case 1:
+                if (!lists.isEmpty()) {
+                    TComboBox* list = lists[random.bounded(lists.size())];
+                    if (random.bounded(2) == 0 && list->count() > 0)
+                        list->SetItemIndex(random.bounded(list->count()));
+                    else
+                        list->SetText(typedTexts[random.bounded(typedTexts.size())]);
+                }
+                break;
+            case 2:
+                if (!numbers.isEmpty())
+                    numbers[random.bounded(numbers.size())]->SetText(typedNumbers[random.bounded(typedNumbers.size())]);
+                break;
+            default:
+                if (!edits.isEmpty())
+                    edits[random.bounded(edits.size())]->setText(typedTexts[random.bounded(typedTexts.size())]);
+        }
+        ASSERT_TRUE(IsWellFormedRule(d.RuleLines().value())) << "step " << step;
+    }
+}
+
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss, FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
                             WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas,
                             SelectorEditsFollowTheirBoxesAsDesigned, SelectorLineTakesTheEditsExactlyAsTyped,
                             OkWritesTheRuleThenTheCommentAndCloses, EnterAndEscapePressNothingAltCCancelsAndAltOWrites,
