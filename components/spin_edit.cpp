@@ -2,10 +2,12 @@
 #include "components/spin_edit.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
@@ -15,6 +17,7 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
     setKeyboardTracking(true);
     setAccelerated(false);
     SetValue(0);
+    lineEdit()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
         if (OnChange)
             OnChange();
@@ -77,7 +80,19 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const
 
 bool TSpinEdit::IsAcceptedCharacter(QChar c) const
 {
-    return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || c == locale().decimalPoint().front();
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') || c == QLatin1Char('-') ||
+           c == locale().decimalPoint().front();
+}
+
+QString TSpinEdit::ToAscii(QString text)
+{
+    // The full-width forms U+FF01..U+FF5E lie 0xFEE0 above their ASCII forms.
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= u'０' && u <= u'９') || u == u'＋' || u == u'－' || u == u'．' || u == u'，')
+            c = QChar(static_cast<char16_t>(u - 0xFEE0));
+    }
+    return text;
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event)
@@ -100,14 +115,38 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event)
         default:
             break;
     }
-    const QString text = event->text();
+    const QString text = ToAscii(event->text());
     const bool printable = !text.isEmpty() && text.front() >= QLatin1Char(' ') &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (printable && !std::all_of(text.begin(), text.end(), [this](QChar c) { return IsAcceptedCharacter(c); })) {
         QApplication::beep();
         return;
     }
+    if (printable && text != event->text()) {
+        lineEdit()->insert(text);
+        return;
+    }
     QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool TSpinEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != lineEdit() || event->type() != QEvent::InputMethod)
+        return QAbstractSpinBox::eventFilter(watched, event);
+    // A committed text keeps only what could have been typed, in ASCII.
+    const auto* input = static_cast<QInputMethodEvent*>(event);
+    const QString committed = ToAscii(input->commitString());
+    QString kept;
+    std::copy_if(committed.begin(), committed.end(), std::back_inserter(kept),
+                 [this](QChar c) { return IsAcceptedCharacter(c); });
+    if (kept == input->commitString())
+        return false;
+    if (kept.size() != committed.size())
+        QApplication::beep();
+    QInputMethodEvent filtered(input->preeditString(), input->attributes());
+    filtered.setCommitString(kept, input->replacementStart(), input->replacementLength());
+    QApplication::sendEvent(lineEdit(), &filtered);
+    return true;
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event)

@@ -5,8 +5,9 @@
 #include <functional>
 
 // Dialogs read Text(), so a text that is not a number is written as it stands. Only
-// digits, "+", "-", the locale's decimal separator and editing keys can be typed (other
-// keys, Enter included, are dropped with a beep). Up and Down (keys and buttons, with
+// ASCII digits, "+", "-", the locale's decimal separator and editing keys can be typed
+// (other keys, Enter included, are dropped with a beep); full-width digits and signs,
+// typed or committed by the input method, become their ASCII forms. Up and Down (keys and buttons, with
 // auto-repeat) add or subtract Increment. When the box loses the focus a number outside
 // MinValue..MaxValue is pulled to the nearer bound; with both bounds 0 there is no range.
 class TSpinEdit : public QAbstractSpinBox {
@@ -41,10 +42,14 @@ public:
 protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The input method talks to the inner line edit, which has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool IsAcceptedCharacter(QChar c) const;
+    // `text` with full-width digits and signs in their ASCII forms.
+    static QString ToAscii(QString text);
 
     int minValue_ = 0;
     int maxValue_ = 0;

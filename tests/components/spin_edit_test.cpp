@@ -1,6 +1,9 @@
 // Tests of the spin edit: stepping, typing, bounds and the text it keeps.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -66,6 +69,28 @@ TEST_F(SpinEditTest, TypingAcceptsOnlyNumberCharactersAndEditingKeys)
     EXPECT_EQ(spin.Text(), "12-");
     QTest::keyClick(&spin, Qt::Key_Return);  // dropped, not taken as a command
     EXPECT_EQ(spin.Text(), "12-");
+}
+
+TEST_F(SpinEditTest, FullWidthDigitsTypedOrCommittedBecomeAsciiAndOtherDigitsAreDropped)
+{
+    spin.SetText("");
+    for (const QChar c : QStringLiteral("1２－３٣")) {  // the Arabic-Indic three is dropped
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&spin, &key);
+    }
+    EXPECT_EQ(spin.Text(), "12-3");
+    spin.SetText("");
+    const auto commit = [this](const QString& text) {
+        QInputMethodEvent event(QString(), {});
+        event.setCommitString(text);
+        QApplication::sendEvent(spin.findChild<QLineEdit*>(), &event);  // the focus widget
+    };
+    commit(QStringLiteral("４５"));
+    EXPECT_EQ(spin.Text(), "45");
+    commit(QStringLiteral("ａ６"));
+    EXPECT_EQ(spin.Text(), "456");
+    commit(QStringLiteral("7"));
+    EXPECT_EQ(spin.Text(), "4567");
 }
 
 TEST_F(SpinEditTest, LosingTheFocusPullsANumberIntoRangeButKeepsOtherText)
