@@ -178,8 +178,9 @@ tavi::TRuleLines TForm9::BackgroundLine() const
     // a box holding no number leaves the position out.
     const QString x = tavi::Length(SpinEdit3, ComboBox2);
     const QString y = tavi::Length(SpinEdit4, ComboBox3);
-    const QString position =
-        CheckBox8->isChecked() && !x.isEmpty() && !y.isEmpty() ? QLatin1Char(' ') + x + QLatin1Char(' ') + y : QString();
+    const QString position = CheckBox8->isChecked() && !x.isEmpty() && !y.isEmpty()
+                                 ? QLatin1Char(' ') + x + QLatin1Char(' ') + y
+                                 : QString();
     return tavi::KeywordLine("  background: " + tavi::CssUrl(Edit5->text()) + " " + ComboBox1->Text() + position + " ",
                              RadioGroup1, {"repeat", "repeat-x", "repeat-y", "no-repeat"});
 }

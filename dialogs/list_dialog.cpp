@@ -125,7 +125,8 @@ std::vector<tavi::TOptionGroup> TForm7::OptionGroups() const
 {
     return {
         {CheckBox3, [this] { return tavi::KeywordLine("  list-style-type: ", RadioGroup1, kMarkKeywords); }},
-        {CheckBox4, [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: " + tavi::CssUrl(Edit3->text()))}; }},
+        {CheckBox4,
+         [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: " + tavi::CssUrl(Edit3->text()))}; }},
         {CheckBox5,
          [this] {
              // Both position lines end with a space after the brace.

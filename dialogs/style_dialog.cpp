@@ -12,6 +12,7 @@
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/spoken_names.h"
+#include "components/tab_order.h"
 #include "platform/font_names.h"
 
 namespace {
@@ -116,6 +117,30 @@ void TStyleDialog::AppendRuleAndClose()
     for (const QString& line : *lines)
         sink_(line);
     close();
+}
+
+void TStyleDialog::OrderTabsAsLaidOut()
+{
+    // The header first, then the options (two columns are read one after the other, a
+    // grid row by row), then the bottom row.
+    QList<QWidget*> order = tavi::ControlsInReadingOrder({headerPanel_});
+    QList<QWidget*> options = tavi::ChildWidgets(this);
+    for (QWidget* frame :
+         {static_cast<QWidget*>(headerPanel_), static_cast<QWidget*>(commentBox_), static_cast<QWidget*>(commentEdit_),
+          static_cast<QWidget*>(okButton_), static_cast<QWidget*>(cancelButton_)})
+        options.removeAll(frame);
+    order += tavi::ControlsInReadingOrder(options, tavi::TCut::Down);
+    order += {commentBox_, commentEdit_, okButton_, cancelButton_};
+    tavi::SetTabOrder(order);
+}
+
+void TStyleDialog::showEvent(QShowEvent* event)
+{
+    if (!tabsOrdered_) {
+        OrderTabsAsLaidOut();
+        tabsOrdered_ = true;
+    }
+    QDialog::showEvent(event);
 }
 
 void TStyleDialog::keyPressEvent(QKeyEvent* event)

@@ -96,8 +96,12 @@ protected:
     void AppendRuleAndClose();
 
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab runs as the controls are laid out, from the first showing on, when every
+    // dialog has placed its own controls.
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void OrderTabsAsLaidOut();
     void CreateHeader(const TDialogFrame& frame);
     void CreateBottomRow(const TDialogFrame& frame);
     void ConnectClicked(TBitBtn* button, std::function<void()> handler);
@@ -111,4 +115,5 @@ private:
     QLineEdit* commentEdit_;
     TBitBtn* okButton_;
     TBitBtn* cancelButton_;
+    bool tabsOrdered_ = false;
 };

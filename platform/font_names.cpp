@@ -51,7 +51,8 @@ QStringList FixedPitchFontFamilies()
         const QFontMetricsF metrics(font);
         const qreal width = metrics.horizontalAdvance(QLatin1Char('M'));
         if (width > 0 && metrics.horizontalAdvance(QLatin1Char('i')) == width &&
-            metrics.horizontalAdvance(QLatin1Char('.')) == width && metrics.horizontalAdvance(QLatin1Char('W')) == width)
+            metrics.horizontalAdvance(QLatin1Char('.')) == width &&
+            metrics.horizontalAdvance(QLatin1Char('W')) == width)
             fixed << family;
     }
     return fixed;

@@ -58,7 +58,7 @@ TEST_F(AuralDialogTest, VolumeLinesAndTheRuleLeftOpenWithoutAChoice)
     EXPECT_FALSE(d.SpinEdit1->isEnabled());
     d.CheckBox8->click();
     d.CheckBox9->click();
-    EXPECT_TRUE(d.SpinEdit1->isEnabled());  // follows the box, not the button
+    EXPECT_TRUE(d.SpinEdit1->isEnabled());                              // follows the box, not the button
     EXPECT_EQ(Declarations(), QStringList({"  richness : 50;", "}"}));  // a line "}" closes what was left open
     d.CheckBox8->click();
     d.RadioButton2->click();

@@ -143,9 +143,8 @@ TEST_F(BorderDialogTest, PerSideLinesRunTopBottomRightLeftAndOnlyTheLastTakesThe
     EXPECT_EQ(written,
               QStringList({".b {", "  padding-top : 1px;", "  padding-bottom : 2px;", "  padding-right : 3px;",
                            "  padding-left : 4px;", "  border-top-color : red;", "  border-bottom-color : green;",
-                           "  border-right-color : blue;", "  border-top-width : 5pt;",
-                           "  border-bottom-width : 6pt;", "  border-right-width : 7pt;", "  border-left-width : 8pt;",
-                           "  border-style: solid }"}));
+                           "  border-right-color : blue;", "  border-top-width : 5pt;", "  border-bottom-width : 6pt;",
+                           "  border-right-width : 7pt;", "  border-left-width : 8pt;", "  border-style: solid }"}));
 }
 
 TEST_F(BorderDialogTest, AllAtOnceLinesStyleLinesAndGroupsLeftEmpty)

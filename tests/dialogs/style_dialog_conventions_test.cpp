@@ -17,6 +17,7 @@
 #include "components/bit_btn.h"
 #include "components/combo_box.h"
 #include "components/image.h"
+#include "components/radio_group.h"
 #include "components/spin_edit.h"
 #include "dialogs/aural_dialog.h"
 #include "dialogs/basic_style_dialog.h"
@@ -38,6 +39,8 @@ struct TFrameFacts {
     const char* selectorLabel;
     TSelectorEditBehaviour selectorBehaviour;
     bool commentEditStartsEnabled;
+    // The option check boxes and the radio buttons outside radio groups, as Tab meets them.
+    QStringList switchesInTabOrder;
 };
 
 template <typename Form>
@@ -45,42 +48,85 @@ TFrameFacts FactsOf();
 template <>
 TFrameFacts FactsOf<TForm2>()
 {
-    return {"フォント・テキスト装飾", {654, 517}, "に対し下のスタイルを適用します", sbDisableAndClear, false};
+    return {"フォント・テキスト装飾",
+            {654, 517},
+            "に対し下のスタイルを適用します",
+            sbDisableAndClear,
+            false,
+            {"フォント系統", "フォントスタイル", "フォントの大きさ", "大小の指定", "相対大小の指定", "相対百分率指定",
+             "絶対指定", "フォントの太さ", "相対指定", "絶対指定", "テキストの修飾", "テキストの整形", "文字の表示位置",
+             "改行・空白記号", "フォント名"}};
 }
 template <>
 TFrameFacts FactsOf<TForm3>()
 {
-    return {"マージン", {499, 539}, "に対して下のスタイルを指定します", sbClear, false};
+    return {"マージン", {499, 539}, "に対して下のスタイルを指定します",
+            sbClear,    false,      {"上下左右一括指定", "下図でそれぞれ指定"}};
 }
 template <>
 TFrameFacts FactsOf<TForm4>()
 {
-    return {"ボーダー", {788, 497}, "に対し下のスタイルを適用します", sbNone, false};
+    return {"ボーダー",
+            {788, 497},
+            "に対し下のスタイルを適用します",
+            sbNone,
+            false,
+            {"パッディング", "左の図でそれぞれ指定", "上下左右一括指定", "ボーダーラインの色", "左の図でそれぞれ指定",
+             "上下左右一括指定", "ボーダーラインの太さ", "左の図でそれぞれ指定", "上下左右一括指定",
+             "ボーダーラインのスタイル"}};
 }
 template <>
 TFrameFacts FactsOf<TForm7>()
 {
-    return {"リスト", {560, 519}, "に対し、下のスタイルを適用します", sbDisableKeepText, false};
+    return {"リスト",
+            {560, 519},
+            "に対し、下のスタイルを適用します",
+            sbDisableKeepText,
+            false,
+            {"リストマークの種類", "リストマークにイメージを使用", "リストマークの位置", "Outside （マークが外側に）",
+             "Inside （マークが内側に）"}};
 }
 template <>
 TFrameFacts FactsOf<TForm8>()
 {
-    return {"基本スタイル", {588, 438}, "に対し下のスタイルを適用します", sbDisableKeepText, false};
+    return {"基本スタイル",
+            {588, 438},
+            "に対し下のスタイルを適用します",
+            sbDisableKeepText,
+            false,
+            {"表示上の要素種別", "配置", "テキストの回り込み制御", "要素の表示サイズ", "自動（ブラウザ依存）", "単位"}};
 }
 template <>
 TFrameFacts FactsOf<TForm10>()
 {
-    return {"テキスト・レイアウト", {585, 459}, "に対して、下のスタイルを指定します", sbDisableKeepText, false};
+    return {"テキスト・レイアウト",
+            {585, 459},
+            "に対して、下のスタイルを指定します",
+            sbDisableKeepText,
+            false,
+            {"インデントを", "一行の高さを", "テキストの配置", "単語間の距離", "文字間の距離"}};
 }
 template <>
 TFrameFacts FactsOf<TForm11>()
 {
-    return {"音声・読み上げ", {562, 528}, "に対し下のスタイルを適用します", sbDisableKeepText, false};
+    return {"音声・読み上げ",
+            {562, 528},
+            "に対し下のスタイルを適用します",
+            sbDisableKeepText,
+            false,
+            {"声の種類", "読み上げ速度", "ピッチ（音程）", "抑揚", "アクセント", "声の豊かさ", "音量", "無音",
+             "音量指定", "左右のスピーカーバランス（ＰＡＮ調整）", "テーブル・ヘッディングの読み上げ", "BGMの指定",
+             "繰り返し再生します", "親要素のBGMも再生します"}};
 }
 template <>
 TFrameFacts FactsOf<TForm9>()
 {
-    return {"色・背景", {625, 396}, "に対して下のスタイルを指定します", sbDisableKeepText, true};
+    return {"色・背景",
+            {625, 396},
+            "に対して下のスタイルを指定します",
+            sbDisableKeepText,
+            true,
+            {"背景にイメージを使う", "背景イメージの表示位置指定", "前景色の指定", "背景色の指定"}};
 }
 
 // Whether `lines` are one rule a browser reads whole: the selector line, declarations
@@ -99,7 +145,8 @@ TFrameFacts FactsOf<TForm9>()
     const QRegularExpression url(R"(url\((?:"(?:[^"\\]|\\.)*"|[^\s"'()\\]*)\))");
     const QRegularExpression inch(R"(\dinch\b)");
     const QRegularExpression unitAlone(R"((^|\s)(px|mm|cm|in|pt|pc|%)(\s|$))");
-    const QRegularExpression family(R"(^\s*("(?:[^"\\]|\\.)*"|'[^'\\]*'|-?[A-Za-z_\x{80}-\x{FFFF}][\w\x{80}-\x{FFFF}-]*(?: [A-Za-z_\x{80}-\x{FFFF}-][\w\x{80}-\x{FFFF}-]*)*)\s*$)");
+    const QRegularExpression family(
+        R"(^\s*("(?:[^"\\]|\\.)*"|'[^'\\]*'|-?[A-Za-z_\x{80}-\x{FFFF}][\w\x{80}-\x{FFFF}-]*(?: [A-Za-z_\x{80}-\x{FFFF}-][\w\x{80}-\x{FFFF}-]*)*)\s*$)");
     bool open = true;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QString& line = lines[i];
@@ -392,9 +439,9 @@ TYPED_TEST_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss)
         else if (auto* n = qobject_cast<TSpinEdit*>(w))
             numbers << n;
         else if (auto* e = qobject_cast<QLineEdit*>(w); e && !qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
-                                                         !qobject_cast<QComboBox*>(e->parentWidget()) &&
-                                                         e != d.CommentEdit() && e != d.Selector()->ElementEdit &&
-                                                         e != d.Selector()->ClassEdit)
+                                                        !qobject_cast<QComboBox*>(e->parentWidget()) &&
+                                                        e != d.CommentEdit() && e != d.Selector()->ElementEdit &&
+                                                        e != d.Selector()->ClassEdit)
             edits << e;
     }
     ASSERT_FALSE(switches.isEmpty());
@@ -418,8 +465,9 @@ TYPED_TEST_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss)
     // Then random settings, typed values among them, each rule checked.
     // (A quote typed into a colour or keyword is the user's CSS, written as typed; the
     // urls it may stand in are tested with each dialog.)
-    const QStringList typedTexts{"",    "#FF0000", "red",  "a.gif",          "my sky.jpg", "x(1).png",
-                                 "em",  "inch",    "Font Awesome 6 Free", "Sans Serif", " "};
+    const QStringList typedTexts{
+        "",           "#FF0000", "red", "a.gif", "my sky.jpg", "x(1).png", "em", "inch", "Font Awesome 6 Free",
+        "Sans Serif", " "};
     const QStringList typedNumbers{"", "0", "12", "-3", "1.5", "-", "+", "."};
     QRandomGenerator random(2812);
     for (int step = 0; step < 600; ++step) {
@@ -450,7 +498,47 @@ TYPED_TEST_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss)
     }
 }
 
-REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss, FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
+// The controls Tab visits, from the element box round to it again.
+QList<QWidget*> TabChain(QDialog& d, QWidget* first)
+{
+    QList<QWidget*> chain;
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &d && !w->focusProxy())
+            chain << w;
+        w = w->nextInFocusChain();
+    } while (w != first && chain.size() < 500);
+    return chain;
+}
+
+TYPED_TEST_P(StyleDialogConventions, TabFollowsTheLayout)
+{
+    auto& d = *this->dialog;
+    const QList<QWidget*> chain = TabChain(d, d.Selector()->ElementBox);
+    // Every control that takes the focus is visited once.
+    int focusable = 0;
+    for (QWidget* w : d.template findChildren<QWidget*>())
+        focusable += (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->window() == &d;
+    EXPECT_EQ(chain.size(), focusable);
+    ASSERT_GE(chain.size(), 8);
+    const QList<QWidget*> head{d.Selector()->ElementBox, d.Selector()->ElementEdit, d.Selector()->ClassBox,
+                               d.Selector()->ClassEdit};
+    const QList<QWidget*> tail{d.CommentBox(), d.CommentEdit(), d.OkButton(), d.CancelButton()};
+    EXPECT_EQ(chain.mid(0, 4), head);
+    EXPECT_EQ(chain.mid(chain.size() - 4), tail);
+    // The option switches in the order they are laid out.
+    QStringList switches;
+    for (QWidget* w : chain.mid(4, chain.size() - 8)) {
+        const bool isSwitch = qobject_cast<QCheckBox*>(w) ||
+                              (qobject_cast<QRadioButton*>(w) && !qobject_cast<TRadioGroup*>(w->parentWidget()));
+        if (isSwitch && !static_cast<QAbstractButton*>(w)->text().isEmpty())  // not the aural dial's buttons
+            switches << static_cast<QAbstractButton*>(w)->text();
+    }
+    EXPECT_EQ(switches, this->facts.switchesInTabOrder);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss, TabFollowsTheLayout,
+                            FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
                             WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas,
                             SelectorEditsFollowTheirBoxesAsDesigned, SelectorLineTakesTheEditsExactlyAsTyped,
                             OkWritesTheRuleThenTheCommentAndCloses, EnterAndEscapePressNothingAltCCancelsAndAltOWrites,
