@@ -99,9 +99,8 @@ void TGridBatch::Add(std::string_view text, int from, int to, int x0, int baseli
         const auto c = static_cast<unsigned char>(text[static_cast<std::size_t>(b)]);
         const int cell = b;
         char16_t u = 0;
-        if (IsLeadByte(c)) {
-            if (b + 1 < size)
-                u = Table().Double(c, static_cast<unsigned char>(text[static_cast<std::size_t>(b) + 1]));
+        if (IsLeadByte(c) && b + 1 < size) {
+            u = Table().Double(c, static_cast<unsigned char>(text[static_cast<std::size_t>(b) + 1]));
             ++b;
         } else {
             u = Table().Single(c);

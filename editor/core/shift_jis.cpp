@@ -19,7 +19,7 @@ std::string BuildColumnMap(std::string_view text, int tabSpaceCount)
     map.reserve(text.size() + 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c)) {
+        if (IsLeadByte(c) && i + 1 < text.size()) {
             map += "12";
             ++i;
         } else {
@@ -43,7 +43,7 @@ int DisplayWidth(std::string_view text, int tabSpaceCount)
     int col = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c)) {
+        if (IsLeadByte(c) && i + 1 < text.size()) {
             col += 2;
             ++i;
         } else {
@@ -119,8 +119,7 @@ bool IsPlainAscii(std::string_view text)
 std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount)
 {
     const std::size_t n = text.size();
-    // Without tabs every byte covers one column (a lone final lead byte two), so a
-    // short row needs no walk.
+    // Without tabs every byte covers at most one column, so a short row needs no walk.
     if (n + 1 < static_cast<std::size_t>(wrapByte) && std::memchr(text.data(), '\t', n) == nullptr)
         return 0;
     // A long line is mostly rows of ASCII without tabs, each byte one column: such a row is
@@ -131,7 +130,7 @@ std::size_t WrapCutLength(std::string_view text, int wrapByte, int tabSpaceCount
     int col = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const bool lead = IsLeadByte(c);
+        const bool lead = IsLeadByte(c) && i + 1 < n;
         const int width = lead ? 2 : c == '\t' ? TabWidthAt(col, tabSpaceCount) : 1;
         if (col + width > last) {
             // This character covers the last column. A double-byte character starting

@@ -32,7 +32,8 @@ constexpr int TabWidthAt(int col, int tabSpaceCount)
 
 // One character per display column: '0' single byte or first column of a tab,
 // '1' lead byte, '2' trail byte, 't' further tab column. A lead byte at the very
-// end of the text still yields "12". The map's length is the display width.
+// end of the text has no trail byte: it is a single byte of one column, so that
+// what is typed after it goes right after it. The map's length is the display width.
 std::string BuildColumnMap(std::string_view text, int tabSpaceCount);
 
 // Byte index of the character at display column `col` of a column map: col minus

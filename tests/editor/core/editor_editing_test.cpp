@@ -27,6 +27,18 @@ TEST_F(EditingTest, TypingInsertsAtTheCaretAsOneRecordAndRepaintsOnlyTheChange)
     EXPECT_EQ(Caret(), "0,2");
 }
 
+TEST_F(EditingTest, TypingAfterALoneLeadByteAtTheEndInsertsJustWhatIsTyped)
+{
+    // A file ending in a lone lead byte: the byte is one column wide and nothing is padded.
+    Load("a\x81", 0, 0);
+    Key(TEditKey::End);
+    EXPECT_EQ(Caret(), "0,2");
+    core.TypeChars("Z");
+    EXPECT_EQ(Text(), "a\x81Z");
+    core.Undo();
+    EXPECT_EQ(Text(), "a\x81");
+}
+
 TEST_F(EditingTest, TypingBeyondARowsEndPadsItWithSpaces)
 {
     core.SetDisposeBlank(false);

@@ -26,7 +26,7 @@ TEST(ShiftJisTest, ColumnMapMarksEveryColumn)
               "120");                                    // the trail byte 0x5C is not a backslash here
     EXPECT_EQ(BuildColumnMap("\xB1\xB2", 8), "00");      // half-width katakana
     EXPECT_EQ(BuildColumnMap("\x82\xA0\t", 4), "120t");  // the tab starts at column 2
-    EXPECT_EQ(BuildColumnMap("a\x81", 8), "012");        // a lead byte at the end still covers two columns
+    EXPECT_EQ(BuildColumnMap("a\x81", 8), "00");         // a lead byte at the end has no trail: one column
     EXPECT_EQ(BuildColumnMap("\x81\t", 4), "12");        // a lead byte takes any following byte as its trail
     EXPECT_EQ(BuildColumnMap("", 8), "");
 }
@@ -72,8 +72,9 @@ TEST(ShiftJisTest, WrapCutAtTheEdge)
     EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\tb", 80, 8), 79u);
     // A tab starting at column 76 with width 4 reaches past the edge and stays whole.
     EXPECT_EQ(WrapCutLength(std::string(76, 'a') + "\tbbbb", 79, 8), 77u);
-    // A lone lead byte at the end counts two columns.
-    EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\x81", 80, 8), 79u);
+    // A lone lead byte at the end counts one column.
+    EXPECT_EQ(WrapCutLength(std::string(78, 'a') + "\x81", 80, 8), 0u);
+    EXPECT_EQ(DisplayWidth("a\x81", 8), 2);
 }
 
 TEST(ShiftJisTest, FastMeasuresAgreeWithTheColumnMapOnRandomTexts)
