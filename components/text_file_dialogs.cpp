@@ -1,6 +1,7 @@
 // The open and save dialogs for text files: a standard file dialog with a preview of the selected file's beginning.
 #include "components/text_file_dialogs.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "components/entry_interfaces.h"
 #include "components/form_resource_text.h"
 #include "components/name_only_icon_provider.h"
 #include "platform/code_page.h"
@@ -102,6 +104,11 @@ QString PreviewTextOf(const QByteArray& bytes)
 }
 
 }  // namespace
+
+TEnhOpenDialog::~TEnhOpenDialog()
+{
+    tavi::ReleaseEntryInterfaces(findChildren<QAbstractItemView*>());
+}
 
 TEnhOpenDialog::TEnhOpenDialog(QWidget* parent) : QFileDialog(parent)
 {

@@ -15,6 +15,9 @@ class TEnhOpenDialog : public QFileDialog {
     Q_OBJECT
 public:
     explicit TEnhOpenDialog(QWidget* parent = nullptr);
+    // Frees what a screen reader was given for the folder's entries while the folder's
+    // model still exists.
+    ~TEnhOpenDialog() override;
 
     // Runs the dialog modally, starting in the current folder (or the folder of
     // FileName() when that is a path) with FileName()'s name typed in. Returns true

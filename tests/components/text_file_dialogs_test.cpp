@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -14,6 +15,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
+#include <memory>
+#include <vector>
 
 #include "components/image.h"
 #include "components/name_only_icon_provider.h"
@@ -392,4 +396,43 @@ TEST_F(TextFileDialogTest, ThePictureDialogPreviewsTheSelectedPicture)
     EXPECT_TRUE(dialog.PreviewImage()->Picture().isNull());
     emit dialog.currentChanged(dir.path());
     EXPECT_TRUE(dialog.PreviewImage()->Picture().isNull());
+}
+
+TEST_F(TextFileDialogTest, WhatAScreenReaderWasGivenForTheFolderListsGoesWithTheDialog)
+{
+    for (const char* name : {"a.css", "b.css", "c.css"})
+        WriteFile(Path(name), "A { }");
+    auto dialog = std::make_unique<TTextSaveDialog>();
+    dialog->setDirectory(dir.path());
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* list = dialog->findChild<QListView*>("listView");
+    auto* details = dialog->findChild<QTreeView*>("treeView");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(details, nullptr);
+    QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 3);
+
+    // A screen reader walks both lists twice (the hidden detail list makes new entries each
+    // time), then the folder changes, as a save into it does.
+    std::vector<QAccessible::Id> entries;
+    for (int walk = 0; walk < 2; ++walk) {
+        for (QAbstractItemView* view :
+             {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(details)}) {
+            QAccessibleInterface* own = QAccessible::queryAccessibleInterface(view);
+            ASSERT_NE(own, nullptr);
+            for (int i = 0; i < own->childCount(); ++i) {
+                if (QAccessibleInterface* entry = own->child(i))
+                    entries.push_back(QAccessible::uniqueId(entry));
+            }
+        }
+    }
+    ASSERT_GT(entries.size(), 6u);
+    WriteFile(Path("new.css"), "N { }");
+    QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 4);
+
+    // Gone with the dialog, while its folder model still existed; none is left for the
+    // end of the program to free after the model.
+    dialog.reset();
+    for (const QAccessible::Id id : entries)
+        EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr) << id;
 }
