@@ -4,7 +4,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -163,6 +166,40 @@ TEST_F(CustomizeDialogTest, ColourAndFontChoosersSetThePreview)
     d.Button1->click();
     EXPECT_TRUE(monospacedOnly);
     EXPECT_EQ(d.Editor1->Font().pixelSize(), 20);
+}
+
+TEST_F(CustomizeDialogTest, TheFontChooserListsFixedPitchFamiliesAndOpensOnTheFontItChanges)
+{
+    TForm12& d = *dialog;
+    QFont stored(QStringLiteral("DejaVu Sans Mono"));
+    stored.setPixelSize(15);
+    d.Editor1->SetFont(stored);
+    const QFont before = d.Editor1->Font();
+    QStringList families;
+    QFont opened;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* chooser = qobject_cast<QFontDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        opened = chooser->currentFont();
+        for (QListView* list : chooser->findChildren<QListView*>()) {
+            auto* strings = qobject_cast<QStringListModel*>(list->model());
+            if (strings != nullptr && strings->stringList().contains(opened.family()))
+                families = strings->stringList();
+        }
+        static_cast<QDialog*>(chooser)->accept();  // confirmed without a change
+    });
+    d.Button1->click();
+    EXPECT_EQ(opened.family(), "DejaVu Sans Mono");
+    EXPECT_FALSE(opened.italic());
+    EXPECT_EQ(opened.weight(), QFont::Normal);
+    EXPECT_EQ(QFontInfo(opened).pixelSize(), 15);
+    ASSERT_FALSE(families.isEmpty());
+    for (const char* proportional : {"DejaVu Sans", "DejaVu Serif", "C059", "Nimbus Roman", "P052", "Serif"})
+        EXPECT_FALSE(families.contains(proportional)) << proportional;
+    // Confirming the font it opened on leaves the preview as it was.
+    EXPECT_EQ(d.Editor1->Font().family(), before.family());
+    EXPECT_EQ(d.Editor1->Font().pixelSize(), before.pixelSize());
+    EXPECT_EQ(d.Editor1->Font().italic(), before.italic());
 }
 
 TEST_F(CustomizeDialogTest, OkAppliesTheLookAndClampsTheWrapWidthCancelDiscards)
