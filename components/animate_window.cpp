@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QList>
 #include <QSet>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
@@ -26,14 +27,30 @@ QWidget* MainWindow()
     return nullptr;
 }
 
+// The application's own windows a user sees: not pop-ups, tool tips or hidden forms.
+QList<QWidget*> ShownWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            windows << w;
+    }
+    return windows;
+}
+
 }  // namespace
 
-TAnimateWindow::TAnimateWindow(QWidget* form) : QObject(form), form_(form)
+TAnimateWindow::TAnimateWindow(QWidget* form) : QObject(form), form_(form), appWide_(form->inherits("QMainWindow"))
 {
     if (FormsWithOne().contains(form))
         throw std::runtime_error("AnimateWindowはフォームに一つしか置けません");
     FormsWithOne().insert(form);
-    form->installEventFilter(this);
+    // On the main window it watches every window of the application, its own included.
+    if (appWide_)
+        qApp->installEventFilter(this);
+    else
+        form->installEventFilter(this);
 }
 
 TAnimateWindow::~TAnimateWindow()
@@ -43,11 +60,16 @@ TAnimateWindow::~TAnimateWindow()
 
 bool TAnimateWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != form_ || event->type() != QEvent::WindowStateChange)
+    if (event->type() != QEvent::WindowStateChange || !watched->isWidgetType())
         return false;
+    auto* window = static_cast<QWidget*>(watched);
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
-    const bool minimized = form_->windowState() & Qt::WindowMinimized;
+    const bool minimized = window->windowState() & Qt::WindowMinimized;
+    if (appWide_ && window->isWindow() && minimized != wasMinimized)
+        FollowWindow(window, minimized);
+    if (watched != form_)
+        return false;
     QWidget* main = MainWindow();
     if (minimized && !wasMinimized) {
         // A secondary form takes the whole application with it.
@@ -62,4 +84,21 @@ bool TAnimateWindow::eventFilter(QObject* watched, QEvent* event)
             OnRestore();
     }
     return false;
+}
+
+void TAnimateWindow::FollowWindow(QWidget* window, bool minimized)
+{
+    if (following_)
+        return;  // the changes made here
+    following_ = true;
+    for (QWidget* other : ShownWindows()) {
+        if (other != window && other->isMinimized() != minimized)
+            minimized ? other->showMinimized() : other->showNormal();
+    }
+    // A modal box stays in front of the window it blocks.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && !minimized) {
+        modal->raise();
+        modal->activateWindow();
+    }
+    following_ = false;
 }

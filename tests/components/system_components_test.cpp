@@ -1,6 +1,9 @@
 // Tests of the system information component, the link label and the window animation component.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QWindow>
+
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QTest>
@@ -179,6 +182,36 @@ TEST(AnimateWindow, OnePerFormAndASecondaryFormTakesTheApplicationAlong)
     delete onSecondary;
     delete animate;
     TAnimateWindow afresh(&main);  // the form is free again once its component is gone
+}
+
+TEST(AnimateWindow, AModalBoxMinimisesAndRestoresWithTheApplicationAndStaysInFront)
+{
+    QMainWindow main;
+    main.show();
+    TAnimateWindow animate(&main);
+    QDialog box(&main);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+    const auto shown = [](const QWidget& w) {
+        return w.isVisible() && w.windowHandle()->visibility() != QWindow::Minimized && !w.isMinimized();
+    };
+
+    main.showMinimized();  // from the main window's title bar
+    EXPECT_TRUE(box.isMinimized());
+    EXPECT_FALSE(shown(box));
+    main.showNormal();  // from the task bar
+    EXPECT_TRUE(shown(main));
+    EXPECT_TRUE(shown(box));
+
+    box.showMinimized();  // from the box's own title bar
+    EXPECT_TRUE(main.isMinimized());
+    main.showNormal();
+    EXPECT_TRUE(shown(box));  // never a blocked window without its box
+    box.showMinimized();
+    box.showNormal();
+    EXPECT_TRUE(shown(main));
+    EXPECT_TRUE(shown(box));
 }
 
 }  // namespace
