@@ -188,7 +188,7 @@ void TForm1::CreateEditorArea()
 
     StatusBar1 = new TStatusBar(client);
     StatusBar1->SetPanels(
-        {{QStringLiteral(" TAVI CSS Editor "), 150}, {QStringLiteral("UserUnknown"), 400}, {QString(), 50}});
+        {{QStringLiteral(" TAVI CSS Editor "), 150}, {QStringLiteral("UserUnknown"), 400, true}, {QString(), 50}});
 }
 
 void TForm1::FormCreate()

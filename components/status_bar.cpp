@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 constexpr int kPanelGap = 2;    // space between two panels
@@ -114,8 +115,10 @@ void TStatusBar::SetPanelText(int index, const QString& text)
 {
     if (index < 0 || index >= static_cast<int>(panels_.size()) || panels_[index].Text == text)
         return;
+    const std::vector<int> before = PanelWidths();
     panels_[index].Text = text;
-    update(PanelRect(index));
+    // A growing panel that changes its width moves the panels after it.
+    update(PanelWidths() == before ? PanelRect(index) : rect());
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         changed.setChild(index);
@@ -127,12 +130,35 @@ QRect TStatusBar::PanelRect(int index) const
 {
     if (index < 0 || index >= static_cast<int>(panels_.size()))
         return {};
+    const std::vector<int> widths = PanelWidths();
     int left = 0;
     for (int i = 0; i < index; ++i)
-        left += panels_[i].Width;
+        left += widths[i];
     const bool last = index + 1 == static_cast<int>(panels_.size());
-    const int right = last ? width() : left + panels_[index].Width - kPanelGap;
+    const int right = last ? width() : left + widths[index] - kPanelGap;
     return QRect(QPoint(left, kPanelGap), QPoint(right - 1, height() - 1));
+}
+
+int TStatusBar::TextWidth(int index) const
+{
+    return fontMetrics().horizontalAdvance(panels_[index].Text) + 2 * kTextIndent + kPanelGap + 2;
+}
+
+std::vector<int> TStatusBar::PanelWidths() const
+{
+    std::vector<int> widths;
+    for (const TStatusPanel& panel : panels_)
+        widths.push_back(panel.Width);
+    const int count = static_cast<int>(panels_.size());
+    for (int i = 0; i + 1 < count; ++i) {
+        if (!panels_[i].Grows)
+            continue;
+        int others = TextWidth(count - 1);  // the last panel keeps its text's width
+        for (int k = 0; k + 1 < count; ++k)
+            others += k == i ? 0 : widths[k];
+        widths[i] = std::max(widths[i], std::min(TextWidth(i), width() - others));
+    }
+    return widths;
 }
 
 bool TStatusBar::event(QEvent* event)

@@ -8,6 +8,9 @@
 struct TStatusPanel {
     QString Text;
     int Width = 50;
+    // A growing panel widens beyond Width to show its whole text, as far as the room left
+    // once the last panel has the width of its own text.
+    bool Grows = false;
 };
 
 class TStatusBar : public QWidget {
@@ -31,5 +34,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The width each panel takes now, its growth included.
+    std::vector<int> PanelWidths() const;
+    // The width a panel needs to show its whole text.
+    int TextWidth(int index) const;
+
     std::vector<TStatusPanel> panels_;
 };

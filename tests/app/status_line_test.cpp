@@ -70,6 +70,27 @@ TEST_F(StatusLineTest, EveryTickRefreshesTheTextsAlsoBehindAModalDialog)
     EXPECT_EQ(seenInDialog[1], DateTimeText(now));
 }
 
+TEST_F(StatusLineTest, TheUserPanelGrowsToShowItsWholeTextWhileTheDatePanelKeepsItsOwn)
+{
+    form->Timer1Timer();
+    TStatusBar& bar = *form->StatusBar1;
+    const QFontMetrics metrics = bar.fontMetrics();
+    const auto fits = [&](int i) { return bar.PanelRect(i).width() > metrics.horizontalAdvance(Panel(i)); };
+    // Wide enough for both texts: neither is cut.
+    form->resize(1600, form->height());
+    EXPECT_GT(bar.PanelRect(1).width(), 400);
+    EXPECT_TRUE(fits(1));
+    EXPECT_TRUE(fits(2));
+    // Narrow: the date keeps its width, the user panel takes what is left but never less
+    // than its own width, and its tooltip keeps the whole text.
+    form->resize(form->minimumWidth(), form->height());
+    EXPECT_GE(bar.PanelRect(1).width(), 400 - 2);
+    if (bar.width() >= 150 + 400 + metrics.horizontalAdvance(Panel(2)) + 10) {
+        EXPECT_TRUE(fits(2));
+    }
+    EXPECT_EQ(bar.PanelRect(1).left(), 150);
+}
+
 TEST_F(StatusLineTest, AScreenReaderReadsEachPanel)
 {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form->StatusBar1);
