@@ -23,10 +23,20 @@ QFont StartFont(const QFont& font)
     const QFontInfo resolved(font);
     QFont start(resolved.family());
     start.setPointSize(std::max(1, resolved.pointSize()));
-    // The face the font system chose; named, so that the chooser does not guess among
-    // styles of the same weight ("Book" and "Oblique" are both normal and upright to it).
-    if (QFontDatabase::styles(resolved.family()).contains(resolved.styleName()))
+    // The style is named, so that the chooser does not guess among styles of the same
+    // weight ("Book" and "Oblique" are both normal weight and not italic to it).
+    const QStringList styles = QFontDatabase::styles(resolved.family());
+    if (styles.contains(resolved.styleName())) {
         start.setStyleName(resolved.styleName());
+        return start;
+    }
+    for (const QString& style : styles) {
+        const QFont face = QFontDatabase::font(resolved.family(), style, start.pointSize());
+        if (face.weight() == resolved.weight() && face.style() == resolved.style()) {
+            start.setStyleName(style);
+            break;
+        }
+    }
     return start;
 }
 
@@ -44,24 +54,18 @@ bool SelectListItem(QFontDialog& dialog, const QString& item)
     return false;
 }
 
-// Leaves only families whose characters all have one width in the chooser's family list,
-// then selects the start font's family and style in it again. The toolkit's own filter
-// trusts a pitch flag the font system does not keep for every family.
-void KeepFixedPitchFamilies(QFontDialog& dialog, const QFont& start)
+// Lists the families whose characters all have one width, and the start font's own, in
+// the chooser's family list, then selects the start font's family and style again. The
+// toolkit's own filter trusts a pitch flag the font system does not keep for every family.
+void ListFixedPitchFamilies(QFontDialog& dialog, const QFont& start)
 {
-    for (QListView* list : dialog.findChildren<QListView*>()) {
-        auto* model = qobject_cast<QStringListModel*>(list->model());
-        if (model == nullptr || !model->stringList().contains(start.family()))
-            continue;  // the style or size list
-        const QStringList fixed = tavi::FixedPitchFontFamilies();
-        QStringList kept;
-        for (const QString& name : model->stringList()) {
-            if (fixed.contains(QString(name).section(QStringLiteral(" ["), 0, 0)))
-                kept << name;
-        }
-        model->setStringList(kept);
-        break;
-    }
+    QStringList families = tavi::FixedPitchFontFamilies();
+    if (!families.contains(start.family()))
+        families.prepend(start.family());
+    // The family list is the first of the chooser's three lists (family, style, size).
+    const QList<QListView*> lists = dialog.findChildren<QListView*>();
+    if (auto* model = lists.isEmpty() ? nullptr : qobject_cast<QStringListModel*>(lists.first()->model()))
+        model->setStringList(families);
     // Refilling the list passed through another family, which chose a style of its own.
     SelectListItem(dialog, start.family());
     SelectListItem(dialog, start.styleName());
@@ -80,7 +84,7 @@ bool TFontDialog::Execute()
     // Set after the options, which refill the lists and would lose it.
     const QFont start = StartFont(font_);
     dialog.setCurrentFont(start);
-    KeepFixedPitchFamilies(dialog, start);
+    ListFixedPitchFamilies(dialog, start);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         QPushButton* apply = buttons->addButton(QStringLiteral("適用(&A)"), QDialogButtonBox::ApplyRole);
         connect(apply, &QPushButton::clicked, &dialog, [this, &dialog] {

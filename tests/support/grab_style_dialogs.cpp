@@ -1,9 +1,13 @@
 // Saves a picture of each style rule dialog, of the editor customisation dialog and of the about box as it opens, and
 // with every option ticked, for looking at the layout. Usage: grab-style-dialogs <folder>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <functional>
 #include <iostream>
@@ -13,6 +17,7 @@
 #include "app/application.h"
 #include "app/customize_dialog.h"
 #include "app/main_editor_setup.h"
+#include "components/combo_box.h"
 #include "dialogs/aural_dialog.h"
 #include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
@@ -49,6 +54,39 @@ bool GrabBoth(QDialog& dialog, const QString& folder, const QString& name)
     return ok;
 }
 
+// The whole screen: pop-ups and choosers are windows of their own.
+bool GrabScreen(const QString& path)
+{
+    QCoreApplication::processEvents();
+    return QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+}
+
+// The font dialog with its font name list open, and the customisation dialog's font chooser.
+bool GrabFontLists(const QString& folder, TEditor& mainEditor)
+{
+    TForm2 font([](const QString&) {});
+    font.move(0, 0);
+    font.show();
+    font.CheckBox5->click();
+    font.ComboBox7->showPopup();
+    bool ok = GrabScreen(folder + "/font_list_open.png");
+    font.ComboBox7->hidePopup();
+    font.hide();
+
+    TForm12 customize(&mainEditor);
+    customize.move(0, 0);
+    customize.show();
+    QTimer::singleShot(300, [&] {
+        if (QWidget* chooser = QApplication::activeModalWidget()) {
+            chooser->move(40, 40);
+            ok = GrabScreen(folder + "/customize_font_chooser.png") && ok;
+            chooser->close();
+        }
+    });
+    customize.Button1->click();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -80,5 +118,6 @@ int main(int argc, char** argv)
         std::unique_ptr<QDialog> dialog = make();
         ok = GrabBoth(*dialog, folder, name) && ok;
     }
+    ok = GrabFontLists(folder, mainEditor) && ok;
     return ok ? 0 : 1;
 }
