@@ -149,7 +149,7 @@ TYPED_TEST_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToT
     QTest::mouseClick(this->form.get()->*opening.button, Qt::LeftButton);
     this->AnswerWithClass(3);
     (this->form.get()->*opening.item)->trigger();
-    EXPECT_EQ(editor->Lines().GetTextStr(), "a {\r\n}\r\n.c1 {\r\n.c2 {\r\n.c3 {\r\n");
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a {\r\n}\r\n.c1 {\r\n}\r\n.c2 {\r\n}\r\n.c3 {\r\n}\r\n");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(VariableOf<TypeParam>().isNull());  // released after its loop
 }
