@@ -105,6 +105,8 @@ void TForm1::SaveDocument(const QString& path)
         ExtMemo1->Lines().SaveToFile(name);
     else
         tavi::WriteFileBytes(name, tavi::EncodeSheet(ExtMemo1->Lines().GetTextStr(), encoding_));
+    // Written: the text is the file's now (a failed write threw and left it modified).
+    ExtMemo1->SetModified(false);
 }
 
 void TForm1::LoadDocument(const QString& path)

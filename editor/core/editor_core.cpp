@@ -134,10 +134,29 @@ int TEditorCore::RewrapLine(int r, int delta)
     return result;
 }
 
+void TEditorCore::SetModified(bool value)
+{
+    modified_ = value;
+    savePoint_ = value ? kNoSavePoint : undo_.State();
+}
+
+void TEditorCore::Undo()
+{
+    undo_.Undo();
+    modified_ = undo_.State() != savePoint_;
+}
+
+void TEditorCore::Redo()
+{
+    undo_.Redo();
+    modified_ = undo_.State() != savePoint_;
+}
+
 void TEditorCore::SetWordWrap(bool value)
 {
     if (value == wordWrap_)
         return;
+    const bool modified = modified_;  // the same text, laid out anew
     wordWrap_ = value;
     undo_.Clear();
     if (value) {
@@ -147,6 +166,7 @@ void TEditorCore::SetWordWrap(bool value)
         UnwrapAll();
     }
     SetCaretCol(0);
+    modified_ = modified;
 }
 
 void TEditorCore::SetWrapByte(int value)
@@ -155,11 +175,13 @@ void TEditorCore::SetWrapByte(int value)
     if (value == wrapByte_)
         return;
     wrapByte_ = value;
+    const bool modified = modified_;
     undo_.Clear();
     if (wordWrap_) {
         RewrapAll();
         SetCaretCol(0);
     }
+    modified_ = modified;
 }
 
 void TEditorCore::SetTabSpaceCount(int value)
@@ -168,11 +190,13 @@ void TEditorCore::SetTabSpaceCount(int value)
     if (value == tabSpaceCount_)
         return;
     tabSpaceCount_ = value;
+    const bool modified = modified_;
     undo_.Clear();
     if (wordWrap_)
         RewrapAll();
     SetCaretCol(0);
     view_->InvalidateAll();
+    modified_ = modified;
 }
 
 void TEditorCore::SetDisposeBlank(bool value)
@@ -237,7 +261,7 @@ void TEditorCore::AssignLines(const std::vector<std::string>& lines)
 void TEditorCore::LoadDesignLines(const std::vector<std::string>& lines)
 {
     ReplaceByLines(lines);
-    modified_ = false;
+    SetModified(false);
 }
 
 std::vector<std::string> TEditorCore::DesignLines() const

@@ -207,8 +207,10 @@ public:
     void MouseMove(int row, int col, int x, int y, int startDistance);
     void MouseUp();
 
-    void Undo() { undo_.Undo(); }
-    void Redo() { undo_.Redo(); }
+    // Undoing back to the save point leaves the document unmodified; redoing away from it
+    // makes it modified again.
+    void Undo();
+    void Redo();
     bool CanUndo() const { return undo_.CanUndo(); }
     bool CanRedo() const { return undo_.CanRedo(); }
 
@@ -222,8 +224,13 @@ public:
     std::vector<std::string> DesignLines() const;
 
     // Set by every change of the rows.
+    // Whether the text differs from the save point, the text last loaded or saved: an
+    // edit sets it, undo and redo set it by whether they return to the save point, and a
+    // new layout of the same text (wrapping, tab width) leaves it as it was.
     bool Modified() const { return modified_; }
-    void SetModified(bool value) { modified_ = value; }
+    // false makes the text as it is now the save point (after a load or a save); true
+    // counts the document as changed until the next save point.
+    void SetModified(bool value);
     // Raised after every reported change of the rows.
     std::function<void()> OnChange;
 
@@ -305,6 +312,9 @@ private:
     TSelBounds prevSel_;
     TMouseAnchor mouse_;
     bool modified_ = false;
+    // The undo engine's state of the saved text; none after SetModified(true).
+    static constexpr std::uint64_t kNoSavePoint = ~std::uint64_t{0};
+    std::uint64_t savePoint_ = 0;
 };
 
 }  // namespace tavi

@@ -166,6 +166,7 @@ void TEditorStrings::Clear()
 {
     editor_.Rows().Clear();
     editor_.UndoObj().Clear();
+    editor_.UndoObj().StartNewText();
     editor_.PlaceCaretAt(0, 0);
     if (!Updating()) {
         editor_.View().UpdateMetrics();
@@ -227,12 +228,14 @@ void TEditorStrings::LoadFromFile(const std::string& fileName)
     // read leaves the document as it was.
     RowList fresh = ReadTextFile(fileName, editor_.WrapRule());
     ReplaceAllRows(std::move(fresh), true);
+    editor_.SetModified(false);  // the loaded text is the save point
 }
 
 void TEditorStrings::LoadFromBytes(std::string bytes)
 {
     RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.WrapRule());
     ReplaceAllRows(std::move(fresh), true);
+    editor_.SetModified(false);  // the loaded text is the save point
 }
 
 void TEditorStrings::SaveToFile(const std::string& fileName) const

@@ -17,19 +17,23 @@ TUndoRecord& TUndoDataList::Add(std::unique_ptr<TUndoRecord> record)
 TUndoRecord& TEditorUndoObj::NewRecord()
 {
     auto record = std::make_unique<TUndoRecord>();
+    record->State = state_;
     record->CaretRow = editor_.CaretRow();
     record->CaretCol = editor_.CaretCol();
     undo_.Add(std::move(record));
     if (undo_.Count() > listMax_)
         undo_.DeleteFirst();
-    if (!redoing_)
+    if (!redoing_) {
         redo_.Clear();
+        state_ = ++lastState_;  // a new edit: a text never seen before
+    }
     return undo_.Last();
 }
 
 void TEditorUndoObj::PushRedo(const TUndoRecord& record)
 {
     auto copy = std::make_unique<TUndoRecord>();
+    copy->State = state_;
     copy->CaretRow = editor_.CaretRow();
     copy->CaretCol = editor_.CaretCol();
     copy->Row = record.Row;
@@ -125,6 +129,7 @@ void TEditorUndoObj::Undo()
     record.LastEnd = applied.lastEnd;
     record.Text = std::move(applied.text);
     PushRedo(record);
+    state_ = record.State;
     editor_.SetCaretRow(record.CaretRow);
     editor_.SetCaretCol(record.CaretCol);
     EndApply();
@@ -147,6 +152,7 @@ void TEditorUndoObj::Redo()
     inverse.Text = std::move(applied.text);
     inverse.KeptHead = record.KeptHead;
     inverse.KeptTail = record.KeptTail;
+    state_ = record.State;
     editor_.SetCaretRow(record.CaretRow);
     editor_.SetCaretCol(record.CaretCol);
     EndApply();

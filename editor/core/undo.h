@@ -1,6 +1,7 @@
 // The undo engine: records that put a band of rows back, kept in an undo and a redo list.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -21,6 +22,8 @@ class TEditorCore;
 // and Text holds only what lies between them; applying the record takes those bytes
 // from the band it replaces. A record's memory thus grows with what its edit changed.
 struct TUndoRecord {
+    // The document state (TEditorUndoObj::State) that applying the record returns to.
+    std::uint64_t State = 0;
     int CaretRow = 0;  // where the caret returns when the record is applied
     int CaretCol = 0;
     int Row = -1;
@@ -72,8 +75,15 @@ public:
     // Appends a copy of `record` (band and text) to the redo list with the editor's
     // current caret position. The redo list has no limit of its own.
     void PushRedo(const TUndoRecord& record);
-    // Empties both lists.
+    // Empties both lists (the text stays what it is).
     void Clear();
+    // The document now holds a text that no undo or redo leads to (a load, a text set whole).
+    void StartNewText() { state_ = ++lastState_; }
+
+    // Which state of the text the document is in: each edit leads to a state never seen
+    // before, and undo and redo lead back to the states they return to. Two equal states
+    // are the same text, so a saved state tells whether the document differs from its file.
+    std::uint64_t State() const { return state_; }
 
     // The most records the undo list keeps; never below 64. Lowering it drops the oldest
     // records beyond the new maximum at once.
@@ -98,6 +108,8 @@ private:
     TEditorCore& editor_;
     int listMax_ = kMinListMax;
     bool redoing_ = false;
+    std::uint64_t state_ = 0;
+    std::uint64_t lastState_ = 0;
     TUndoDataList redo_;
     TUndoDataList undo_;
 };

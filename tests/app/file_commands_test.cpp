@@ -175,7 +175,7 @@ TEST_F(FileCommandsTest, FirstSaveAsksForANameTheSecondWritesWithoutAsking)
     EXPECT_EQ(ReadFile(Path("a.css")), "P { color : red }\r\n");
     EXPECT_EQ(Boxes(), BoxesFor(Path("a.css")));
     EXPECT_EQ(boxChanges, (QStringList{"name", "location", "link"}));
-    EXPECT_TRUE(form->ExtMemo1->Modified());  // saving does not clear it
+    EXPECT_FALSE(form->ExtMemo1->Modified());  // the saved text is the save point
 
     Type("H1 { }");
     boxChanges.clear();
@@ -230,21 +230,27 @@ TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAQuestion)
     EXPECT_EQ(Boxes(), BoxesFor(Path("copy.css")));
 }
 
-TEST_F(FileCommandsTest, OpenAsksOnlyOnceTheDocumentHasChanged)
+TEST_F(FileCommandsTest, OpenAsksExactlyWhenTheDocumentHasChanges)
 {
     WriteFile(Path("a.css"), "A { }\r\n");
     WriteFile(Path("b.css"), "B { }\r\n");
-    answers << Path("a.css");
-    {
+    const auto openWithoutQuestion = [&](const QString& path) {
+        answers << path;
         NoQuestionWatch watch;
         form->SpeedButton2->click();
         EXPECT_TRUE(watch.seen.isEmpty());
-    }
+    };
+    openWithoutQuestion(Path("a.css"));
     EXPECT_EQ(Text(), "A { }\r\n");
     EXPECT_EQ(Boxes(), BoxesFor(Path("a.css")));
     EXPECT_EQ(boxChanges, (QStringList{"name", "location", "link"}));
 
-    // A load counts as a change: the next Open asks.
+    // A loaded text is the save point: the next Open asks nothing.
+    openWithoutQuestion(Path("b.css"));
+    EXPECT_EQ(Text(), "B { }\r\n");
+
+    // Changed: Open asks.
+    Type("typed");
     SeenMessageBox seen;
     RecordNextMessageBox(seen, QMessageBox::RejectRole);
     form->Open2->trigger();
@@ -257,21 +263,25 @@ TEST_F(FileCommandsTest, OpenAsksOnlyOnceTheDocumentHasChanged)
     QStringList expectedButtons{"はい(&Y)", "いいえ(&N)", "ｷｬﾝｾﾙ"};
     expectedButtons.sort();
     EXPECT_EQ(buttons, expectedButtons);
-    EXPECT_EQ(dialogsRun, QStringList{"open"});  // Cancel: nothing saved, nothing opened
+    EXPECT_EQ(dialogsRun, (QStringList{"open", "open"}));  // Cancel: nothing saved, nothing opened
 
-    // Even right after a save it asks; No opens without saving.
+    // Typed and undone, or saved: no changes, no question.
+    form->ExtMemo1->Undo();
+    openWithoutQuestion(Path("a.css"));
     Type("typed");
-    form->Open1->trigger();
-    const QByteArray savedA = ReadFile(Path("a.css"));
+    form->Open1->trigger();  // saved
+    openWithoutQuestion(Path("b.css"));
+
+    // No opens without saving.
     Type("not saved");
     SeenMessageBox again;
     RecordNextMessageBox(again, QMessageBox::NoRole);
-    answers << Path("b.css");
+    answers << Path("a.css");
     form->Open2->trigger();
     EXPECT_EQ(again.text, "作業中のファイルを保存しますか?");
-    EXPECT_EQ(ReadFile(Path("a.css")), savedA);
-    EXPECT_EQ(Text(), "B { }\r\n");
-    EXPECT_EQ(Boxes(), BoxesFor(Path("b.css")));
+    EXPECT_EQ(ReadFile(Path("b.css")), "B { }\r\n");
+    EXPECT_EQ(Text(), "A { }\r\ntyped\r\n");
+    EXPECT_EQ(Boxes(), BoxesFor(Path("a.css")));
 }
 
 TEST_F(FileCommandsTest, ClosingTheQuestionCountsAsCancel)
@@ -460,6 +470,29 @@ TEST_F(FileCommandsTest, SavingOntoAFullDiskKeepsTheOldFile)
     EXPECT_EQ(error.text, "ﾌｧｲﾙ " + path + " を作成できません.");
     EXPECT_EQ(ReadFile(path), "original\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"a.css"});
+    EXPECT_TRUE(form->ExtMemo1->Modified());  // nothing was saved
+}
+
+TEST_F(FileCommandsTest, DropAndCloseAskExactlyWhenThereAreChanges)
+{
+    WriteFile(Path("a.css"), "A\r\n");
+    form->DropFiles({Path("a.css")});
+    Type("typed");
+    form->ExtMemo1->Undo();  // back to the loaded text
+    {
+        NoQuestionWatch watch;
+        Drop({Path("a.css")});
+        EXPECT_TRUE(watch.seen.isEmpty());
+    }
+    Type("typed");
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen, QMessageBox::RejectRole);
+    form->close();
+    EXPECT_EQ(seen.text, "作業中のファイルを保存しますか?");
+    form->Open1->trigger();  // saved
+    NoQuestionWatch watch;
+    form->close();
+    EXPECT_TRUE(watch.seen.isEmpty());
 }
 
 TEST_F(FileCommandsTest, AFailedSaveForYesStopsTheOpen)
@@ -507,7 +540,9 @@ TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
 // it is never saved over; the next sheet opened is editable again.
 TEST_F(FileCommandsTest, ASheetWithCharactersTheCodePageLacksOpensReadOnlyAndIsNeverSaved)
 {
-    const QByteArray emoji = "a\xF0\x9F\x98\x80" "b\r\n";
+    const QByteArray emoji =
+        "a\xF0\x9F\x98\x80"
+        "b\r\n";
     WriteFile(Path("e.css"), emoji);
     SeenMessageBox told;
     RecordNextMessageBox(told);

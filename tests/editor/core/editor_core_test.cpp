@@ -203,5 +203,43 @@ TEST_F(EditorCoreTest, ChangesMarkTheDocumentModified)
     EXPECT_NE(std::find(view.calls.begin(), view.calls.end(), "scrollbars"), view.calls.end());
 }
 
+TEST_F(EditorCoreTest, UndoingBackToTheSavePointLeavesTheDocumentUnmodified)
+{
+    EXPECT_FALSE(core.Modified());
+    core.TypeChars("a");
+    EXPECT_TRUE(core.Modified());
+    core.Undo();
+    EXPECT_FALSE(core.Modified());  // back to the start
+    core.Redo();
+    EXPECT_TRUE(core.Modified());  // redone away from it
+
+    core.SetModified(false);  // saved with "a"
+    core.TypeChars("b");
+    core.TypeChars("c");
+    core.Undo();
+    EXPECT_TRUE(core.Modified());
+    core.Undo();
+    EXPECT_FALSE(core.Modified());
+    core.Undo();
+    EXPECT_TRUE(core.Modified());  // past the save point
+    core.TypeChars("x");           // the saved text can no longer be reached by undo or redo
+    core.Undo();
+    EXPECT_TRUE(core.Modified());
+    core.Redo();
+    EXPECT_TRUE(core.Modified());
+
+    // A new layout of the same text changes nothing; setting a text whole is a change.
+    core.SetModified(false);
+    core.SetWordWrap(!core.WordWrap());
+    core.SetTabSpaceCount(core.TabSpaceCount() == 8 ? 4 : 8);
+    EXPECT_FALSE(core.Modified());
+    core.Lines().SetTextStr("P { }\r\n");
+    EXPECT_TRUE(core.Modified());
+    core.SetModified(true);  // counted as changed until the next save point
+    core.TypeChars("y");
+    core.Undo();
+    EXPECT_TRUE(core.Modified());
+}
+
 }  // namespace
 }  // namespace tavi
