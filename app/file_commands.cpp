@@ -15,6 +15,7 @@
 #include "components/text_file_dialogs.h"
 #include "editor/core/editor_error.h"
 #include "editor/core/text_file.h"
+#include "platform/os/file_bytes.h"
 #include "editor/editor.h"
 #include "platform/sheet_encoding.h"
 

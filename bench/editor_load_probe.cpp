@@ -17,6 +17,7 @@
 #include "bench/style_sheet_generator.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/text_file.h"
+#include "platform/os/file_bytes.h"
 #include "platform/code_page.h"
 #include "platform/sheet_encoding.h"
 

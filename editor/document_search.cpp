@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "editor/core/editor_core.h"
-#include "editor/core/large_pages.h"
-#include "editor/core/shift_jis.h"
+#include "platform/os/large_pages.h"
+#include "text/shift_jis.h"
 #include "platform/code_page.h"
 
 namespace tavi {

@@ -4,7 +4,7 @@
 #include <QInputMethodEvent>
 #include <QPainter>
 
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 #include "editor/editor.h"
 #include "editor/grid_text.h"
 #include "editor/text_input.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 #include "platform/code_page.h"
 
 namespace tavi {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "editor/core/large_pages.h"
-#include "editor/core/shift_jis.h"
+#include "platform/os/large_pages.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/core/editor_core.h"
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editor/core/eof_mark_keeper.h"
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 #include "editor/core/text_lines.h"
 
 namespace tavi {

@@ -4,8 +4,8 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/eof_mark_keeper.h"
-#include "editor/core/large_pages.h"
-#include "editor/core/shift_jis.h"
+#include "platform/os/large_pages.h"
+#include "text/shift_jis.h"
 #include "editor/core/text_lines.h"
 
 namespace tavi {

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "editor/core/editor_core.h"
-#include "editor/core/large_pages.h"
-#include "editor/core/shift_jis.h"
+#include "platform/os/large_pages.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "editor/core/large_pages.h"
-#include "editor/core/shift_jis.h"
+#include "platform/os/large_pages.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -1,19 +1,13 @@
 // Reading and writing documents as files of Shift-JIS text.
 #include "editor/core/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <stdexcept>
 
 #include "editor/core/editor_error.h"
-#include "editor/core/large_pages.h"
-#include "editor/core/safe_save.h"
+#include "platform/os/file_bytes.h"
 
 namespace tavi {
 
@@ -76,77 +70,9 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
     return rows;
 }
 
-namespace {
-
-// All bytes of an open file: as many as its size says, and more if it grew meanwhile.
-std::string ReadAll(int fd, std::size_t sizeHint)
-{
-    std::string bytes;
-    bytes.reserve(sizeHint);
-    PreferLargePages(bytes.data(), sizeHint);
-    bytes.resize(sizeHint);
-    std::size_t got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            // A probe of the rest, so that a file of the size it said costs no room to spare.
-            char probe[65536];
-            const ssize_t more = ::read(fd, probe, sizeof probe);
-            if (more < 0 && errno == EINTR)
-                continue;
-            if (more < 0)
-                throw std::runtime_error("read error");
-            if (more == 0)
-                return bytes;
-            bytes.append(probe, static_cast<std::size_t>(more));
-            got = bytes.size();
-            continue;
-        }
-        const ssize_t put = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            throw std::runtime_error("read error");
-        if (put == 0) {
-            bytes.resize(got);  // the file shrank meanwhile
-            return bytes;
-        }
-        got += static_cast<std::size_t>(put);
-    }
-}
-
-struct TFdCloser {
-    int fd;
-    ~TFdCloser() { ::close(fd); }
-};
-
-}  // namespace
-
 RowList ParseFileText(std::string_view bytes)
 {
     return RowsOfFileBytes(std::string(bytes), TWrapRule{});
-}
-
-std::string ReadFileBytes(const std::string& fileName)
-{
-    const std::string message = FormatMessage(kCannotOpenFile, fileName);
-    // Opened without waiting, so that a pipe with no writer cannot block; only regular
-    // files are documents.
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw TEditorError(message);
-    const TFdCloser closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0)
-        throw TEditorError(message);
-    try {
-        return ReadAll(fd, static_cast<std::size_t>(st.st_size));
-    } catch (const std::bad_alloc&) {
-        throw TEditorError(message);
-    } catch (const std::length_error&) {
-        throw TEditorError(message);
-    } catch (const std::runtime_error&) {
-        throw TEditorError(message);
-    }
 }
 
 RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
@@ -175,22 +101,8 @@ std::string FileTextOf(const RowList& rows)
 
 namespace {
 
-bool WriteAll(int fd, const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
-// Writes the rows in large chunks, CR LF after each reBreak row.
-bool WriteRows(int fd, const RowList& rows)
+// The rows in large pieces, CR LF after each reBreak row.
+bool WriteRows(const TPieceWriter& write, const RowList& rows)
 {
     std::string buffer;
     buffer.reserve(kChunkBytes + 4096);
@@ -199,24 +111,19 @@ bool WriteRows(int fd, const RowList& rows)
         if (rows.End(r) == reBreak)
             buffer += "\r\n";
         if (buffer.size() >= kChunkBytes) {
-            if (!WriteAll(fd, buffer))
+            if (!write(buffer))
                 return false;
             buffer.clear();
         }
     }
-    return WriteAll(fd, buffer);
+    return write(buffer);
 }
 
 }  // namespace
 
 void WriteTextFile(const std::string& fileName, const RowList& rows)
 {
-    SaveFileSafely(fileName, [&rows](int fd) { return WriteRows(fd, rows); });
-}
-
-void WriteFileBytes(const std::string& fileName, const std::string& bytes)
-{
-    SaveFileSafely(fileName, [&bytes](int fd) { return WriteAll(fd, bytes); });
+    WriteFilePieces(fileName, [&rows](const TPieceWriter& write) { return WriteRows(write, rows); });
 }
 
 }  // namespace tavi

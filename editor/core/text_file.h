@@ -19,9 +19,6 @@ RowList ParseFileText(std::string_view bytes);
 // wrapped by `rule` as it is found when rule.wordWrap is on.
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule);
 
-// Every byte of the file `fileName`; fails as ReadTextFile does.
-std::string ReadFileBytes(const std::string& fileName);
-
 // Reads the file `fileName` into fresh rows as ParseFileText does, in one pass that also
 // wraps each line by `rule` (as RowList::Rewrap would) when rule.wordWrap is on.
 // Throws TEditorError "ﾌｧｲﾙ %s は開けません" (with fileName as given) when the file
@@ -33,10 +30,8 @@ RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule = TWrapR
 std::string FileTextOf(const RowList& rows);
 
 // Replaces the content of the file `fileName` with FileTextOf(rows), keeping its
-// permissions, owner, links and, on any failure, its old text (see SaveFileSafely); throws
+// permissions, owner, links and, on any failure, its old text (see WriteFilePieces); throws
 // TEditorError "ﾌｧｲﾙ %s を作成できません".
 void WriteTextFile(const std::string& fileName, const RowList& rows);
-// Replaces the content of the file `fileName` with `bytes`, as WriteTextFile does.
-void WriteFileBytes(const std::string& fileName, const std::string& bytes);
 
 }  // namespace tavi

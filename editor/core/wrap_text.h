@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "editor/core/row_list.h"
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 #include "editor_fixture.h"
 #include "row_invariants.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/core/editor_core.h"
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 #include "editor/core/wrap_text.h"
 
 namespace tavi::testing {

@@ -1,5 +1,5 @@
 // Tests of saving that keeps what the user had: permissions, owners, links, long names and what a killed save left.
-#include "editor/core/safe_save.h"
+#include "platform/os/safe_save.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

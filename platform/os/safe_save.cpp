@@ -1,5 +1,5 @@
 // Saving a file's new content without losing what the user had: its permissions, owner, links and old text.
-#include "editor/core/safe_save.h"
+#include "platform/os/safe_save.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <optional>
 #include <random>
 
-#include "editor/core/editor_error.h"
+#include "platform/os/user_error.h"
 
 namespace tavi {
 
@@ -156,7 +156,7 @@ void WriteInPlace(const fs::path& target, const fs::path& folder, const std::str
         ::fsync(backup.Get()) != 0) {
         if (backup.Get() >= 0)
             ::unlink(backupPath.c_str());
-        throw TEditorError(message);
+        throw TUserError(message);
     }
     TFd out(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     bool written = out.Get() >= 0 && write(out.Get()) && ::fsync(out.Get()) == 0;
@@ -167,7 +167,7 @@ void WriteInPlace(const fs::path& target, const fs::path& folder, const std::str
                               ::fsync(restore.Get()) == 0 && restore.Close();
         if (restored)
             ::unlink(backupPath.c_str());
-        throw TEditorError(message);
+        throw TUserError(message);
     }
     ::unlink(backupPath.c_str());
     SyncFolder(folder);
@@ -180,18 +180,18 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
     const std::string message = FormatMessage(kCannotCreateFile, fileName);
     const std::optional<fs::path> found = FinalTarget(fileName);
     if (!found)
-        throw TEditorError(message);
+        throw TUserError(message);
     const fs::path& target = *found;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
         if (!S_ISREG(st.st_mode))
-            throw TEditorError(message);
+            throw TUserError(message);
         // Refused where writing the file directly would be refused (a read-only file).
         TFd probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK));
         if (probe.Get() < 0)
-            throw TEditorError(message);
+            throw TUserError(message);
     }
     const std::string prefix = TemporaryPrefix(target);
     RemoveStaleTemporaries(folder, prefix);
@@ -200,7 +200,7 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
         TFd temp(CreateTemporary(folder, prefix, ".tmp",
                                  exists ? std::optional<mode_t>(st.st_mode & 07777) : std::nullopt, tempPath));
         if (temp.Get() < 0)
-            throw TEditorError(message);
+            throw TUserError(message);
         // The new file belongs to whoever saves; give it the old owner where that is allowed.
         struct stat made {};
         const bool keepsOwner =
@@ -211,7 +211,7 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
             written = temp.Close() && written;
             if (!written || ::rename(tempPath.c_str(), target.c_str()) != 0) {
                 ::unlink(tempPath.c_str());
-                throw TEditorError(message);
+                throw TUserError(message);
             }
             SyncFolder(folder);
             return;

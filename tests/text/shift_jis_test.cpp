@@ -1,5 +1,5 @@
 // Tests of the Shift-JIS rules: lead bytes, column maps, tab expansion and wrap points.
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <gtest/gtest.h>
 

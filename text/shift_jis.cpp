@@ -1,5 +1,5 @@
 // Shift-JIS (code page 932) rules on row texts: lead bytes, display columns, tabs and wrap points.
-#include "editor/core/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <algorithm>
 #include <cstdint>

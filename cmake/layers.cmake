@@ -1,0 +1,23 @@
+# Checks of the layering: the editor core and the layers below it link no toolkit library.
+
+# Fails the configuration when one of `targets`, or anything they link, is a Qt library.
+function(tavi_require_no_toolkit)
+  set(pending ${ARGN})
+  set(seen)
+  while(pending)
+    list(POP_FRONT pending target)
+    if(target IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${target})
+    if(target MATCHES "^Qt[0-9]*::" OR target MATCHES "Qt[0-9]*(Core|Gui|Widgets)")
+      message(FATAL_ERROR "${ARGN} must not link the toolkit, but reach ${target}")
+    endif()
+    if(TARGET ${target})
+      get_target_property(links ${target} LINK_LIBRARIES)
+      if(links)
+        list(APPEND pending ${links})
+      endif()
+    endif()
+  endwhile()
+endfunction()
