@@ -4,10 +4,10 @@
 #include <QInputMethodEvent>
 #include <QPainter>
 
-#include "text/shift_jis.h"
 #include "editor/editor.h"
 #include "editor/grid_text.h"
 #include "editor/text_input.h"
+#include "text/shift_jis.h"
 
 QRect TEditor::PreeditRect() const
 {
@@ -86,7 +86,7 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const
         case Qt::ImCursorPosition:
         case Qt::ImAnchorPosition: {
             // The caret's character index in its row; a free caret counts as the row's end.
-            const std::string map = tavi::BuildColumnMap(text, core_.TabSpaceCount());
+            const tavi::TColumnMap map = tavi::BuildColumnMap(text, core_.TabSpaceCount());
             const int byte = std::min<int>(tavi::ColumnToByte(map, core_.CaretCol()), static_cast<int>(text.size()));
             return static_cast<int>(tavi::FromCp932(text.substr(0, byte)).size());
         }

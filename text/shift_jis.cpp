@@ -13,29 +13,30 @@ int ClampTabSpaceCount(int value)
     return value - value % 2;
 }
 
-std::string BuildColumnMap(std::string_view text, int tabSpaceCount)
+TColumnMap BuildColumnMap(std::string_view text, int tabSpaceCount)
 {
-    std::string map;
+    TColumnMap map;
     map.reserve(text.size() + 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsLeadByte(c) && i + 1 < text.size()) {
-            map += "12";
+            map.push_back(TCell::Lead);
+            map.push_back(TCell::Trail);
             ++i;
         } else {
             const int col = static_cast<int>(map.size());
-            map += '0';
+            map.push_back(TCell::Single);
             if (c == '\t')
-                map.append(TabWidthAt(col, tabSpaceCount) - 1, 't');
+                map.insert(map.end(), static_cast<std::size_t>(TabWidthAt(col, tabSpaceCount) - 1), TCell::TabRest);
         }
     }
     return map;
 }
 
-int ColumnToByte(std::string_view map, int col)
+int ColumnToByte(const TColumnMap& map, int col)
 {
     const int end = std::min(col + 1, static_cast<int>(map.size()));
-    return col - static_cast<int>(std::count(map.begin(), map.begin() + std::max(end, 0), 't'));
+    return col - static_cast<int>(std::count(map.begin(), map.begin() + std::max(end, 0), TCell::TabRest));
 }
 
 int DisplayWidth(std::string_view text, int tabSpaceCount)

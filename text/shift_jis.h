@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavi {
 
@@ -30,15 +31,31 @@ constexpr int TabWidthAt(int col, int tabSpaceCount)
     return tabSpaceCount - col % tabSpaceCount;
 }
 
-// One character per display column: '0' single byte or first column of a tab,
-// '1' lead byte, '2' trail byte, 't' further tab column. A lead byte at the very
-// end of the text has no trail byte: it is a single byte of one column, so that
-// what is typed after it goes right after it. The map's length is the display width.
-std::string BuildColumnMap(std::string_view text, int tabSpaceCount);
+// What one display column of a row shows.
+enum class TCell : char {
+    Single,   // a single byte, or the first column of a tab
+    Lead,     // the first half of a double-byte character
+    Trail,    // its second half
+    TabRest,  // a further column of a tab
+    Beyond,   // past the row's end (never stored in a map)
+};
 
-// Byte index of the character at display column `col` of a column map: col minus
-// the 't' entries among positions 0..col (positions past the end count as no 't').
-int ColumnToByte(std::string_view map, int col);
+// One cell per display column of a row; its size is the row's display width.
+using TColumnMap = std::vector<TCell>;
+
+// The column map of `text`. A lead byte at the very end of the text has no trail byte:
+// it is a single byte of one column, so that what is typed after it goes right after it.
+TColumnMap BuildColumnMap(std::string_view text, int tabSpaceCount);
+
+// The cell at display column `col` of a map; TCell::Beyond outside it.
+inline TCell CellAt(const TColumnMap& map, int col)
+{
+    return col >= 0 && col < static_cast<int>(map.size()) ? map[static_cast<std::size_t>(col)] : TCell::Beyond;
+}
+
+// Byte index of the character at display column `col` of a column map: col minus the
+// TabRest cells among columns 0..col (columns past the end count as none).
+int ColumnToByte(const TColumnMap& map, int col);
 
 // Display width of `text`: the length of its column map, without building it.
 int DisplayWidth(std::string_view text, int tabSpaceCount);

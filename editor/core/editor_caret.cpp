@@ -53,14 +53,14 @@ void TEditorCore::PlaceCaretAt(int row, int col)
 // CaretInTab) and, with WordWrap on, inside the wrap width.
 void TEditorCore::FitCaretCol(bool vertical, int dir)
 {
-    const std::string map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
+    const TColumnMap map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
     const int width = static_cast<int>(map.size());
-    const auto at = [&](int col) { return col >= 0 && col < width ? map[col] : ' '; };
+    const auto at = [&](int col) { return CellAt(map, col); };
     if (!vertical)
         halfStep_ = false;
     if (!caretFree_ && caretCol_ > width)
         caretCol_ = width;
-    if (at(caretCol_) == '2') {
+    if (at(caretCol_) == TCell::Trail) {
         if (halfStep_) {
             ++caretCol_;
             halfStep_ = false;
@@ -69,23 +69,23 @@ void TEditorCore::FitCaretCol(bool vertical, int dir)
             if (vertical)
                 halfStep_ = true;
         }
-    } else if (halfStep_ && (caretCol_ >= width || at(caretCol_) == '0')) {
+    } else if (halfStep_ && (caretCol_ >= width || at(caretCol_) == TCell::Single)) {
         // A caret that went up or down through a double-byte character returns to its column.
         ++caretCol_;
         halfStep_ = false;
     }
     if (!vertical && !caretInTab_) {
-        while (at(caretCol_) == 't')
+        while (at(caretCol_) == TCell::TabRest)
             caretCol_ += dir;
     }
     if (wordWrap_) {
         caretCol_ = std::min(caretCol_, wrapByte_ - 1);
         if (RowEnd(caretRow_) == reWrap && caretCol_ == width)
             --caretCol_;
-        if (at(caretCol_) == '2')
+        if (at(caretCol_) == TCell::Trail)
             --caretCol_;
         if (!vertical && !caretInTab_) {
-            while (at(caretCol_) == 't')
+            while (at(caretCol_) == TCell::TabRest)
                 --caretCol_;
         }
     }
@@ -135,8 +135,7 @@ void TEditorCore::SetCaretStyle(TCaretStyle value)
 
 bool TEditorCore::CaretOnDoubleByte() const
 {
-    const std::string map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
-    return caretCol_ < static_cast<int>(map.size()) && map[caretCol_] == '1';
+    return CellAt(BuildColumnMap(RowText(caretRow_), tabSpaceCount_), caretCol_) == TCell::Lead;
 }
 
 TCaretShape TEditorCore::CaretShape(int charWidth, int characterMargin, int rowHeight) const

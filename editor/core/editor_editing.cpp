@@ -4,9 +4,9 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/eof_mark_keeper.h"
+#include "editor/core/text_lines.h"
 #include "platform/os/large_pages.h"
 #include "text/shift_jis.h"
-#include "editor/core/text_lines.h"
 
 namespace tavi {
 
@@ -191,8 +191,8 @@ int ShortBandEnd(const RowList& rows, const TWrapRule& rule, int first, int last
         if (!rule.wordWrap || probeEnd >= last)
             return last;
         const TBandText band = BuildBandText(rows, first, probeEnd, from, to, s, pad, true);
-        const long long oldEditEnd =
-            OffsetOfRow(rows, first, to.Row) + std::min<long long>(to.Byte, static_cast<long long>(rows.Text(to.Row).size()));
+        const long long oldEditEnd = OffsetOfRow(rows, first, to.Row) +
+                                     std::min<long long>(to.Byte, static_cast<long long>(rows.Text(to.Row).size()));
         const long long delta = band.caretOffset - oldEditEnd;
         const auto bandSize = static_cast<long long>(band.text.size());
         // The old rows after `to` by where they start in the old band's text.
@@ -201,8 +201,8 @@ int ShortBandEnd(const RowList& rows, const TWrapRule& rule, int first, int last
         long long pieceStart = 0;
         const RowList fresh = WrapText(band.text, rule);
         for (int i = 0; i + 1 < fresh.Count(); ++i) {
-            const long long next = pieceStart + static_cast<long long>(fresh.Text(i).size()) +
-                                   (fresh.End(i) == reBreak ? 2 : 0);
+            const long long next =
+                pieceStart + static_cast<long long>(fresh.Text(i).size()) + (fresh.End(i) == reBreak ? 2 : 0);
             // The cut before `next` saw as much text after it as in the whole line.
             const bool cutAsInTheLine = pieceStart + rule.wrapByte + 2 <= bandSize;
             if (!cutAsInTheLine)
@@ -242,9 +242,8 @@ void KeepOnlyTheChange(TUndoRecord& record, std::string before, std::string_view
     // The tail is compared a block at a time: in a long line it is most of the band.
     constexpr std::size_t kBlock = 4096;
     std::size_t tail = 0;
-    while (shorter - head - tail >= kBlock &&
-           std::memcmp(before.data() + before.size() - tail - kBlock, after.data() + after.size() - tail - kBlock,
-                       kBlock) == 0)
+    while (shorter - head - tail >= kBlock && std::memcmp(before.data() + before.size() - tail - kBlock,
+                                                          after.data() + after.size() - tail - kBlock, kBlock) == 0)
         tail += kBlock;
     while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
@@ -439,12 +438,11 @@ void TEditorCore::BackspaceKey()
     if (at.Byte > static_cast<int>(text.size()) || (at.Byte == 0 && row == 0)) {
         SetCaretCol(caretCol_ - 1);  // free space: the caret only steps left
     } else if (at.Byte > 0) {
-        const std::string map = BuildColumnMap(text, tabSpaceCount_);
-        const auto at_ = [&](int col) { return col >= 0 && col < static_cast<int>(map.size()) ? map[col] : ' '; };
-        if (at_(caretCol_) == 't') {
+        const TColumnMap map = BuildColumnMap(text, tabSpaceCount_);
+        if (CellAt(map, caretCol_) == TCell::TabRest) {
             ReplaceText(at, {row, at.Byte + 1}, {}, false, false);  // inside a tab: the tab itself
         } else {
-            const int size = at_(caretCol_ - 1) == '2' ? 2 : 1;
+            const int size = CellAt(map, caretCol_ - 1) == TCell::Trail ? 2 : 1;
             ReplaceText({row, at.Byte - size}, at, {}, false, false);
         }
     } else {

@@ -249,9 +249,8 @@ void TEditorCore::MouseDown(int row, int col, int x, int y)
 {
     Deselect();
     row = std::clamp(row, 0, LastCaretRow());
-    const std::string map = BuildColumnMap(RowText(row), tabSpaceCount_);
     // A click on the second half of a double-byte character means the character.
-    if (col > 0 && col < static_cast<int>(map.size()) && map[col] == '2')
+    if (CellAt(BuildColumnMap(RowText(row), tabSpaceCount_), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
     mouse_ = {true, caretRow_, caretCol_, InRow(CaretPos()).Byte, x, y};
@@ -262,8 +261,7 @@ void TEditorCore::MouseMove(int row, int col, int x, int y, int startDistance)
     if (!mouse_.Down)
         return;
     row = std::clamp(row, 0, LastCaretRow());
-    const std::string map = BuildColumnMap(RowText(row), tabSpaceCount_);
-    if (col > 0 && col < static_cast<int>(map.size()) && map[col] == '2')
+    if (CellAt(BuildColumnMap(RowText(row), tabSpaceCount_), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
     if (!selected_ && (std::abs(x - mouse_.X) >= startDistance || std::abs(y - mouse_.Y) >= startDistance))

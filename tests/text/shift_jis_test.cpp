@@ -8,6 +8,16 @@
 namespace tavi {
 namespace {
 
+// A column map written one letter a column: 0 single byte or tab start, 1 lead byte,
+// 2 trail byte, t further tab column.
+std::string Cells(std::string_view text, int tabSpaceCount)
+{
+    std::string letters;
+    for (const TCell cell : BuildColumnMap(text, tabSpaceCount))
+        letters += cell == TCell::Lead ? '1' : cell == TCell::Trail ? '2' : cell == TCell::TabRest ? 't' : '0';
+    return letters;
+}
+
 TEST(ShiftJisTest, LeadByteRangesAreExact)
 {
     for (int c : {0x81, 0x9F, 0xE0, 0xFC})
@@ -19,22 +29,22 @@ TEST(ShiftJisTest, LeadByteRangesAreExact)
 
 TEST(ShiftJisTest, ColumnMapMarksEveryColumn)
 {
-    EXPECT_EQ(BuildColumnMap("a\tb", 4), "00tt0");
-    EXPECT_EQ(BuildColumnMap("\x83\x5C"
-                             "a",
-                             8),
-              "120");                                    // the trail byte 0x5C is not a backslash here
-    EXPECT_EQ(BuildColumnMap("\xB1\xB2", 8), "00");      // half-width katakana
-    EXPECT_EQ(BuildColumnMap("\x82\xA0\t", 4), "120t");  // the tab starts at column 2
-    EXPECT_EQ(BuildColumnMap("a\x81", 8), "00");         // a lead byte at the end has no trail: one column
-    EXPECT_EQ(BuildColumnMap("\x81\t", 4), "12");        // a lead byte takes any following byte as its trail
-    EXPECT_EQ(BuildColumnMap("", 8), "");
+    EXPECT_EQ(Cells("a\tb", 4), "00tt0");
+    EXPECT_EQ(Cells("\x83\x5C"
+                    "a",
+                    8),
+              "120");                           // the trail byte 0x5C is not a backslash here
+    EXPECT_EQ(Cells("\xB1\xB2", 8), "00");      // half-width katakana
+    EXPECT_EQ(Cells("\x82\xA0\t", 4), "120t");  // the tab starts at column 2
+    EXPECT_EQ(Cells("a\x81", 8), "00");         // a lead byte at the end has no trail: one column
+    EXPECT_EQ(Cells("\x81\t", 4), "12");        // a lead byte takes any following byte as its trail
+    EXPECT_EQ(Cells("", 8), "");
 }
 
 TEST(ShiftJisTest, ColumnToByteSkipsTabColumns)
 {
-    const std::string map = BuildColumnMap("a\tb\x82\xA0", 4);  // 0 0tt 0 12
-    ASSERT_EQ(map, "00tt012");
+    const TColumnMap map = BuildColumnMap("a\tb\x82\xA0", 4);
+    ASSERT_EQ(Cells("a\tb\x82\xA0", 4), "00tt012");
     EXPECT_EQ(ColumnToByte(map, 0), 0);
     EXPECT_EQ(ColumnToByte(map, 2), 1);  // inside the tab: the tab's byte
     EXPECT_EQ(ColumnToByte(map, 4), 2);
@@ -53,10 +63,10 @@ TEST(ShiftJisTest, ExpandTabsReachesTheNextTabStop)
 // The wrap point as the column-map rule states it, for comparison with the fast walk.
 std::size_t CutByColumnMap(std::string_view text, int wrapByte, int tab)
 {
-    const std::string map = BuildColumnMap(text, tab);
+    const TColumnMap map = BuildColumnMap(text, tab);
     if (static_cast<int>(map.size()) < wrapByte)
         return 0;
-    const int k = map[wrapByte - 1] == '1' ? wrapByte - 2 : wrapByte - 1;
+    const int k = CellAt(map, wrapByte - 1) == TCell::Lead ? wrapByte - 2 : wrapByte - 1;
     return std::min<std::size_t>(ColumnToByte(map, k) + 1, text.size());
 }
 
@@ -86,7 +96,8 @@ TEST(ShiftJisTest, FastMeasuresAgreeWithTheColumnMapOnRandomTexts)
         const bool plain = round % 2 == 1;
         std::string text(random() % 120, ' ');
         for (char& c : text)
-            c = plain && random() % 40 != 0 ? static_cast<char>('a' + random() % 26) : alphabet[random() % sizeof alphabet];
+            c = plain && random() % 40 != 0 ? static_cast<char>('a' + random() % 26)
+                                            : alphabet[random() % sizeof alphabet];
         const int tab = 2 * (1 + static_cast<int>(random() % 4));
         const int wrap = 20 + static_cast<int>(random() % 80);
         ASSERT_EQ(DisplayWidth(text, tab), static_cast<int>(BuildColumnMap(text, tab).size()));

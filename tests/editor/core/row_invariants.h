@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/core/editor_core.h"
-#include "text/shift_jis.h"
 #include "editor/core/wrap_text.h"
+#include "text/shift_jis.h"
 
 namespace tavi::testing {
 
@@ -56,12 +56,10 @@ inline void ExpectLegalCaret(const TEditorCore& core)
 {
     const int row = core.CaretRow();
     const int col = core.CaretCol();
-    const std::string map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
+    const TColumnMap map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
     const int width = static_cast<int>(map.size());
     ASSERT_GE(col, 0);
-    if (col < width) {
-        ASSERT_NE(map[col], '2') << row << "," << col;
-    }
+    ASSERT_NE(CellAt(map, col), TCell::Trail) << row << "," << col;
     if (core.WordWrap()) {
         ASSERT_LE(col, core.WrapByte() - 1);
         if (core.RowEnd(row) == reWrap && row < core.Rows().Count()) {
