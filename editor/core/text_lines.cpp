@@ -3,13 +3,6 @@
 
 namespace tavi {
 
-std::vector<std::string_view> SplitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    ForEachLine(text, [&](std::string_view line) { lines.push_back(line); });
-    return lines;
-}
-
 std::string_view TrimTrailingBlanks(std::string_view line)
 {
     std::size_t n = line.size();

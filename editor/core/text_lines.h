@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 namespace tavi {
 
@@ -25,9 +24,6 @@ void ForEachLine(std::string_view text, F&& line)
     if (start < n)
         line(text.substr(start));
 }
-
-// The lines of `text` as ForEachLine gives them; the views point into `text`.
-std::vector<std::string_view> SplitLines(std::string_view text);
 
 // `line` without its trailing bytes of value 32 or below, tabs excepted.
 std::string_view TrimTrailingBlanks(std::string_view line);
