@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth
   file desktop-file-utils
 )
