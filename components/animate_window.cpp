@@ -92,8 +92,9 @@ void TAnimateWindow::FollowWindow(QWidget* window, bool minimized)
         return;  // the changes made here
     following_ = true;
     for (QWidget* other : ShownWindows()) {
+        // Only the minimised flag changes: a maximised window comes back maximised.
         if (other != window && other->isMinimized() != minimized)
-            minimized ? other->showMinimized() : other->showNormal();
+            other->setWindowState(other->windowState() ^ Qt::WindowMinimized);
     }
     // A modal box stays in front of the window it blocks.
     if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && !minimized) {

@@ -18,7 +18,7 @@ bool IsNameCharacter(QChar c)
     return IsNameStart(c) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-');
 }
 
-// A CSS identifier without escapes: "Arial", "-x-font", "IPAゴシック"; not "6x", "--".
+// A CSS identifier without escapes: "Arial", "-x-font", "IPAゴシック"; not "6x" or "-6".
 bool IsIdentifier(const QString& word)
 {
     if (word.isEmpty())

@@ -212,6 +212,14 @@ TEST(AnimateWindow, AModalBoxMinimisesAndRestoresWithTheApplicationAndStaysInFro
     box.showNormal();
     EXPECT_TRUE(shown(main));
     EXPECT_TRUE(shown(box));
+
+    // A maximised window comes back maximised.
+    main.showMaximized();
+    box.showMinimized();
+    EXPECT_TRUE(main.isMinimized());
+    box.showNormal();
+    EXPECT_TRUE(main.isMaximized());
+    EXPECT_FALSE(main.isMinimized());
 }
 
 }  // namespace
