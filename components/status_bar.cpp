@@ -141,7 +141,8 @@ QRect TStatusBar::PanelRect(int index) const
 
 int TStatusBar::TextWidth(int index) const
 {
-    return fontMetrics().horizontalAdvance(panels_[index].Text) + 2 * kTextIndent + kPanelGap + 2;
+    constexpr int kShadeFrame = 2;  // the panel's sunken edge, one pixel each side
+    return fontMetrics().horizontalAdvance(panels_[index].Text) + 2 * kTextIndent + kPanelGap + kShadeFrame;
 }
 
 std::vector<int> TStatusBar::PanelWidths() const

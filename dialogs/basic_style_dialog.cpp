@@ -103,9 +103,8 @@ std::vector<tavi::TOptionGroup> TForm8::OptionGroups() const
                  return tavi::TRuleLines{Line("  width : auto"), Line("  height : auto")};
              if (RadioButton2->isChecked()) {
                  tavi::TRuleLines lines = tavi::Declaration("  width : ", tavi::Length(SpinEdit2, ComboBox1));
-                 for (const tavi::TRuleLine& height :
-                      tavi::Declaration("  height : ", tavi::Length(SpinEdit1, ComboBox1)))
-                     lines.push_back(height);
+                 const tavi::TRuleLines height = tavi::Declaration("  height : ", tavi::Length(SpinEdit1, ComboBox1));
+                 lines.insert(lines.end(), height.begin(), height.end());
                  return lines;
              }
              return tavi::TRuleLines{};

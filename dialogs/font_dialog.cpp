@@ -169,7 +169,7 @@ tavi::TRuleLines TForm2::SizeLine() const
     const QString body = QStringLiteral("  font-size: ");
     // A list still showing its prompt writes nothing.
     if (RadioButton1->isChecked())
-        return ComboBox3->ShowsPrompt() ? tavi::TRuleLines{} : tavi::Declaration(body, ComboBox3->Text());
+        return tavi::Declaration(body, tavi::ListText(ComboBox3));
     if (RadioButton2->isChecked()) {
         // Read by the chosen item: the prompt alone writes nothing.
         const char* const relative[] = {"larger", "smaller"};
@@ -191,7 +191,7 @@ tavi::TRuleLines TForm2::WeightLine() const
 {
     const QString body = QStringLiteral("  font-weight: ");
     if (RadioButton5->isChecked())
-        return ComboBox6->ShowsPrompt() ? tavi::TRuleLines{} : tavi::Declaration(body, ComboBox6->Text());
+        return tavi::Declaration(body, tavi::ListText(ComboBox6));
     if (RadioButton6->isChecked())
         return tavi::Declaration(body, tavi::Number(SpinEdit3));
     return {};
@@ -213,11 +213,7 @@ std::vector<tavi::TOptionGroup> TForm2::OptionGroups() const
         {CheckBox3, [this] { return SizeLine(); }},
         {CheckBox4, [this] { return WeightLine(); }},
         {CheckBox5,
-         [this] {
-             if (ComboBox7->ShowsPrompt())
-                 return tavi::TRuleLines{};
-             return tavi::Declaration("  font-family: ", tavi::CssFontFamily(ComboBox7->Text()));
-         }},
+         [this] { return tavi::Declaration("  font-family: ", tavi::CssFontFamily(tavi::ListText(ComboBox7))); }},
         {CheckBox6,
          [this] {
              return KeywordLine("  text-decoration: ", RadioGroup4,

@@ -60,6 +60,11 @@ TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStr
     return {Line(body + keywords[item], openEnd, closingEnd)};
 }
 
+QString ListText(const TComboBox* list)
+{
+    return list->ShowsPrompt() ? QString() : list->Text();
+}
+
 QString Number(const TSpinEdit* value)
 {
     return IsCssNumber(value->Text()) ? value->Text() : QString();

@@ -79,6 +79,9 @@ TRuleLines Declaration(const QString& head, const QString& value);
 TRuleLines KeywordLine(const QString& body, const TRadioGroup* group, const QStringList& keywords,
                        const QString& openEnd = QStringLiteral(";"), const QString& closingEnd = QStringLiteral(" }"));
 
+// A list's text; empty while it still shows its prompt, which is no value.
+QString ListText(const TComboBox* list);
+
 // A spin edit's text when it is a number; empty otherwise (an emptied box, a lone "-").
 QString Number(const TSpinEdit* value);
 

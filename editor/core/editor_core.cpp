@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "editor/core/eof_mark_keeper.h"
-#include "text/shift_jis.h"
 #include "editor/core/text_lines.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 
@@ -87,20 +87,26 @@ void TEditorCore::RewrapAll()
 {
     if (rows_.Empty())
         return;
+    // The same text laid out anew: it is no more and no less modified than before. (Inside
+    // an edit's own bracket the edit's end marks the change.)
+    const bool modified = modified_;
     lines_.BeginUpdate();
     rows_.Rewrap(wrapByte_, tabSpaceCount_);
     KeepCaretInRows();
     lines_.EndUpdate();
+    modified_ = modified;
 }
 
 void TEditorCore::UnwrapAll()
 {
     if (rows_.Empty())
         return;
+    const bool modified = modified_;  // the same text laid out anew, as in RewrapAll
     lines_.BeginUpdate();
     rows_.Unwrap();
     KeepCaretInRows();
     lines_.EndUpdate();
+    modified_ = modified;
 }
 
 int TEditorCore::RewrapLine(int r, int delta)
@@ -156,7 +162,6 @@ void TEditorCore::SetWordWrap(bool value)
 {
     if (value == wordWrap_)
         return;
-    const bool modified = modified_;  // the same text, laid out anew
     wordWrap_ = value;
     undo_.Clear();
     if (value) {
@@ -166,7 +171,6 @@ void TEditorCore::SetWordWrap(bool value)
         UnwrapAll();
     }
     SetCaretCol(0);
-    modified_ = modified;
 }
 
 void TEditorCore::SetWrapByte(int value)
@@ -175,13 +179,11 @@ void TEditorCore::SetWrapByte(int value)
     if (value == wrapByte_)
         return;
     wrapByte_ = value;
-    const bool modified = modified_;
     undo_.Clear();
     if (wordWrap_) {
         RewrapAll();
         SetCaretCol(0);
     }
-    modified_ = modified;
 }
 
 void TEditorCore::SetTabSpaceCount(int value)
@@ -190,13 +192,11 @@ void TEditorCore::SetTabSpaceCount(int value)
     if (value == tabSpaceCount_)
         return;
     tabSpaceCount_ = value;
-    const bool modified = modified_;
     undo_.Clear();
     if (wordWrap_)
         RewrapAll();
     SetCaretCol(0);
     view_->InvalidateAll();
-    modified_ = modified;
 }
 
 void TEditorCore::SetDisposeBlank(bool value)
