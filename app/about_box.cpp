@@ -14,7 +14,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFont(tavi::FormFont(12));
-    // The design's outer size 308 by 224 is a client area of 300 by 197 inside the frame.
+    // The box's outer size 308 by 224 is a client area of 300 by 197 inside the frame.
     setFixedSize(300, 197);
     move(433, 73);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

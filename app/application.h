@@ -9,7 +9,7 @@
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    // Also maps the design's font names to installed fonts and puts the toolkit's own
+    // Also maps the forms' font names to installed fonts and puts the toolkit's own
     // dialogs and buttons into Japanese; gives every window the program's icon.
     TApplication(int& argc, char** argv);
 

@@ -39,7 +39,7 @@ struct TEditorLook {
 };
 
 // A font's size in points as the settings file stores it, for fonts sized in pixels too
-// (the design's 12-pixel fonts are 9 points at 96 pixels an inch).
+// (the forms' 12-pixel fonts are 9 points at 96 pixels an inch).
 int FontPointSize(const QFont& font);
 // `font` with its size set to `points`, in pixels at 96 pixels an inch.
 QFont WithPointSize(QFont font, int points);

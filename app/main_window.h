@@ -32,7 +32,7 @@ class TTextSaveDialog;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window as designed, showing the splash window while it does so.
+    // Builds the window with its menus, buttons, boxes and status line, showing the splash window while it does so.
     explicit TForm1(QWidget* parent = nullptr);
 
     // Tool panel

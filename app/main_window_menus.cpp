@@ -131,7 +131,7 @@ void TForm1::CreatePopupMenu()
 void TForm1::CreateKeyboardHabits()
 {
     // Keys desktop users bring from other editors. No menu shows them; the editor gives
-    // none of them a meaning of its own, and no designed shortcut uses them.
+    // none of them a meaning of its own, and no other shortcut of the window uses them.
     const auto habit = [this](const char* name, std::initializer_list<QKeySequence> keys) {
         auto* action = new QAction(this);
         action->setObjectName(QLatin1String(name));

@@ -101,7 +101,7 @@ const TLookKey& Key(const char* name)
     std::abort();  // every name below is in the table
 }
 
-// The order start-up reads the keys in ("ReserveColor" twice, as designed).
+// The order start-up reads the keys in ("ReserveColor" twice: stored files rely on that order).
 const char* const kReadOrder[] = {"BackgroundColor", "TextColor",  "ReserveColor",   "TextFont",
                                   "TextSize",        "Underline?", "UnderlineColor", "EofMark?",
                                   "EofColor",        "Reserved?",  "ReserveColor",   "LeftMargin",
@@ -163,12 +163,12 @@ QString SettingsFileToWrite(const TSettingsPlace& place)
     return place.ProgramFolderWritable ? BesideProgram(place) : InConfigFolder(place);
 }
 
-QRect ReadFormBounds(const tavi::TPrivateProfile& profile, const QRect& design)
+QRect ReadFormBounds(const tavi::TPrivateProfile& profile, const QRect& defaults)
 {
-    return QRect(tavi::ReadInteger(profile, kFormSize, "Left", design.left()),
-                 tavi::ReadInteger(profile, kFormSize, "Top", design.top()),
-                 tavi::ReadInteger(profile, kFormSize, "Width", design.width()),
-                 tavi::ReadInteger(profile, kFormSize, "Height", design.height()));
+    return QRect(tavi::ReadInteger(profile, kFormSize, "Left", defaults.left()),
+                 tavi::ReadInteger(profile, kFormSize, "Top", defaults.top()),
+                 tavi::ReadInteger(profile, kFormSize, "Width", defaults.width()),
+                 tavi::ReadInteger(profile, kFormSize, "Height", defaults.height()));
 }
 
 void ReadMainEditorSettings(const tavi::TPrivateProfile& profile, TEditor& editor)

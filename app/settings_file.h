@@ -35,8 +35,8 @@ void SetSettingsPlace(const TSettingsPlace& place);
 QString SettingsFileToRead(const TSettingsPlace& place);
 QString SettingsFileToWrite(const TSettingsPlace& place);
 
-// The "FormSize" bounds, each key defaulting to its part of `design`.
-QRect ReadFormBounds(const tavi::TPrivateProfile& profile, const QRect& design);
+// The "FormSize" bounds, each key defaulting to its part of `defaults`.
+QRect ReadFormBounds(const tavi::TPrivateProfile& profile, const QRect& defaults);
 // The "MainEditor" keys in start-up order, each applied to `editor` as soon as it is read.
 // A stored colour that is neither a name nor an integer throws tavi::TConversionError at
 // its key; what was read before it stays applied.

@@ -12,7 +12,7 @@
 
 namespace {
 
-// The window's design bounds: the defaults of the "FormSize" keys.
+// The window's default bounds: the defaults of the "FormSize" keys.
 constexpr QRect kDesignBounds(190, 156, 711, 571);
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A push button with an optional glyph that, as in the forms' design, is never a default button.
+// A push button with an optional glyph that is never a default button, so Enter presses none.
 #include "components/bit_btn.h"
 
 #include <QKeyEvent>

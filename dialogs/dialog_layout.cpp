@@ -1,4 +1,4 @@
-// Small factories that place the style rule dialogs' controls at their design positions.
+// Small factories that place the style rule dialogs' controls at their fixed positions.
 #include "dialogs/dialog_layout.h"
 
 #include <QCheckBox>

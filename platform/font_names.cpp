@@ -1,4 +1,4 @@
-// Maps the design's font names to the Japanese faces installed on this machine.
+// Maps the font names the forms and settings use to the Japanese faces installed on this machine.
 #include "platform/font_names.h"
 
 #include <QFontDatabase>

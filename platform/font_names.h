@@ -14,7 +14,7 @@ inline const QString kFixedGothicFontName = QStringLiteral("ＭＳ ゴシック"
 // The fixed-pitch face of the editor.
 inline const QString kFixedSysFontName = QStringLiteral("FixedSys");
 
-// Maps the design's font names to installed faces (IPA Gothic family first) so that
+// Maps the font names the forms and settings use to installed faces (IPA Gothic family first) so that
 // the names can stay in code and in settings files. Call once after the
 // application object exists; calling again is harmless.
 void InstallFontSubstitutions();

@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, HasTheDesignCaptionFontAndSize)
     EXPECT_EQ(form->font().family(), "ＭＳ Ｐゴシック");
     EXPECT_EQ(form->font().pixelSize(), 12);
     EXPECT_EQ(form->size(), QSize(711, 571));
-    // The design name is mapped to an installed Japanese face.
+    // The form font's name is mapped to an installed Japanese face.
     EXPECT_TRUE(QFontInfo(form->font()).family().contains("IPA"));
 }
 
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, StacksPanelsEditorAndStatusLineFromTopToBottom)
     EXPECT_EQ(form->ExtMemo1->cursor().shape(), Qt::IBeamCursor);
 }
 
-TEST_F(MainWindowTest, PlacesTheFileBoxesAndLabelsAsDesigned)
+TEST_F(MainWindowTest, PlacesTheFileBoxesAndLabelsAtTheirPositions)
 {
     EXPECT_EQ(form->Label1->pos(), QPoint(10, 13));
     EXPECT_EQ(form->Label2->pos(), QPoint(216, 13));
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, PlacesTheFileBoxesAndLabelsAsDesigned)
     }
 }
 
-TEST_F(MainWindowTest, PlacesToolAndFunctionKeyButtonsAsDesigned)
+TEST_F(MainWindowTest, PlacesToolAndFunctionKeyButtonsAtTheirPositions)
 {
     struct Tool {
         QToolButton* button;
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, PlacesToolAndFunctionKeyButtonsAsDesigned)
 
 TEST_F(MainWindowTest, StatusLineShowsThreePanelsOfTheirDesignWidths)
 {
-    // Start-up replaces the design texts of panels 1 and 2 (the status line's own tests).
+    // Start-up replaces the start texts of panels 1 and 2 (the status line's own tests).
     const auto& panels = form->StatusBar1->Panels();
     ASSERT_EQ(panels.size(), 3u);
     EXPECT_EQ(panels[0].Text, " TAVI CSS Editor ");

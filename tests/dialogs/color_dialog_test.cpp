@@ -43,7 +43,7 @@ protected:
     QStringList written;
 };
 
-TEST_F(ColorDialogTest, StartsAsDesignedAndTheBoxesEnableTheirControls)
+TEST_F(ColorDialogTest, StartsFromItsDefaultsAndTheBoxesEnableTheirControls)
 {
     TForm9& d = *dialog;
     EXPECT_TRUE(d.ComboBox1->isEnabled());  // the one picture control that starts enabled

@@ -32,7 +32,7 @@
 
 namespace {
 
-// What the design says of each dialog's frame.
+// Each dialog's frame: caption, size, selector label and behaviour, comment edit, option switches.
 struct TFrameFacts {
     const char* caption;
     QSize clientSize;
@@ -228,7 +228,7 @@ protected:
 
 TYPED_TEST_SUITE_P(StyleDialogConventions);
 
-TYPED_TEST_P(StyleDialogConventions, FrameIsAsDesignedAndNoCaptionIsCut)
+TYPED_TEST_P(StyleDialogConventions, FrameHasItsCaptionSizeAndControlsAndNoCaptionIsCut)
 {
     auto& d = *this->dialog;
     EXPECT_EQ(d.windowTitle(), this->facts.caption);
@@ -327,7 +327,7 @@ TYPED_TEST_P(StyleDialogConventions, WithoutASelectorOkShowsTheMessageAndKeepsTh
     EXPECT_EQ(this->Snapshot(), before);
 }
 
-TYPED_TEST_P(StyleDialogConventions, SelectorEditsFollowTheirBoxesAsDesigned)
+TYPED_TEST_P(StyleDialogConventions, SelectorEditsFollowTheirBoxes)
 {
     TSelectorGroup* s = this->dialog->Selector();
     const TSelectorEditBehaviour b = this->facts.selectorBehaviour;
@@ -538,11 +538,10 @@ TYPED_TEST_P(StyleDialogConventions, TabFollowsTheLayout)
 }
 
 REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss, TabFollowsTheLayout,
-                            FrameIsAsDesignedAndNoCaptionIsCut, NoTwoControlsOverlap,
-                            WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas,
-                            SelectorEditsFollowTheirBoxesAsDesigned, SelectorLineTakesTheEditsExactlyAsTyped,
-                            OkWritesTheRuleThenTheCommentAndCloses, EnterAndEscapePressNothingAltCCancelsAndAltOWrites,
-                            EachOpeningStartsFromTheDesignDefaults);
+                            FrameHasItsCaptionSizeAndControlsAndNoCaptionIsCut, NoTwoControlsOverlap,
+                            WithoutASelectorOkShowsTheMessageAndKeepsTheDialogAsItWas, SelectorEditsFollowTheirBoxes,
+                            SelectorLineTakesTheEditsExactlyAsTyped, OkWritesTheRuleThenTheCommentAndCloses,
+                            EnterAndEscapePressNothingAltCCancelsAndAltOWrites, EachOpeningStartsFromTheDesignDefaults);
 
 // Each dialog joins the suite with one line.
 using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm8, TForm9, TForm10, TForm11>;
