@@ -9,14 +9,16 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <new>
+#include <stdexcept>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "components/text_file_dialogs.h"
 #include "editor/core/editor_error.h"
 #include "editor/core/text_file.h"
-#include "platform/os/file_bytes.h"
 #include "editor/editor.h"
+#include "platform/os/file_bytes.h"
 #include "platform/sheet_encoding.h"
 
 namespace {
@@ -118,7 +120,13 @@ void TForm1::LoadDocument(const QString& path)
     if (!QFileInfo(path).isFile())
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
     tavi::TSheetText sheet = tavi::DecodeSheet(tavi::ReadFileBytes(name), name);
-    ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Cp932));
+    try {
+        ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Cp932));
+    } catch (const std::length_error&) {
+        throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));  // more than rows can hold
+    } catch (const std::bad_alloc&) {
+        throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
+    }
     encoding_ = sheet.Encoding;
     lossy_ = !sheet.Lossless;
     ExtMemo1->SetReadOnly(lossy_);

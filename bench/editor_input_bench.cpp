@@ -7,20 +7,25 @@
 #include <string>
 
 #include "bench/benchmark_main.h"
+#include "editor/change_repaint.h"
 #include "editor/core/editor_core.h"
+#include "platform/os/file_bytes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Counts what the editor asks of its view, so a run can report the rows it repainted.
-class TCountingView final : public tavi::TNullEditorView {
+// Reads each change as the widget does and counts what it would repaint, so a run can
+// report the rows an edit repaints.
+class TCountingView final : public tavi::TNullEditorView, private tavi::TRowPainter {
 public:
     int rowsRepainted = 0;
     int fullRepaints = 0;
-    void InvalidateRows(int a, int b) override { rowsRepainted += std::abs(b - a) + 1; }
+    void DocumentChanged(const tavi::TChange& change) override { tavi::RepaintChange(change, true, *this); }
+    void InvalidateRows(tavi::TRow a, tavi::TRow b) override { rowsRepainted += std::abs(b - a) + 1; }
     void InvalidateAll() override { ++fullRepaints; }
-    void RepaintTyped(int, int, int, int) override { ++rowsRepainted; }
+    void ShiftRowsBelow(tavi::TRow, int) override {}
+    void RepaintTyped(tavi::TRow, tavi::TColumn, int) override { ++rowsRepainted; }
 };
 
 constexpr const char* kSheetName = "tavi_editor_input_bench.css";
@@ -43,8 +48,9 @@ std::unique_ptr<TLoaded> MakeLoaded(Fill&& fill)
 
 TLoaded& Loaded()
 {
-    static const std::unique_ptr<TLoaded> loaded =
-        MakeLoaded([](tavi::TEditorStrings& lines) { lines.LoadFromFile(tavi::bench::SheetPath(kSheetName)); });
+    static const std::unique_ptr<TLoaded> loaded = MakeLoaded([](tavi::TEditorStrings& lines) {
+        lines.LoadFromBytes(tavi::ReadFileBytes(tavi::bench::SheetPath(kSheetName)));
+    });
     return *loaded;
 }
 
@@ -101,7 +107,6 @@ BENCHMARK(BM_EnterAndBackspaceInTheMiddle)
     ->Iterations(2000)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
-
 
 // A document of 200 MiB: every row-count change near its top used to move all rows below.
 TLoaded& LoadedHuge()

@@ -15,6 +15,7 @@
 #include "bench/offscreen.h"
 #include "editor/editor.h"
 #include "platform/font_names.h"
+#include "platform/os/file_bytes.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEditor& LoadedEditor()
     static std::unique_ptr<TEditor> editor = [] {
         auto e = std::make_unique<TEditor>();
         ConfigureMainEditor(e.get());
-        e->Lines().LoadFromFile(tavi::bench::SheetPath(kSheetName));
+        e->Lines().LoadFromBytes(tavi::ReadFileBytes(tavi::bench::SheetPath(kSheetName)));
         e->resize(kView);
         e->SetTopRow(e->Core().Rows().Count() / 2);
         return e;

@@ -17,9 +17,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -199,7 +199,8 @@ public:
         const double end = NowMs() + budgetMs;
         for (QTextCursor at(document);
              NowMs() < end &&
-             !(at = document->find(word, at, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords)).isNull();
+             !(at = document->find(word, at, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords))
+                  .isNull();
              ++count)
             at.insertText(by);
         step.endEditBlock();
@@ -248,11 +249,13 @@ public:
         const QByteArray what = word.toUtf8();
         const QByteArray with = by.toUtf8();
         sci_.SendScintilla(QsciScintilla::SCI_BEGINUNDOACTION);
-        sci_.SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS, QsciScintilla::SCFIND_MATCHCASE | QsciScintilla::SCFIND_WHOLEWORD);
+        sci_.SendScintilla(QsciScintilla::SCI_SETSEARCHFLAGS,
+                           QsciScintilla::SCFIND_MATCHCASE | QsciScintilla::SCFIND_WHOLEWORD);
         long count = 0;
         const double end = NowMs() + budgetMs;
         for (long from = 0; NowMs() < end; ++count) {
-            sci_.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from, sci_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
+            sci_.SendScintilla(QsciScintilla::SCI_SETTARGETRANGE, from,
+                               sci_.SendScintilla(QsciScintilla::SCI_GETLENGTH));
             if (sci_.SendScintilla(QsciScintilla::SCI_SEARCHINTARGET, what.size(), what.constData()) < 0)
                 break;
             sci_.SendScintilla(QsciScintilla::SCI_REPLACETARGET, with.size(), with.constData());
@@ -291,9 +294,9 @@ struct Samples {
 };
 
 // Workloads in table order; the last is memory (MiB), the rest milliseconds.
-const char* const kWorkloads[] = {"load",          "first paint",         "type 1000 chars",
-                                  "Enter x100",    "select+copy",         "scroll pages",
-                                  "paste 10 MB",   "paste 10 MB + 5 unmappable", "memory (MiB)"};
+const char* const kWorkloads[] = {"load",        "first paint",  "type 1000 chars", "Enter x100",
+                                  "select+copy", "scroll pages", "paste 10 MB",     "paste 10 MB + 5 unmappable",
+                                  "memory (MiB)"};
 constexpr int kWorkloadCount = 9;
 constexpr int kPaste = 6;
 constexpr int kPasteUnmappable = 7;
@@ -507,13 +510,13 @@ void MeasureOpen(const Input& input, int reps)
     if (times[1].Values.empty())
         return;
     std::printf("\nOpening it from the disk, each time in a fresh process (%d repetitions):\n\n", reps);
-    std::printf("| open | min | median | max | LoadFromFile / floor |\n|---|---:|---:|---:|---:|\n");
+    std::printf("| open | min | median | max | open / floor |\n|---|---:|---:|---:|---:|\n");
     PrintRow("floor: read + memchr", times[0], "ms", "");
-    PrintRow("TEditor LoadFromFile", times[1], "ms", Ratio(times[1].Median(), times[0].Median()));
-    PrintRow("TEditor opening the sheet saved as UTF-8 (ratio: to LoadFromFile)", times[2], "ms",
+    PrintRow("TEditor opening the sheet", times[1], "ms", Ratio(times[1].Median(), times[0].Median()));
+    PrintRow("TEditor opening the sheet saved as UTF-8 (ratio: to the sheet)", times[2], "ms",
              Ratio(times[2].Median(), times[1].Median()));
     PrintRow("floor: peak memory", memory[0], "MiB", "");
-    PrintRow("TEditor LoadFromFile: peak memory", memory[1], "MiB", Ratio(memory[1].Median(), memory[0].Median()));
+    PrintRow("TEditor opening the sheet: peak memory", memory[1], "MiB", Ratio(memory[1].Median(), memory[0].Median()));
     std::fflush(stdout);
 }
 
@@ -576,7 +579,8 @@ void MeasureSearch(int reps, const std::string& only)
                     replace[w].Note = "replace all extrapolated from " + std::to_string(done) + " of " +
                                       std::to_string(kOccurrences) + " words";
                 } else if (done != (replacing ? kOccurrences : 1)) {
-                    std::fprintf(stderr, "  %s: %s gave %ld\n", kWidgetNames[w], replacing ? "replace all" : "find", done);
+                    std::fprintf(stderr, "  %s: %s gave %ld\n", kWidgetNames[w], replacing ? "replace all" : "find",
+                                 done);
                 }
                 (replacing ? replace : find)[w].Values.push_back(elapsed);
             }
@@ -587,14 +591,14 @@ void MeasureSearch(int reps, const std::string& only)
     std::printf("| workload | widget | min | median | max | TEditor / QPlainTextEdit | TEditor / QScintilla |\n");
     std::printf("|---|---|---:|---:|---:|---:|---:|\n");
     for (const auto& [what, samples] : {std::pair{"find next: the one word at the end", find},
-                                         std::pair{"replace all: 100 000 words, one undo step", replace}}) {
+                                        std::pair{"replace all: 100 000 words, one undo step", replace}}) {
         for (int w = 0; w < 3; ++w) {
             if (samples[w].Values.empty())
                 continue;
             const std::string r1 = w == 0 ? Ratio(samples[0].Median(), samples[1].Median()) : "";
             const std::string r2 = w == 0 ? Ratio(samples[0].Median(), samples[2].Median()) : "";
-            std::printf("| %s | %s | %.1f ms | %.1f ms | %.1f ms | %s | %s |\n", what, kWidgetNames[w], samples[w].Min(),
-                        samples[w].Median(), samples[w].Max(), r1.c_str(), r2.c_str());
+            std::printf("| %s | %s | %.1f ms | %.1f ms | %.1f ms | %s | %s |\n", what, kWidgetNames[w],
+                        samples[w].Min(), samples[w].Median(), samples[w].Max(), r1.c_str(), r2.c_str());
         }
     }
     for (int w = 0; w < 3; ++w)

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "editor/core/editor_core.h"
+#include "platform/code_page.h"
 #include "platform/os/large_pages.h"
 #include "text/shift_jis.h"
-#include "platform/code_page.h"
 
 namespace tavi {
 
@@ -26,7 +26,8 @@ long long RowBytes(const RowList& rows, int r)
 
 }  // namespace
 
-void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offset, long long ownBytes, long long moreBytes)
+void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offset, long long ownBytes,
+                           long long moreBytes)
 {
     const RowList& rows = core.Rows();
     // No character gives more than one unit: a row needs at most as many units as its bytes.
@@ -40,7 +41,9 @@ void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offs
     wide_.assign(wide_.size(), 0);
     makeRoom(static_cast<qsizetype>(ownBytes + moreBytes + 4096));
     char16_t* out = reinterpret_cast<char16_t*>(text_.data());
-    const auto markWide = [this](qsizetype i) { wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); };
+    const auto markWide = [this](qsizetype i) {
+        wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63);
+    };
 
     const TCp932Units units = Cp932Units();
     qsizetype n = 0;
@@ -225,7 +228,8 @@ TTextMatch TDocumentSearch::ToOffsets(const QRegularExpressionMatch& m) const
     return {from, stretch_.OffsetOfUnit(m.capturedEnd()) - from};
 }
 
-std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow)
+std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TLineStart line, long long from,
+                                                     int endRow)
 {
     endRow = std::min(endRow, core.Rows().Count());
     while (line.Row < endRow) {
@@ -383,7 +387,7 @@ bool TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
 
 long long TDocumentSearch::ReplaceAll(TEditorCore& core)
 {
-    if (!Ready() || core.ReadOnly())
+    if (!Ready() || core.Options().ReadOnly)
         return 0;
     const std::string bytes = core.Lines().GetTextStr();
     const std::string_view source(bytes);
@@ -418,7 +422,8 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
             const std::size_t before = out.size();
             AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
                 const long long start = stretch.OffsetOfUnit(from);
-                return source.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(stretch.OffsetOfUnit(to) - start));
+                return source.substr(static_cast<std::size_t>(start),
+                                     static_cast<std::size_t>(stretch.OffsetOfUnit(to) - start));
             });
             if (match.End() <= caret)
                 newCaret += static_cast<long long>(out.size() - before) - match.Length;

@@ -125,9 +125,9 @@ void TEditor::SetReserveBkColor(tavi::TColor value)
 
 void TEditor::SetDelimDBCS(bool value)
 {
-    if (value == core_.DelimDBCS())
+    if (value == core_.Options().DelimDBCS)
         return;
-    core_.SetDelimDBCS(value);
+    core_.Options().DelimDBCS = value;
     viewport()->update();
 }
 
@@ -197,9 +197,9 @@ void TEditor::SetUnderLineColor(tavi::TColor value)
 
 void TEditor::SetCaretStyle(tavi::TCaretStyle value)
 {
-    if (value == core_.CaretStyle())
+    if (value == caretStyle_)
         return;
-    core_.SetCaretStyle(value);
+    caretStyle_ = value;
     UpdateCaretPos();
 }
 
@@ -263,9 +263,9 @@ void TEditor::SetRedraw(bool on)
 
 void TEditor::SetReadOnly(bool value)
 {
-    if (value == core_.ReadOnly())
+    if (value == core_.Options().ReadOnly)
         return;
-    core_.SetReadOnly(value);
+    core_.Options().ReadOnly = value;
     // The input method is turned off for a read-only document and back on after it.
     if (hasFocus())
         QGuiApplication::inputMethod()->update(Qt::ImEnabled);

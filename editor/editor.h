@@ -4,12 +4,14 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QFont>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "editor/change_repaint.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_input.h"
 #include "editor/editor_document.h"
@@ -22,7 +24,10 @@
 // takes one cell, a double-byte character two, whatever the font's glyph widths.
 // Properties follow the getter X() / setter SetX(v) pattern; setters store only changes.
 // The editing commands and behaviour properties come from TEditorDocument.
-class TEditor : public QAbstractScrollArea, public tavi::TEditorView, public TEditorDocument {
+class TEditor : public QAbstractScrollArea,
+                public tavi::TEditorView,
+                private tavi::TRowPainter,
+                public TEditorDocument {
     Q_OBJECT
 public:
     explicit TEditor(QWidget* parent = nullptr);
@@ -30,7 +35,7 @@ public:
 
     // Blocks typing, Enter, Tab, Backspace, Delete, input-method text, SetSelText and
     // paste; navigation, selection and copy keep working.
-    bool ReadOnly() const { return core_.ReadOnly(); }
+    bool ReadOnly() const { return core_.Options().ReadOnly; }
     void SetReadOnly(bool value);
 
     // --- Appearance (a change repaints unless noted) ---
@@ -54,7 +59,7 @@ public:
     tavi::TColor ReserveBkColor() const { return reserveBkColor_; }
     void SetReserveBkColor(tavi::TColor value);
     // On: a run of double-byte characters is a word apart from the letters around it.
-    bool DelimDBCS() const { return core_.DelimDBCS(); }
+    bool DelimDBCS() const { return core_.Options().DelimDBCS; }
     void SetDelimDBCS(bool value);
     bool DrawAllWords() const { return drawAllWords_; }
     void SetDrawAllWords(bool value);
@@ -79,7 +84,7 @@ public:
     void SetUnderLine(bool value);
     tavi::TColor UnderLineColor() const { return underLineColor_; }
     void SetUnderLineColor(tavi::TColor value);
-    tavi::TCaretStyle CaretStyle() const { return core_.CaretStyle(); }
+    tavi::TCaretStyle CaretStyle() const { return caretStyle_; }
     void SetCaretStyle(tavi::TCaretStyle value);
 
     // --- Layout (limits in brackets; a change re-lays the grid and repaints) ---
@@ -127,9 +132,14 @@ public:
     QRect CaretRect() const { return caretRect_; }
 
     // --- The view the core drives (rows are document rows, limited to the screen) ---
-    void InvalidateRows(int a, int b) override;
+    // Follows a change of the document (change_repaint.h says what it repaints).
+    void DocumentChanged(const tavi::TChange& change) override;
+    void InvalidateRows(int a, int b);
+    void InvalidateRows(tavi::TRow a, tavi::TRow b) override { InvalidateRows(a.Value(), b.Value()); }
     void InvalidateAll() override;
-    void ShiftRowsBelow(int row, int n) override;
+    // After n rows were inserted at `row` (or -n removed), moves the text area from row
+    // `row` down by n rows and paints the uncovered band.
+    void ShiftRowsBelow(int row, int n);
     void UpdateMetrics() override;
     void UpdateScrollBars() override;
     void PlaceCaret() override { ScrollToCaret(); }
@@ -144,7 +154,7 @@ public:
     // --- Repainting helpers for editing ---
     // After typing on `row` at `col`: moves the rest of the row by `count` columns in
     // direction `dir` (+1 insert, -1 delete, 0 none) and repaints the words around it.
-    void RepaintTyped(int row, int col, int dir, int count) override;
+    void RepaintTyped(int row, int col, int dir, int count);
     // Repaints exactly the cells whose selected state changed from `prev` to `now`.
     void SelectionChanged(const tavi::TSelBounds& prev, const tavi::TSelBounds& now) override;
     // Rows drawn by paint events since the last reset (for tests and benchmarks).
@@ -183,6 +193,12 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // The row painter change records are read into.
+    void ShiftRowsBelow(tavi::TRow row, int n) override { ShiftRowsBelow(row.Value(), n); }
+    void RepaintTyped(tavi::TRow row, tavi::TColumn col, int growth) override
+    {
+        RepaintTyped(row.Value(), col.Value(), growth >= 0 ? 1 : -1, std::abs(growth));
+    }
     // Makes assistive technologies see every editor as a document (once per program).
     static void InstallAccessibility();
 
@@ -267,6 +283,7 @@ private:
     bool drawAllWords_ = false;
     bool defaultDrawing_ = true;
     bool underLine_ = false;
+    tavi::TCaretStyle caretStyle_ = tavi::csBrief;
     int leftMargin_ = 19, topMargin_ = 2, lineMargin_ = 0, characterMargin_ = 0;
     tavi::TScrollStyle scrollBars_ = tavi::ssNone;
     tavi::TBorderStyle borderStyle_ = tavi::bsSingle;

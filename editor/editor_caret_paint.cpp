@@ -24,9 +24,10 @@ void TEditor::UpdateCaretPos()
     const int row = core_.CaretRow();
     const int col = core_.CaretCol();
     caretPos_ = CellPos(row, col);
-    if (core_.CaretStyle() == tavi::csBrief)
+    if (caretStyle_ == tavi::csBrief)
         caretPos_.ry() += rowHeight_ - 2;
-    const tavi::TCaretShape shape = core_.CaretShape(charWidth_, characterMargin_, rowHeight_);
+    const tavi::TCaretShape shape =
+        tavi::CaretShapeIn(caretStyle_, core_.CaretOnDoubleByte(), charWidth_, characterMargin_, rowHeight_);
     const QRect rect = QRect(CellPos(row, col) + QPoint(shape.Left, shape.Top), QSize(shape.Width, shape.Height))
                            .intersected(TextArea());
     // Only the caret's own cells are repainted: where it was and where it is now.

@@ -60,11 +60,11 @@ public:
     bool CaretFree() const { return core_.CaretFree(); }
     void SetCaretFree(bool value) { core_.SetCaretFree(value); }
     // The caret may stand inside the columns of a tab.
-    bool CaretInTab() const { return core_.CaretInTab(); }
-    void SetCaretInTab(bool value) { core_.SetCaretInTab(value); }
+    bool CaretInTab() const { return core_.Options().CaretInTab; }
+    void SetCaretInTab(bool value) { core_.Options().CaretInTab = value; }
     // Left at column 0 and Right at a row's end cross into the neighbouring line.
-    bool CaretNextLine() const { return core_.CaretNextLine(); }
-    void SetCaretNextLine(bool value) { core_.SetCaretNextLine(value); }
+    bool CaretNextLine() const { return core_.Options().CaretNextLine; }
+    void SetCaretNextLine(bool value) { core_.Options().CaretNextLine = value; }
 
     // --- Line store ---
     // Soft wrapping at WrapByte columns (clamped to 20..250); changing either re-wraps the
@@ -86,22 +86,22 @@ public:
     // --- Input behaviour ---
     // Tab inserts (on) or moves the focus (off); Enter reaches the editor (on) or its
     // dialog (off).
-    bool WantTabs() const { return core_.WantTabs(); }
-    void SetWantTabs(bool value) { core_.SetWantTabs(value); }
-    bool WantReturns() const { return core_.WantReturns(); }
-    void SetWantReturns(bool value) { core_.SetWantReturns(value); }
+    bool WantTabs() const { return core_.Options().WantTabs; }
+    void SetWantTabs(bool value) { core_.Options().WantTabs = value; }
+    bool WantReturns() const { return core_.Options().WantReturns; }
+    void SetWantReturns(bool value) { core_.Options().WantReturns = value; }
     // Tab inserts spaces up to the next tab stop instead of a tab byte.
-    bool SoftTab() const { return core_.SoftTab(); }
-    void SetSoftTab(bool value) { core_.SetSoftTab(value); }
+    bool SoftTab() const { return core_.Options().SoftTab; }
+    void SetSoftTab(bool value) { core_.Options().SoftTab = value; }
     // Enter indents the new row like the current one (CaretAutoIndent), with tabs plus
     // spaces (TabIndent), taking an unindented row's indent from the nearest non-empty
     // row above (PrevSpaceIndent).
-    bool CaretAutoIndent() const { return core_.CaretAutoIndent(); }
-    void SetCaretAutoIndent(bool value) { core_.SetCaretAutoIndent(value); }
-    bool TabIndent() const { return core_.TabIndent(); }
-    void SetTabIndent(bool value) { core_.SetTabIndent(value); }
-    bool PrevSpaceIndent() const { return core_.PrevSpaceIndent(); }
-    void SetPrevSpaceIndent(bool value) { core_.SetPrevSpaceIndent(value); }
+    bool CaretAutoIndent() const { return core_.Options().CaretAutoIndent; }
+    void SetCaretAutoIndent(bool value) { core_.Options().CaretAutoIndent = value; }
+    bool TabIndent() const { return core_.Options().TabIndent; }
+    void SetTabIndent(bool value) { core_.Options().TabIndent = value; }
+    bool PrevSpaceIndent() const { return core_.Options().PrevSpaceIndent; }
+    void SetPrevSpaceIndent(bool value) { core_.Options().PrevSpaceIndent = value; }
 
 protected:
     TEditorDocument() = default;

@@ -35,7 +35,7 @@ void TEditor::inputMethodEvent(QInputMethodEvent* event)
 {
     event->accept();
     // A read-only document takes nothing from the input method, not even a composition.
-    if (core_.ReadOnly()) {
+    if (core_.Options().ReadOnly) {
         SetPreedit({});
         return;
     }
@@ -73,7 +73,7 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const
     const std::string_view text = core_.RowText(row);
     switch (query) {
         case Qt::ImEnabled:
-            return !core_.ReadOnly();
+            return !core_.Options().ReadOnly;
         case Qt::ImCursorRectangle: {
             // The caret's cell, in the control's own coordinates.
             const QRect cell(CellPos(row, core_.CaretCol()), QSize(charWidth_, rowHeight_));

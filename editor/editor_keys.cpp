@@ -54,9 +54,9 @@ bool TEditor::OwnsKey(const QKeyEvent& key) const
         return false;
     const auto edit = EditKeyOf(key.key());
     if (edit == tavi::TEditKey::Tab)
-        return core_.WantTabs() && key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+        return core_.Options().WantTabs && key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
     if (edit == tavi::TEditKey::Enter)
-        return core_.WantReturns();
+        return core_.Options().WantReturns;
     return edit.has_value() || !tavi::InsertableCp932(key.text()).empty();
 }
 
@@ -84,7 +84,7 @@ void TEditor::keyPressEvent(QKeyEvent* event)
     const auto key = EditKeyOf(event->key());
     // Alt combinations belong to the menus.
     if (key && !(m & Qt::AltModifier)) {
-        if (key == tavi::TEditKey::Enter && !core_.WantReturns()) {
+        if (key == tavi::TEditKey::Enter && !core_.Options().WantReturns) {
             event->ignore();
             return;
         }

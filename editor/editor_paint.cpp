@@ -160,7 +160,7 @@ void TEditor::RepaintTyped(int row, int col, int dir, int count)
     }
     // Typing may turn the words on either side of the change into reserved words or back.
     const std::string text = core_.DisplayRowText(row);
-    const std::vector<int> starts = tavi::SplitWords(text, core_.DelimDBCS());
+    const std::vector<int> starts = tavi::SplitWords(text, core_.Options().DelimDBCS);
     const auto wordAt = [&](int b) {
         const auto it = std::upper_bound(starts.begin(), starts.end(), b);
         return static_cast<int>(it - starts.begin()) - 1;

@@ -83,7 +83,7 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
         OnBeforeDrawWord(this, std::string_view(), false, style);
         return;
     }
-    const std::vector<int> starts = tavi::SplitWords(text, core_.DelimDBCS());
+    const std::vector<int> starts = tavi::SplitWords(text, core_.Options().DelimDBCS);
     tavi::TGridBatch& normal = Pending().Normal;
     tavi::TGridBatch& reserved = Pending().Reserved;
     const QColor reserveBk = Qc(reserveBkColor_);
@@ -134,7 +134,7 @@ void TEditor::PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int 
     p.fillRect(piece, Qc(selectBkColor_));
     const std::string_view text = row.Text;
     const auto [from, to] = BytesIn(text, row.X, cw, x0, x1);
-    const std::vector<int> starts = tavi::SplitWords(text, core_.DelimDBCS());
+    const std::vector<int> starts = tavi::SplitWords(text, core_.Options().DelimDBCS);
     const bool colouring = reserveWordColor_ && !reserved_.Empty();
     const QColor selected = Qc(selectFontColor_);
     for (std::size_t w = 0; w + 1 < starts.size(); ++w) {

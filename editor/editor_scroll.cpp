@@ -194,6 +194,11 @@ void TEditor::InvalidateRows(int a, int b)
     viewport()->update(QRect(leftMargin_, top, viewport()->width() - leftMargin_, bottom - top));
 }
 
+void TEditor::DocumentChanged(const tavi::TChange& change)
+{
+    tavi::RepaintChange(change, core_.EofMark(), *this);
+}
+
 void TEditor::InvalidateAll()
 {
     viewport()->update();

@@ -16,7 +16,7 @@ TEditor::TSelection TEditor::CurrentSelection() const
 
 TEditor::TSelection TEditor::FromBounds(const tavi::TSelBounds& b)
 {
-    return {true, b.StartRow, b.StartCol, b.EndRow, b.EndCol};
+    return {true, b.StartRow.Value(), b.StartCol.Value(), b.EndRow.Value(), b.EndCol.Value()};
 }
 
 // The selected columns of `row`: [first, end) with INT_MAX for "to the right edge".

@@ -8,8 +8,7 @@ namespace tavi {
 
 int TEditorCore::LastCaretRow() const
 {
-    const int count = rows_.Count();
-    return count > 0 && rows_.End(count - 1) == reEof ? count - 1 : count;
+    return doc_.EndRow().Value();
 }
 
 void TEditorCore::SetCaretRow(int r)
@@ -19,10 +18,10 @@ void TEditorCore::SetCaretRow(int r)
     if (r == caretRow_ && caretRow_ <= LastCaretRow())
         return;
     view_->HideUnderline();
-    const int count = rows_.Count();
+    const int count = Rows().Count();
     caretRow_ = std::clamp(r, 0, count);
     // There is no position after a text that ends without a line break.
-    if (caretRow_ == count && count > 0 && rows_.End(count - 1) == reEof)
+    if (caretRow_ == count && count > 0 && Rows().End(count - 1) == reEof)
         --caretRow_;
     FitCaretCol(true, -1);
     view_->ShowUnderline();
@@ -53,7 +52,7 @@ void TEditorCore::PlaceCaretAt(int row, int col)
 // CaretInTab) and, with WordWrap on, inside the wrap width.
 void TEditorCore::FitCaretCol(bool vertical, int dir)
 {
-    const TColumnMap map = BuildColumnMap(RowText(caretRow_), tabSpaceCount_);
+    const TColumnMap map = BuildColumnMap(RowText(caretRow_), TabSpaceCount());
     const int width = static_cast<int>(map.size());
     const auto at = [&](int col) { return CellAt(map, col); };
     if (!vertical)
@@ -74,17 +73,17 @@ void TEditorCore::FitCaretCol(bool vertical, int dir)
         ++caretCol_;
         halfStep_ = false;
     }
-    if (!vertical && !caretInTab_) {
+    if (!vertical && !options_.CaretInTab) {
         while (at(caretCol_) == TCell::TabRest)
             caretCol_ += dir;
     }
-    if (wordWrap_) {
-        caretCol_ = std::min(caretCol_, wrapByte_ - 1);
+    if (WordWrap()) {
+        caretCol_ = std::min(caretCol_, WrapByte() - 1);
         if (RowEnd(caretRow_) == reWrap && caretCol_ == width)
             --caretCol_;
         if (at(caretCol_) == TCell::Trail)
             --caretCol_;
-        if (!vertical && !caretInTab_) {
+        if (!vertical && !options_.CaretInTab) {
             while (at(caretCol_) == TCell::TabRest)
                 --caretCol_;
         }
@@ -107,43 +106,33 @@ void TEditorCore::MoveCaretTo(int row, int col)
 
 TTextPos TEditorCore::CaretPos() const
 {
-    return {caretRow_, ColumnToByte(BuildColumnMap(RowText(caretRow_), tabSpaceCount_), caretCol_)};
+    return {TRow(caretRow_), TByte(ColumnToByte(BuildColumnMap(RowText(caretRow_), TabSpaceCount()), caretCol_))};
 }
 
 int TEditorCore::ColOf(TTextPos p) const
 {
-    const std::string_view text = RowText(p.Row);
-    const int inside = std::min(p.Byte, static_cast<int>(text.size()));
-    return DisplayWidth(text.substr(0, inside), tabSpaceCount_) + (p.Byte - inside);
+    return doc_.ColumnOf(p).Value();
 }
 
 void TEditorCore::MoveCaretToPos(TTextPos p)
 {
     // The end of a wrapped row is the start of the next; the caret may not stand there.
-    if (p.Row < rows_.Count() && rows_.End(p.Row) == reWrap && p.Byte >= static_cast<int>(rows_.Text(p.Row).size()))
-        p = {p.Row + 1, 0};
-    MoveCaretTo(p.Row, ColOf(p));
-}
-
-void TEditorCore::SetCaretStyle(TCaretStyle value)
-{
-    if (value == caretStyle_)
-        return;
-    caretStyle_ = value;
-    view_->PlaceCaret();
+    if (doc_.RowEnd(p.Row) == reWrap && p.Byte.Value() >= static_cast<int>(doc_.RowText(p.Row).size()))
+        p = {p.Row + 1, TByte(0)};
+    MoveCaretTo(p.Row.Value(), ColOf(p));
 }
 
 bool TEditorCore::CaretOnDoubleByte() const
 {
-    return CellAt(BuildColumnMap(RowText(caretRow_), tabSpaceCount_), caretCol_) == TCell::Lead;
+    return CellAt(BuildColumnMap(RowText(caretRow_), TabSpaceCount()), caretCol_) == TCell::Lead;
 }
 
-TCaretShape TEditorCore::CaretShape(int charWidth, int characterMargin, int rowHeight) const
+TCaretShape CaretShapeIn(TCaretStyle style, bool onDoubleByte, int charWidth, int characterMargin, int rowHeight)
 {
-    if (caretStyle_ == csDefault)
+    if (style == csDefault)
         return {0, 0, 2, rowHeight};
     const int cell = std::max(1, charWidth - characterMargin);
-    return {0, rowHeight - 2, CaretOnDoubleByte() ? 2 * cell : cell, 2};
+    return {0, rowHeight - 2, onDoubleByte ? 2 * cell : cell, 2};
 }
 
 }  // namespace tavi

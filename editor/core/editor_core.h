@@ -1,4 +1,4 @@
-// The editor document: rows, the Lines view, undo, caret and line-store settings, without any toolkit.
+// The editor core: the caret, the selection, keys and mouse over one document, without any toolkit.
 #pragma once
 
 #include <functional>
@@ -7,20 +7,22 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/core/document.h"
 #include "editor/core/editor_input.h"
 #include "editor/core/editor_strings.h"
 #include "editor/core/editor_view.h"
-#include "editor/core/row_list.h"
-#include "editor/core/undo.h"
-#include "editor/core/wrap_text.h"
 
 namespace tavi {
 
-// Everything the editor widget shows and edits, as plain data and algorithms. The
-// widget owns one, implements TEditorView and attaches it with SetView.
+// The controller of one document: caret, selection, keys, mouse and the editing commands,
+// as plain data and algorithms. Every edit goes through the document's Replace, Undo or
+// Redo, and each change record they return is passed to the view. The widget owns one,
+// implements TEditorView and attaches it with SetView.
 class TEditorCore {
 public:
+    // With a document of its own, or editing `document`, which must outlive the core.
     TEditorCore();
+    explicit TEditorCore(TDocument& document);
     ~TEditorCore();
     TEditorCore(const TEditorCore&) = delete;
     TEditorCore& operator=(const TEditorCore&) = delete;
@@ -30,57 +32,27 @@ public:
     void SetView(TEditorView* view);
     TEditorView& View() const { return *view_; }
 
-    RowList& Rows() { return rows_; }
-    const RowList& Rows() const { return rows_; }
+    TDocument& Document() { return doc_; }
+    const TDocument& Document() const { return doc_; }
+    const RowList& Rows() const { return doc_.Rows(); }
     TEditorStrings& Lines() { return lines_; }
     const TEditorStrings& Lines() const { return lines_; }
-    TEditorUndoObj& UndoObj() { return undo_; }
 
-    // Row reads; out-of-range rows give the empty or neutral values (text "", end
-    // reEof, width 0). The text view stays valid until the rows change.
-    std::string_view RowText(int r) const;
-    TRowEnd RowEnd(int r) const;
+    // Row reads by row number; out-of-range rows give "", reEof and width 0.
+    std::string_view RowText(int r) const { return doc_.RowText(TRow(r)); }
+    TRowEnd RowEnd(int r) const { return doc_.RowEnd(TRow(r)); }
     std::string DisplayRowText(int r) const;
-    int RowWidth(int r) const;
-
-    // Rows r..r+n-1 (n = -1: the rows from r to the end of its logical line): their text
-    // with CR LF after each reBreak row, their number and the end of the last. For r out
-    // of range: "", 0 and -1.
-    struct TTakenRows {
-        std::string Text;
-        int Count = 0;
-        int LastEnd = -1;
-    };
-    TTakenRows TakeRows(int r, int n) const;
-
+    int RowWidth(int r) const { return doc_.RowWidth(TRow(r)); }
     // First row of logical line i (the row count at or past the last line).
-    int LineToRow(int i) const;
-
-    // WrapText / WrapTextWithEnd with the current settings.
-    TWrapRule WrapRule() const { return {wordWrap_, wrapByte_, tabSpaceCount_}; }
-    RowList WrapText(std::string_view s) const { return tavi::WrapText(s, WrapRule()); }
-    RowList WrapTextWithEnd(std::string_view s, TRowEnd lastEnd) const
-    {
-        return tavi::WrapTextWithEnd(s, WrapRule(), lastEnd);
-    }
-    // Re-wraps every logical line at WrapByte inside a Lines update; the caret row is
-    // kept within the rows.
-    void RewrapAll();
-    // Joins every logical line into one row inside a Lines update; caret row as above.
-    void UnwrapAll();
-    // Re-wraps the logical line from row r after an edit (when WordWrap is on and r is
-    // reWrap or at least WrapByte columns wide), repaints the old band and shifts the rows
-    // below by (new rows + delta - old rows). Returns the new row count of the line from
-    // r, 1 when nothing was re-wrapped, 0 for an invalid r.
-    int RewrapLine(int r, int delta);
+    int LineToRow(int i) const { return doc_.LineToRow(i).Value(); }
 
     // Line-store settings. Changing WordWrap or WrapByte clears undo and redo and
     // re-wraps the document.
-    bool WordWrap() const { return wordWrap_; }
+    bool WordWrap() const { return doc_.WrapRule().wordWrap; }
     void SetWordWrap(bool value);
-    int WrapByte() const { return wrapByte_; }
+    int WrapByte() const { return doc_.WrapRule().wrapByte; }
     void SetWrapByte(int value);  // clamped to 20..250
-    int TabSpaceCount() const { return tabSpaceCount_; }
+    int TabSpaceCount() const { return doc_.WrapRule().tabSpaceCount; }
     // Clamped to 2..8, odd values lowered by one. A change re-wraps the document and
     // clears undo and redo, as WrapByte's does: records hold rows cut at the old width.
     void SetTabSpaceCount(int value);
@@ -89,17 +61,15 @@ public:
     void SetDisposeBlank(bool value);
     bool CaretFree() const { return caretFree_; }
     void SetCaretFree(bool value);
-    bool CaretInTab() const { return caretInTab_; }
-    void SetCaretInTab(bool value) { caretInTab_ = value; }
     bool RetMark() const { return retMark_; }
     void SetRetMark(bool value);
     bool EofMark() const { return eofMark_; }
     void SetEofMark(bool value);
     // The row that shows the "[EOF]" mark: 0 in an empty document, the last row when the
     // text has no final line break (the mark follows its text), else the row after it.
-    int EofMarkRow() const;
-    int UndoListMax() const { return undo_.ListMax(); }
-    void SetUndoListMax(int value) { undo_.SetListMax(value); }
+    int EofMarkRow() const { return doc_.EndRow().Value(); }
+    int UndoListMax() const { return doc_.UndoListMax(); }
+    void SetUndoListMax(int value) { doc_.SetUndoListMax(value); }
 
     // The caret: a row (0..row count; not past a final reEof row) and a display column.
     int CaretRow() const { return caretRow_; }
@@ -112,39 +82,12 @@ public:
     void SetCaretCol(int c);
     // SetCaretRow then SetCaretCol with the caret hidden meanwhile.
     void PlaceCaretAt(int row, int col);
-    // Left at column 0 and Right at a row's end cross into the neighbouring row.
-    bool CaretNextLine() const { return caretNextLine_; }
-    void SetCaretNextLine(bool value) { caretNextLine_ = value; }
-    // Changing the style re-creates the caret.
-    TCaretStyle CaretStyle() const { return caretStyle_; }
-    void SetCaretStyle(TCaretStyle value);
     // True when the caret stands on the first column of a double-byte character.
     bool CaretOnDoubleByte() const;
-    // The caret's rectangle in its cell: csDefault a bar 2 pixels wide and rowHeight high;
-    // csBrief a bar charWidth - characterMargin wide (twice that on a double-byte
-    // character) and 2 pixels high at the bottom of the cell.
-    TCaretShape CaretShape(int charWidth, int characterMargin, int rowHeight) const;
 
-    // Input settings. ReadOnly blocks every edit by keys, typing, SelText and paste (not
-    // ClearSelection or Lines); WantTabs and WantReturns tell the widget whether Tab and
-    // Enter belong to the editor; the rest shape what Tab and Enter insert.
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool value) { readOnly_ = value; }
-    bool WantTabs() const { return wantTabs_; }
-    void SetWantTabs(bool value) { wantTabs_ = value; }
-    bool WantReturns() const { return wantReturns_; }
-    void SetWantReturns(bool value) { wantReturns_ = value; }
-    bool SoftTab() const { return softTab_; }
-    void SetSoftTab(bool value) { softTab_ = value; }
-    bool TabIndent() const { return tabIndent_; }
-    void SetTabIndent(bool value) { tabIndent_ = value; }
-    bool CaretAutoIndent() const { return caretAutoIndent_; }
-    void SetCaretAutoIndent(bool value) { caretAutoIndent_ = value; }
-    bool PrevSpaceIndent() const { return prevSpaceIndent_; }
-    void SetPrevSpaceIndent(bool value) { prevSpaceIndent_ = value; }
-    // Word jumps treat a run of double-byte characters as a word of its own.
-    bool DelimDBCS() const { return delimDBCS_; }
-    void SetDelimDBCS(bool value) { delimDBCS_ = value; }
+    // How keys and typing edit.
+    TEditOptions& Options() { return options_; }
+    const TEditOptions& Options() const { return options_; }
 
     // Keyboard (editor_keys.cpp). Handles one key press; returns false for a key the
     // editor leaves to the window (Tab unless WantTabs is on and neither Shift nor Ctrl
@@ -211,37 +154,37 @@ public:
     // makes it modified again.
     void Undo();
     void Redo();
-    bool CanUndo() const { return undo_.CanUndo(); }
-    bool CanRedo() const { return undo_.CanRedo(); }
+    bool CanUndo() const { return doc_.CanUndo(); }
+    bool CanRedo() const { return doc_.CanRedo(); }
 
-    // Replaces the document by `lines`, one logical line each (undo is cleared, the
-    // document re-wrapped), then recomputes metrics and scroll ranges and repaints.
-    void AssignLines(const std::vector<std::string>& lines);
-    // Loads the lines stored with a form: each string becomes one reBreak line, then the
-    // document is re-wrapped; the document counts as unmodified afterwards.
-    void LoadDesignLines(const std::vector<std::string>& lines);
-    // The logical lines as they are stored with a form.
-    std::vector<std::string> DesignLines() const;
-
-    // Set by every change of the rows.
     // Whether the text differs from the save point, the text last loaded or saved: an
     // edit sets it, undo and redo set it by whether they return to the save point, and a
     // new layout of the same text (wrapping, tab width) leaves it as it was.
-    bool Modified() const { return modified_; }
+    bool Modified() const { return doc_.Modified(); }
     // false makes the text as it is now the save point (after a load or a save); true
     // counts the document as changed until the next save point.
     void SetModified(bool value);
-    // Raised after every reported change of the rows.
+    // Raised after every change of the rows (once at the end of a Lines update).
     std::function<void()> OnChange;
 
+    // Replaces the text from `from` to `to` by s as one undo record, whatever ReadOnly
+    // says, and follows the change: the selection ends, the view repaints, the caret goes
+    // after s. The Lines view and the edits above all come here.
+    void EditText(TTextPos from, TTextPos to, std::string_view s, TReplaceOptions options);
+    // Follows a change the document made: ends the selection, tells the view (or, inside a
+    // Lines update, notes it for the update's end) and raises OnChange.
+    void FollowChange(const TChange& change);
+    // A Lines update closed: a change noted meanwhile is reported now.
+    void FinishUpdate();
+
 private:
-    void RowListChanged();
+    void Relayout(const TWrapRule& rule);
     void FitCaretCol(bool vertical, int dir);
     // Moves a caret row that re-wrapping left past the text onto its last position.
     void KeepCaretInRows();
     // The last row the caret may stand on: the row count, less one after a final reEof row.
     int LastCaretRow() const;
-    void ReplaceByLines(const std::vector<std::string>& lines);
+    TCaretPlace Caret() const { return {TRow(caretRow_), TColumn(caretCol_)}; }
     // Caret moves in one step: the view places the caret once.
     void MoveCaretTo(int row, int col);
     TTextPos CaretPos() const;
@@ -264,7 +207,8 @@ private:
     void MoveRight();
     void WordLeft();
     void WordRight();
-    // Replaces the text from `from` to `to` by s as one undo record (see editor_editing.cpp).
+    // EditText with a free caret's place padded (pad) and trailing blanks stripped while
+    // DisposeBlank is on (strip).
     void ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip);
     void InsertTyped(std::string_view s);
     void DeleteKey();
@@ -275,16 +219,13 @@ private:
 
     TNullEditorView nullView_;
     TEditorView* view_ = &nullView_;
-    RowList rows_;
+    std::unique_ptr<TDocument> ownDocument_;
+    TDocument& doc_;
     TEditorStrings lines_;
-    TEditorUndoObj undo_;
+    bool changedInUpdate_ = false;
 
-    bool wordWrap_ = false;
-    int wrapByte_ = 80;
-    int tabSpaceCount_ = 8;
     bool disposeBlank_ = true;
     bool caretFree_ = true;
-    bool caretInTab_ = false;
     bool retMark_ = false;
     bool eofMark_ = false;
 
@@ -292,16 +233,7 @@ private:
     int caretCol_ = 0;
     bool halfStep_ = false;  // a vertical move shifted the caret left off a trail byte
     bool fitting_ = false;   // a two-step caret move is under way: place the caret once at its end
-    bool caretNextLine_ = false;
-    TCaretStyle caretStyle_ = csBrief;
-    bool readOnly_ = false;
-    bool wantTabs_ = false;
-    bool wantReturns_ = true;
-    bool softTab_ = false;
-    bool tabIndent_ = false;
-    bool caretAutoIndent_ = true;
-    bool prevSpaceIndent_ = false;
-    bool delimDBCS_ = false;
+    TEditOptions options_;
     bool autoRepeat_ = false;
 
     bool selected_ = false;   // a selection is active
@@ -311,10 +243,6 @@ private:
     TSelBounds sel_;
     TSelBounds prevSel_;
     TMouseAnchor mouse_;
-    bool modified_ = false;
-    // The undo engine's state of the saved text; none after SetModified(true).
-    static constexpr std::uint64_t kNoSavePoint = ~std::uint64_t{0};
-    std::uint64_t savePoint_ = 0;
 };
 
 }  // namespace tavi

@@ -1,6 +1,8 @@
 // Keys, caret shapes and selection state of the editor core: the vocabulary the widget's event handlers translate into.
 #pragma once
 
+#include "editor/core/coordinates.h"
+
 namespace tavi {
 
 // The keys the editor handles itself. Navigation keys move the caret (Shift extends the
@@ -40,12 +42,10 @@ struct TCaretShape {
     int Height = 0;
 };
 
-// A place in the text: a row (up to the row count) and a byte index in it (beyond the
-// row's end only for a free caret).
-struct TTextPos {
-    int Row = 0;
-    int Byte = 0;
-};
+// The caret's rectangle in its cell: csDefault a bar 2 pixels wide and rowHeight high;
+// csBrief a bar charWidth - characterMargin wide (twice that on a double-byte character)
+// and 2 pixels high at the bottom of the cell.
+TCaretShape CaretShapeIn(TCaretStyle style, bool onDoubleByte, int charWidth, int characterMargin, int rowHeight);
 
 // Where the left button went down: the caret's place then and the press point.
 struct TMouseAnchor {
@@ -55,6 +55,27 @@ struct TMouseAnchor {
     int Byte = 0;
     int X = 0;
     int Y = 0;
+};
+
+// How keys and typing edit: switches the core reads at each key.
+struct TEditOptions {
+    // Blocks every edit by keys, typing, SelText and paste (not ClearSelection or Lines).
+    bool ReadOnly = false;
+    // Whether Tab and Enter belong to the editor rather than to the window.
+    bool WantTabs = false;
+    bool WantReturns = true;
+    // What Tab and Enter insert: spaces for a tab, tabs in an indent, the indent of the
+    // caret row or, on a row without one, of the row above.
+    bool SoftTab = false;
+    bool TabIndent = false;
+    bool CaretAutoIndent = true;
+    bool PrevSpaceIndent = false;
+    // Word jumps treat a run of double-byte characters as a word of its own.
+    bool DelimDBCS = false;
+    // The caret may stop inside a tab.
+    bool CaretInTab = false;
+    // Left at column 0 and Right at a row's end cross into the neighbouring row.
+    bool CaretNextLine = false;
 };
 
 }  // namespace tavi

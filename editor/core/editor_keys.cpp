@@ -41,7 +41,7 @@ bool TEditorCore::Navigate(TEditKey key, TKeyMods mods, bool autoRepeat)
             MoveCaretTo(mods.Ctrl ? 0 : caretRow_, 0);
             break;
         case TEditKey::End: {
-            const int row = mods.Ctrl ? rows_.Count() : caretRow_;
+            const int row = mods.Ctrl ? Rows().Count() : caretRow_;
             SetCaretRow(row);
             SetCaretCol(RowWidth(caretRow_));
             break;
@@ -69,12 +69,12 @@ bool TEditorCore::Navigate(TEditKey key, TKeyMods mods, bool autoRepeat)
 void TEditorCore::ScrollRows(int n)
 {
     const int top = view_->TopRow();
-    const int count = rows_.Count();
+    const int count = Rows().Count();
     if (top == 0 && n < 0) {
         SetCaretRow(0);
         return;
     }
-    if (n > 0 && (top >= count || rows_.End(top) == reEof))
+    if (n > 0 && (top >= count || Rows().End(top) == reEof))
         return;
     const int newTop = std::clamp(top + n, 0, count);
     view_->SetTopRow(newTop);
@@ -86,7 +86,7 @@ void TEditorCore::MoveLeft()
 {
     if (caretCol_ > 0) {
         SetCaretCol(caretCol_ - 1);
-    } else if (caretRow_ > 0 && (caretNextLine_ || RowEnd(caretRow_ - 1) == reWrap)) {
+    } else if (caretRow_ > 0 && (options_.CaretNextLine || RowEnd(caretRow_ - 1) == reWrap)) {
         MoveCaretTo(caretRow_ - 1, RowWidth(caretRow_ - 1));
     }
 }
@@ -96,8 +96,8 @@ void TEditorCore::MoveRight()
     const int old = caretCol_;
     SetCaretCol(old + 1);
     // At a row's end (a fixed caret, or the wrap edge) the caret may go on in the next row.
-    if (caretCol_ == old && caretRow_ < rows_.Count() && rows_.End(caretRow_) != reEof &&
-        (caretNextLine_ || rows_.End(caretRow_) == reWrap))
+    if (caretCol_ == old && caretRow_ < Rows().Count() && Rows().End(caretRow_) != reEof &&
+        (options_.CaretNextLine || Rows().End(caretRow_) == reWrap))
         MoveCaretTo(caretRow_ + 1, 0);
 }
 
@@ -120,11 +120,11 @@ void TEditorCore::MoveDown(bool ctrl, bool autoRepeat)
     const int top = view_->TopRow();
     const int step = autoRepeat && caretRow_ == top + view_->VisibleRows() - 1 ? 2 : 1;
     if (ctrl) {
-        const int newTop = std::min(top + step, rows_.Count());
+        const int newTop = std::min(top + step, Rows().Count());
         view_->SetTopRow(newTop);
         if (caretRow_ < newTop)
             SetCaretRow(caretRow_ + step);
-    } else if (caretRow_ < rows_.Count() && rows_.End(caretRow_) != reEof) {
+    } else if (caretRow_ < Rows().Count() && Rows().End(caretRow_) != reEof) {
         SetCaretRow(caretRow_ + step);
     }
 }
@@ -134,20 +134,20 @@ void TEditorCore::WordRight()
 {
     int row = caretRow_;
     int col = caretCol_;
-    if (col >= RowWidth(row) && row + 1 < rows_.Count()) {
+    if (col >= RowWidth(row) && row + 1 < Rows().Count()) {
         ++row;
         col = -1;  // before the next row's first column
     }
     const std::string text = DisplayRowText(row);
     const int len = static_cast<int>(text.size());
     int target = -1;
-    for (const int start : SplitWords(text, delimDBCS_)) {
+    for (const int start : SplitWords(text, options_.DelimDBCS)) {
         if (start > col && start < len && !IsWordDelimiter(static_cast<unsigned char>(text[start]))) {
             target = start;
             break;
         }
     }
-    if (target < 0 && RowEnd(row) == reWrap && row + 1 < rows_.Count()) {
+    if (target < 0 && RowEnd(row) == reWrap && row + 1 < Rows().Count()) {
         ++row;
         target = 0;
     } else if (target < 0) {
@@ -174,7 +174,7 @@ void TEditorCore::WordLeft()
     const std::string text = DisplayRowText(row);
     const int len = static_cast<int>(text.size());
     int target = -1;
-    for (const int start : SplitWords(text, delimDBCS_)) {
+    for (const int start : SplitWords(text, options_.DelimDBCS)) {
         if (start < col && start < len && !IsWordDelimiter(static_cast<unsigned char>(text[start])))
             target = start;
     }

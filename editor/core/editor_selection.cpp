@@ -26,41 +26,36 @@ int BoundaryAtOrAfter(std::string_view text, int b)
     return std::min(i, static_cast<int>(text.size()));
 }
 
-bool Before(TTextPos a, TTextPos b)
-{
-    return a.Row < b.Row || (a.Row == b.Row && a.Byte < b.Byte);
-}
-
 }  // namespace
 
 TTextPos TEditorCore::InRow(TTextPos p) const
 {
-    p.Row = std::clamp(p.Row, 0, rows_.Count());
-    p.Byte = std::clamp(p.Byte, 0, static_cast<int>(RowText(p.Row).size()));
+    p.Row = std::clamp(p.Row, TRow(0), TRow(Rows().Count()));
+    p.Byte = std::clamp(p.Byte, TByte(0), TByte(static_cast<int>(doc_.RowText(p.Row).size())));
     return p;
 }
 
 TTextPos TEditorCore::EndOfText() const
 {
-    const int count = rows_.Count();
+    const int count = Rows().Count();
     if (count == 0 || LastCaretRow() == count)
-        return {count, 0};
-    return {count - 1, static_cast<int>(rows_.Text(count - 1).size())};
+        return {TRow(count), TByte(0)};
+    return {TRow(count - 1), TByte(static_cast<int>(Rows().Text(count - 1).size()))};
 }
 
 TTextPos TEditorCore::Forward(TTextPos p, long long n) const
 {
     p = InRow(p);
-    const int count = rows_.Count();
-    for (int r = p.Row, b = p.Byte; r < count; ++r, b = 0) {
-        const std::string_view text = rows_.Text(r);
+    const int count = Rows().Count();
+    for (int r = p.Row.Value(), b = p.Byte.Value(); r < count; ++r, b = 0) {
+        const std::string_view text = Rows().Text(r);
         const int len = static_cast<int>(text.size());
         if (b + n <= len)
-            return {r, BoundaryAtOrAfter(text, b + static_cast<int>(n))};
+            return {TRow(r), TByte(BoundaryAtOrAfter(text, b + static_cast<int>(n)))};
         n -= len - b;
-        const int sep = SeparatorBytes(rows_.End(r));
-        if (n < sep || rows_.End(r) == reEof)
-            return {r, len};  // inside a line break, or the end of the text
+        const int sep = SeparatorBytes(Rows().End(r));
+        if (n < sep || Rows().End(r) == reEof)
+            return {TRow(r), TByte(len)};  // inside a line break, or the end of the text
         n -= sep;
     }
     return EndOfText();
@@ -69,29 +64,29 @@ TTextPos TEditorCore::Forward(TTextPos p, long long n) const
 long long TEditorCore::OffsetOf(TTextPos p) const
 {
     p = InRow(p);
-    long long offset = p.Byte;
-    for (int r = 0; r < p.Row; ++r)
-        offset += static_cast<long long>(rows_.Text(r).size()) + SeparatorBytes(rows_.End(r));
+    long long offset = p.Byte.Value();
+    for (int r = 0; r < p.Row.Value(); ++r)
+        offset += static_cast<long long>(Rows().Text(r).size()) + SeparatorBytes(Rows().End(r));
     return offset;
 }
 
 long long TEditorCore::GetTextLen() const
 {
-    const int count = rows_.Count();
+    const int count = Rows().Count();
     if (count == 0)
         return 0;
-    const TRowEnd last = rows_.End(count - 1);
-    const long long breaks = rows_.LineCount() - (last == reWrap || last == reEof ? 1 : 0);
-    return static_cast<long long>(rows_.TextBytes()) + 2 * breaks;
+    const TRowEnd last = Rows().End(count - 1);
+    const long long breaks = Rows().LineCount() - (last == reWrap || last == reEof ? 1 : 0);
+    return static_cast<long long>(Rows().TextBytes()) + 2 * breaks;
 }
 
 void TEditorCore::BeginSelection(TTextPos anchor)
 {
     Deselect();
-    if (rows_.Empty())
+    if (Rows().Empty())
         return;
     anchor_ = InRow(anchor);
-    const int col = ColOf(anchor_);
+    const TColumn col(ColOf(anchor_));
     sel_ = {anchor_.Row, anchor_.Byte, col, anchor_.Row, anchor_.Byte, col};
     prevSel_ = sel_;
     extending_ = true;
@@ -106,9 +101,9 @@ void TEditorCore::ExtendSelectionTo(TTextPos caret)
     if (!extending_)
         return;
     caret = InRow(caret);
-    const TTextPos first = Before(caret, anchor_) ? caret : anchor_;
-    const TTextPos last = Before(caret, anchor_) ? anchor_ : caret;
-    const TSelBounds bounds{first.Row, first.Byte, ColOf(first), last.Row, last.Byte, ColOf(last)};
+    const TTextPos first = std::min(caret, anchor_);
+    const TTextPos last = std::max(caret, anchor_);
+    const TSelBounds bounds{first.Row, first.Byte, TColumn(ColOf(first)), last.Row, last.Byte, TColumn(ColOf(last))};
     prevSel_ = sel_;
     sel_ = bounds;
     if (prevSel_ != sel_)
@@ -123,9 +118,8 @@ void TEditorCore::ExtendSelection()
 
 void TEditorCore::Deselect()
 {
-    const bool empty = sel_.StartRow == sel_.EndRow && sel_.StartByte == sel_.EndByte;
-    if (selected_ && !empty)
-        view_->InvalidateRows(std::max(0, sel_.StartRow - 1), sel_.EndRow);
+    if (selected_ && !sel_.Empty())
+        view_->InvalidateRows(std::max(TRow(0), sel_.StartRow - 1), sel_.EndRow);
     selected_ = false;
     extending_ = false;
     if (selUnderlineHidden_) {
@@ -213,19 +207,21 @@ std::string TEditorCore::TextBetween(TTextPos start, TTextPos end) const
 {
     std::string text;
     // The pieces are measured first so that a large text is copied once, into place.
+    const int first = start.Row.Value();
+    const int last = end.Row.Value();
     const auto piece = [&](int r) {
         const std::string_view row = RowText(r);
-        const int from = r == start.Row ? std::min<int>(start.Byte, row.size()) : 0;
-        const int to = r == end.Row ? std::min<int>(end.Byte, row.size()) : static_cast<int>(row.size());
+        const int from = r == first ? std::min<int>(start.Byte.Value(), row.size()) : 0;
+        const int to = r == last ? std::min<int>(end.Byte.Value(), row.size()) : static_cast<int>(row.size());
         return row.substr(from, std::max(0, to - from));
     };
-    const auto breakAfter = [&](int r) { return r < end.Row && RowEnd(r) == reBreak; };
+    const auto breakAfter = [&](int r) { return r < last && RowEnd(r) == reBreak; };
     std::size_t size = 0;
-    for (int r = start.Row; r <= end.Row; ++r)
+    for (int r = first; r <= last; ++r)
         size += piece(r).size() + (breakAfter(r) ? 2 : 0);
     text.reserve(size);
     PreferLargePages(text.data(), size);
-    for (int r = start.Row; r <= end.Row; ++r) {
+    for (int r = first; r <= last; ++r) {
         text += piece(r);
         if (breakAfter(r))
             text += "\r\n";
@@ -250,10 +246,10 @@ void TEditorCore::MouseDown(int row, int col, int x, int y)
     Deselect();
     row = std::clamp(row, 0, LastCaretRow());
     // A click on the second half of a double-byte character means the character.
-    if (CellAt(BuildColumnMap(RowText(row), tabSpaceCount_), col) == TCell::Trail)
+    if (CellAt(BuildColumnMap(RowText(row), TabSpaceCount()), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
-    mouse_ = {true, caretRow_, caretCol_, InRow(CaretPos()).Byte, x, y};
+    mouse_ = {true, caretRow_, caretCol_, InRow(CaretPos()).Byte.Value(), x, y};
 }
 
 void TEditorCore::MouseMove(int row, int col, int x, int y, int startDistance)
@@ -261,11 +257,11 @@ void TEditorCore::MouseMove(int row, int col, int x, int y, int startDistance)
     if (!mouse_.Down)
         return;
     row = std::clamp(row, 0, LastCaretRow());
-    if (CellAt(BuildColumnMap(RowText(row), tabSpaceCount_), col) == TCell::Trail)
+    if (CellAt(BuildColumnMap(RowText(row), TabSpaceCount()), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
     if (!selected_ && (std::abs(x - mouse_.X) >= startDistance || std::abs(y - mouse_.Y) >= startDistance))
-        BeginSelection({mouse_.Row, mouse_.Byte});
+        BeginSelection({TRow(mouse_.Row), TByte(mouse_.Byte)});
     ExtendIfExtending();
 }
 

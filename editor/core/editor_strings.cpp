@@ -5,7 +5,6 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_error.h"
-#include "editor/core/eof_mark_keeper.h"
 #include "editor/core/text_file.h"
 #include "editor/core/text_lines.h"
 
@@ -13,7 +12,7 @@ namespace tavi {
 
 int TEditorStrings::GetCount() const
 {
-    return editor_.WordWrap() ? editor_.Rows().LineCount() : editor_.Rows().Count();
+    return editor_.Document().LineCount();
 }
 
 void TEditorStrings::CheckIndex(int i, int limit) const
@@ -33,146 +32,90 @@ std::string TEditorStrings::Get(int i) const
     return line;
 }
 
-// The lines of s (trimmed with DisposeBlank on) joined with CR LF.
+// The lines of s (trimmed with DisposeBlank on) joined with CR LF, without one final line
+// break (the operations below add their own), with room for two bytes more.
 std::string TEditorStrings::PrepareText(std::string_view s) const
 {
-    if (!editor_.DisposeBlank())
-        return std::string(s);
     std::string text;
-    text.reserve(s.size());
-    bool first = true;
-    ForEachLine(s, [&](std::string_view line) {
-        if (!first)
-            text += "\r\n";
-        first = false;
-        text += TrimTrailingBlanks(line);
-    });
+    text.reserve(s.size() + 2);
+    if (!editor_.DisposeBlank()) {
+        text.append(s);
+    } else {
+        bool first = true;
+        ForEachLine(s, [&](std::string_view line) {
+            if (!first)
+                text += "\r\n";
+            first = false;
+            text += TrimTrailingBlanks(line);
+        });
+    }
+    if (text.ends_with("\r\n"))
+        text.resize(text.size() - 2);
+    else if (text.ends_with('\r') || text.ends_with('\n'))
+        text.pop_back();
     return text;
 }
 
 int TEditorStrings::Add(std::string_view s)
 {
     const int result = GetCount();
-    RowList& rows = editor_.Rows();
-    const RowList fresh = editor_.WrapText(PrepareText(s));
-    const int oldCount = rows.Count();
-    TUndoRecord& record = editor_.UndoObj().NewRecord();
-    record.Row = oldCount;
-    TRowEnd newLast = reBreak;
-    int changedRow = -1;
-    TEofMarkKeeper mark(editor_);
-    rows.BeginUpdate();
-    const TRowEnd oldLast = oldCount > 0 ? rows.End(oldCount - 1) : reBreak;
-    if (oldLast == reWrap) {
-        // The open line is ended by an empty rest row, which undo removes again.
-        rows.Append({}, reBreak);
-        record.RowCount = 1;
-        newLast = reEof;
-        changedRow = oldCount;
-    } else if (oldLast == reEof) {
-        record.Row = oldCount - 1;
-        record.RowCount = 1;
-        record.Text = std::string(rows.Text(oldCount - 1));
-        record.LastEnd = reEof;
-        rows.SetEnd(oldCount - 1, reBreak);
-        newLast = reEof;
-        changedRow = oldCount - 1;
+    const TDocument& doc = editor_.Document();
+    std::string text = PrepareText(s);
+    const TRow last(doc.RowCount() - 1);
+    if (doc.RowCount() == 0 || doc.RowEnd(last) == reBreak) {
+        text += "\r\n";
+        editor_.EditText({TRow(doc.RowCount()), {}}, {TRow(doc.RowCount()), {}}, text, {});
+    } else {
+        // The open last line is ended, and the text stays open after the new lines.
+        text.insert(0, "\r\n");
+        const TTextPos end{last, TByte(static_cast<int>(doc.RowText(last).size()))};
+        editor_.EditText(end, end, text, {.KeepEmptyLastRow = true});
     }
-    const int firstAppended = rows.Count();
-    rows.Insert(firstAppended, fresh);
-    rows.SetEnd(rows.Count() - 1, newLast);
-    record.RowCount += fresh.Count();
-    rows.EndUpdate();
-
-    if (!Updating()) {
-        if (changedRow >= 0)
-            editor_.View().InvalidateRows(changedRow, changedRow);
-        mark.ShiftRowsBelow(firstAppended, fresh.Count());
-    }
-    editor_.PlaceCaretAt(rows.Count(), newLast == reEof ? editor_.RowWidth(rows.Count() - 1) : 0);
     return result;
 }
 
 void TEditorStrings::Insert(int i, std::string_view s)
 {
     CheckIndex(i, GetCount() + 1);
-    RowList& rows = editor_.Rows();
-    const int r = editor_.LineToRow(i);
-    if (r == rows.Count()) {
+    const TRow r = editor_.Document().LineToRow(i);
+    if (r.Value() == editor_.Document().RowCount()) {
         Add(s);
         return;
     }
-    const RowList fresh = editor_.WrapText(PrepareText(s));
-    TUndoRecord& record = editor_.UndoObj().NewRecord();
-    record.Row = r;
-    record.RowCount = fresh.Count();
-    TEofMarkKeeper mark(editor_);
-    rows.BeginUpdate();
-    rows.Insert(r, fresh);
-    rows.EndUpdate();
-    if (!Updating())
-        mark.ShiftRowsBelow(r, fresh.Count());
-    editor_.PlaceCaretAt(r + fresh.Count(), 0);
+    // The line before which the text goes stays, even an empty last one.
+    editor_.EditText({r, {}}, {r, {}}, PrepareText(s) + "\r\n", {.KeepEmptyLastRow = true});
 }
 
 void TEditorStrings::Put(int i, std::string_view s)
 {
     CheckIndex(i, GetCount());
-    RowList& rows = editor_.Rows();
-    const int r = editor_.LineToRow(i);
-    const std::string text = PrepareText(s);
-    TUndoRecord& record = editor_.UndoObj().NewRecord();
-    record.Row = r;
-    TEditorCore::TTakenRows old = editor_.TakeRows(r, -1);
-    record.Text = std::move(old.Text);
-    record.LastEnd = old.LastEnd;
-    const RowList fresh = editor_.WrapTextWithEnd(text, static_cast<TRowEnd>(old.LastEnd));
-    TEofMarkKeeper mark(editor_);
-    rows.BeginUpdate();
-    rows.Replace(r, old.Count, fresh);
-    rows.EndUpdate();
-    record.RowCount = fresh.Count();
-    if (!Updating()) {
-        const int added = fresh.Count() - old.Count;
-        if (added != 0)
-            mark.ShiftRowsBelow(r + std::min(old.Count, fresh.Count()), added);
-        editor_.View().InvalidateRows(r, r + fresh.Count());
-    }
-    editor_.PlaceCaretAt(r + fresh.Count(), 0);
+    const TDocument& doc = editor_.Document();
+    const TRow r = doc.LineToRow(i);
+    TRow last = r;
+    while (doc.RowEnd(last) == reWrap && last.Value() + 1 < doc.RowCount())
+        ++last;
+    const TTextPos end{last, TByte(static_cast<int>(doc.RowText(last).size()))};
+    // The line stays a line even when emptied at the end of a text without a final break.
+    editor_.EditText({r, {}}, end, PrepareText(s), {.KeepEmptyLastRow = true});
+    // The caret goes to the start of the next line.
+    editor_.PlaceCaretAt(doc.LineToRow(i + 1).Value(), 0);
 }
 
 void TEditorStrings::Delete(int i)
 {
     CheckIndex(i, GetCount());
-    RowList& rows = editor_.Rows();
-    const int r = editor_.LineToRow(i);
-    TUndoRecord& record = editor_.UndoObj().NewRecord();
-    record.Row = r;
-    TEditorCore::TTakenRows old = editor_.TakeRows(r, -1);
-    record.Text = std::move(old.Text);
-    record.LastEnd = old.LastEnd;
-    TEofMarkKeeper mark(editor_);
-    rows.BeginUpdate();
-    rows.Delete(r, old.Count);
-    rows.EndUpdate();
-    if (!Updating()) {
-        mark.ShiftRowsBelow(r, -old.Count);
-        editor_.View().InvalidateRows(r, r);
-    }
-    editor_.PlaceCaretAt(r, 0);
+    const TRow r = editor_.Document().LineToRow(i);
+    const TRow next = editor_.Document().LineToRow(i + 1);
+    // An empty last line after the deleted one stays.
+    editor_.EditText({r, {}}, {next, {}}, {}, {.KeepEmptyLastRow = next.Value() < editor_.Document().RowCount()});
 }
 
 void TEditorStrings::Clear()
 {
-    editor_.Rows().Clear();
-    editor_.UndoObj().Clear();
-    editor_.UndoObj().StartNewText();
+    editor_.FollowChange(editor_.Document().Load(RowList(), true));
     editor_.PlaceCaretAt(0, 0);
-    if (!Updating()) {
+    if (!Updating())
         editor_.View().UpdateMetrics();
-        editor_.View().UpdateScrollBars();
-        editor_.View().InvalidateAll();
-    }
 }
 
 int TEditorStrings::IndexOf(std::string_view s) const
@@ -200,10 +143,8 @@ void TEditorStrings::SetTextStr(std::string_view s)
 void TEditorStrings::ReplaceAllRows(RowList fresh, bool wrapped)
 {
     BeginUpdate();
-    Clear();
-    editor_.Rows().TakeRows(std::move(fresh));
-    if (editor_.WordWrap() && !wrapped)
-        editor_.RewrapAll();
+    editor_.FollowChange(editor_.Document().Load(std::move(fresh), wrapped));
+    editor_.PlaceCaretAt(0, 0);
     EndUpdate();
 }
 
@@ -222,18 +163,9 @@ void TEditorStrings::Assign(const std::vector<std::string>& lines)
     editor_.PlaceCaretAt(editor_.Rows().Count(), 0);
 }
 
-void TEditorStrings::LoadFromFile(const std::string& fileName)
-{
-    // The whole file is read before the document is touched, so a file that cannot be
-    // read leaves the document as it was.
-    RowList fresh = ReadTextFile(fileName, editor_.WrapRule());
-    ReplaceAllRows(std::move(fresh), true);
-    editor_.SetModified(false);  // the loaded text is the save point
-}
-
 void TEditorStrings::LoadFromBytes(std::string bytes)
 {
-    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.WrapRule());
+    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.Document().WrapRule());
     ReplaceAllRows(std::move(fresh), true);
     editor_.SetModified(false);  // the loaded text is the save point
 }
@@ -260,13 +192,13 @@ void TEditorStrings::SetUpdateState(bool updating)
     TEditorView& view = editor_.View();
     if (updating) {
         ++updateCount_;
-        editor_.Rows().BeginUpdate();
         view.HideUnderline();
         view.HideCaret();
         view.SetRedraw(false);
     } else {
         --updateCount_;
-        editor_.Rows().EndUpdate();
+        if (updateCount_ == 0)
+            editor_.FinishUpdate();
         view.ShowCaret();
         view.ShowUnderline();
         view.SetRedraw(true);

@@ -12,9 +12,8 @@ namespace tavi {
 class TEditorCore;
 
 // A string-list view of the editor's logical lines (wrapped rows joined again). Every
-// change becomes row changes with one undo record, places the caret (SetCaretRow, then
-// SetCaretCol, with the caret hidden meanwhile) and, while no update is open, asks the
-// view to repaint or shift only the rows involved.
+// change is one edit of the document (one undo record) through TEditorCore::EditText,
+// which places the caret and lets the view repaint what changed.
 //
 // Indexes outside the list throw TEditorError (the list index error).
 class TEditorStrings {
@@ -55,27 +54,25 @@ public:
     void Assign(const TEditorStrings& source);
     void Assign(const std::vector<std::string>& lines);
 
-    // Replaces the document by the file's text (see ReadTextFile); undo is emptied, the
-    // caret goes to 0,0 and the document counts as modified. A file that cannot be read
-    // throws TEditorError and leaves the document as it was.
-    void LoadFromFile(const std::string& fileName);
     // Replaces the document by `bytes` taken as a file's content (line ends and Ctrl-Z as
-    // ReadTextFile reads them), as LoadFromFile does.
+    // RowsOfFileBytes reads them); undo is emptied, the caret goes to 0,0 and the loaded
+    // text is the save point.
     void LoadFromBytes(std::string bytes);
     // Writes GetTextStr() to the file atomically (see WriteTextFile).
     void SaveToFile(const std::string& fileName) const;
 
-    // Update brackets: while open, the row list reports its changes once at the end and
-    // the operations above skip their own repainting and scrolling.
+    // Update brackets: while open, changes are reported once at the end and the view
+    // repaints everything then instead of following each change.
     void BeginUpdate();
     void EndUpdate();
     void SetUpdateState(bool updating);
     bool Updating() const { return updateCount_ > 0; }
 
-private:
     // Clears the document (and its undo) and makes `fresh` its rows, re-wrapped when wrapping
     // unless `wrapped` says they already are.
     void ReplaceAllRows(RowList fresh, bool wrapped = false);
+
+private:
     std::string PrepareText(std::string_view s) const;
     void CheckIndex(int i, int limit) const;
 

@@ -1,40 +1,43 @@
-// The interface through which the editor core asks its on-screen view to repaint, scroll and place the caret.
+// The interface through which the editor core tells its on-screen view what changed and asks it about the screen.
 #pragma once
 
 #include <algorithm>
 #include <string>
 
+#include "editor/core/change.h"
+#include "editor/core/coordinates.h"
+
 namespace tavi {
 
-// The selected range in rows: from (StartRow, StartByte) up to, not including,
-// (EndRow, EndByte). Bytes index the rows' texts; columns are the display columns of
-// those two places, each limited to its row's width. An empty range has Start == End.
-// EndRow may equal the row count (the position after a final line break, byte 0).
+// The selected range: from (StartRow, StartByte) up to, not including, (EndRow,
+// EndByte). Bytes index the rows' texts; columns are the display columns of those two
+// places, each limited to its row's width. An empty range has Start == End. EndRow may
+// equal the row count (the position after a final line break, byte 0).
 struct TSelBounds {
-    int StartRow = 0;
-    int StartByte = 0;
-    int StartCol = 0;
-    int EndRow = 0;
-    int EndByte = 0;
-    int EndCol = 0;
+    TRow StartRow;
+    TByte StartByte;
+    TColumn StartCol;
+    TRow EndRow;
+    TByte EndByte;
+    TColumn EndCol;
+    bool Empty() const { return StartRow == EndRow && StartByte == EndByte; }
     bool operator==(const TSelBounds&) const = default;
 };
 
-// Implemented by the editor widget; the core calls it after changing rows or the caret.
-// Row numbers are document rows; the view limits them to what is on screen. Hiding
-// and showing the caret and the caret-row underline nest: each Hide is matched by one
-// Show.
+// Implemented by the editor widget. The core reports each change of the document's rows
+// as its record, and the view decides what to repaint, shift and scroll. Hiding and
+// showing the caret and the caret-row underline nest: each Hide is matched by one Show.
 class TEditorView {
 public:
     virtual ~TEditorView() = default;
 
-    // Repaints rows min(a, b)..max(a, b) at once.
-    virtual void InvalidateRows(int a, int b) = 0;
+    // The document changed as `change` records (never inside a Lines update: its end
+    // repaints everything).
+    virtual void DocumentChanged(const TChange& change) = 0;
+    // Repaints rows min(a, b)..max(a, b) at once (the rows a selection covered).
+    virtual void InvalidateRows(TRow a, TRow b) = 0;
     // Repaints the whole control.
     virtual void InvalidateAll() = 0;
-    // After n rows were inserted at `row` (or -n removed), moves the part of the text
-    // area from row `row` down by n rows and paints the uncovered band.
-    virtual void ShiftRowsBelow(int row, int n) = 0;
     // Recomputes the cell metrics (visible rows and columns).
     virtual void UpdateMetrics() = 0;
     // Recomputes the scroll ranges after the row count changed.
@@ -53,14 +56,6 @@ public:
     virtual int VisibleCols() const = 0;
     virtual int MaxLeftCol() const = 0;
 
-    // After typing on one row: columns from `col` on changed, the rest of the row moved
-    // by `count` columns right (dir +1, an insertion) or left (dir -1, a deletion). A view
-    // may shift the pixels right of the change and repaint only the word around it.
-    virtual void RepaintTyped(int row, int col, int dir, int count)
-    {
-        (void)col, (void)dir, (void)count;
-        InvalidateRows(row, row);
-    }
     // The selection grew or shrank from `prev` to `now` (both non-empty or just begun); a
     // view may repaint only the cells whose selected state changed.
     virtual void SelectionChanged(const TSelBounds& prev, const TSelBounds& now)
@@ -82,9 +77,9 @@ public:
 // the metrics of a small window.
 class TNullEditorView : public TEditorView {
 public:
-    void InvalidateRows(int, int) override {}
+    void DocumentChanged(const TChange&) override {}
+    void InvalidateRows(TRow, TRow) override {}
     void InvalidateAll() override {}
-    void ShiftRowsBelow(int, int) override {}
     void UpdateMetrics() override {}
     void UpdateScrollBars() override {}
     void PlaceCaret() override {}

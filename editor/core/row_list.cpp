@@ -23,12 +23,6 @@ RowList::Row RowList::MakeRow(std::size_t off, std::size_t len, TRowEnd end)
     return Row{static_cast<std::uint32_t>(off), static_cast<std::uint32_t>(len << 2 | static_cast<unsigned>(end))};
 }
 
-std::string_view RowList::Text(int r) const
-{
-    const Row& row = rows_[r];
-    return std::string_view(arena_.data() + row.off, row.Len());
-}
-
 std::uint32_t RowList::Store(std::string_view text)
 {
     if (arena_.size() + text.size() > kMaxArenaBytes)
@@ -37,7 +31,8 @@ std::uint32_t RowList::Store(std::string_view text)
     // The arena of a loaded document is exactly full: growing it by an eighth, rather than
     // doubling it, keeps the first edits of a large document from costing its size again.
     if (arena_.size() + text.size() > arena_.capacity())
-        arena_.reserve(std::min(kMaxArenaBytes, arena_.size() + text.size() + std::max<std::size_t>(arena_.size() / 8, 4096)));
+        arena_.reserve(
+            std::min(kMaxArenaBytes, arena_.size() + text.size() + std::max<std::size_t>(arena_.size() / 8, 4096)));
     arena_.append(text);
     return off;
 }

@@ -39,7 +39,11 @@ public:
     int Count() const { return static_cast<int>(rows_.size()); }
     bool Empty() const { return rows_.empty(); }
     // Text of row r (0 <= r < Count()); the view stays valid until the list changes.
-    std::string_view Text(int r) const;
+    std::string_view Text(int r) const
+    {
+        const Row& row = rows_[r];
+        return std::string_view(arena_.data() + row.off, row.Len());
+    }
     // End of row r (0 <= r < Count()).
     TRowEnd End(int r) const { return static_cast<TRowEnd>(rows_[r].lenEnd & 3u); }
     // Sum of the byte lengths of all rows.

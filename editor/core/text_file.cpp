@@ -3,10 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
-#include <stdexcept>
 
-#include "editor/core/editor_error.h"
 #include "platform/os/file_bytes.h"
 
 namespace tavi {
@@ -68,23 +65,6 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
     if (start < n)
         AppendLine(rows, start, n - start, tab, reEof, rule, text);
     return rows;
-}
-
-RowList ParseFileText(std::string_view bytes)
-{
-    return RowsOfFileBytes(std::string(bytes), TWrapRule{});
-}
-
-RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule)
-{
-    std::string bytes = ReadFileBytes(fileName);
-    try {
-        return RowsOfFileBytes(std::move(bytes), rule);
-    } catch (const std::bad_alloc&) {
-        throw TEditorError(FormatMessage(kCannotOpenFile, fileName));
-    } catch (const std::length_error&) {
-        throw TEditorError(FormatMessage(kCannotOpenFile, fileName));
-    }
 }
 
 std::string FileTextOf(const RowList& rows)

@@ -9,22 +9,13 @@
 
 namespace tavi {
 
-// Turns the bytes of a file into rows: lines end at CR LF, CR or LF (CR LF counts
-// once); the byte 0x1A (Ctrl-Z) ends the text and nothing after it is read; a final
-// line without a line end becomes a reEof row, every other row is reBreak. All other
-// bytes, NUL included, are kept in their rows.
-RowList ParseFileText(std::string_view bytes);
-
-// The rows of a file's bytes, which become the rows' storage (see ParseFileText), each line
-// wrapped by `rule` as it is found when rule.wordWrap is on.
+// The rows of a file's bytes, which become the rows' storage: lines end at CR LF, CR or
+// LF (CR LF counts once); the byte 0x1A (Ctrl-Z) ends the text and nothing after it is
+// read; a final line without a line end becomes a reEof row, every other row is reBreak.
+// All other bytes, NUL included, are kept in their rows. Each line is wrapped by `rule`
+// (as RowList::Rewrap would) as it is found when rule.wordWrap is on. Throws
+// std::length_error for a text larger than rows can hold.
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule);
-
-// Reads the file `fileName` into fresh rows as ParseFileText does, in one pass that also
-// wraps each line by `rule` (as RowList::Rewrap would) when rule.wordWrap is on.
-// Throws TEditorError "ﾌｧｲﾙ %s は開けません" (with fileName as given) when the file
-// cannot be opened or read to its end, or is no regular file (a folder, a device, a pipe:
-// reading one could block for good); nothing else is touched then.
-RowList ReadTextFile(const std::string& fileName, const TWrapRule& rule = TWrapRule{});
 
 // The bytes saving writes: every row in order, CR LF after each reBreak row.
 std::string FileTextOf(const RowList& rows);

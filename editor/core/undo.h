@@ -6,11 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "editor/core/row_list.h"
+#include "editor/core/change.h"
 
 namespace tavi {
-
-class TEditorCore;
 
 // How to put a band of rows back: from row Row, remove RowCount rows and insert Text
 // (rows joined, CR LF after each row that ended with a line break) wrapped into rows
@@ -24,9 +22,8 @@ class TEditorCore;
 struct TUndoRecord {
     // The document state (TEditorUndoObj::State) that applying the record returns to.
     std::uint64_t State = 0;
-    int CaretRow = 0;  // where the caret returns when the record is applied
-    int CaretCol = 0;
-    int Row = -1;
+    TCaretPlace Caret;  // where the caret returns when the record is applied
+    TRow Row{-1};
     int RowCount = 0;
     int LastEnd = -1;
     std::string Text;
@@ -53,28 +50,28 @@ private:
     std::deque<std::unique_ptr<TUndoRecord>> items_;
 };
 
-// The undo engine of one editor. There is no grouping: each editing operation makes
-// exactly one record through NewRecord, before it touches the rows.
+// The undo and redo lists of one document, as data: the document fills and applies the
+// records. There is no grouping: each edit makes exactly one record.
 class TEditorUndoObj {
 public:
     static constexpr int kMinListMax = 64;
 
-    explicit TEditorUndoObj(TEditorCore& editor) : editor_(editor) {}
-
-    // Appends a record holding the editor's caret position and the initial values, for
-    // the caller to fill. Drops the oldest record beyond the maximum; clears the redo
-    // list unless a redo is making the record.
-    TUndoRecord& NewRecord();
+    // Appends a record of an edit about to be made, with the caret before it, for the
+    // caller to fill; the text becomes a state never seen before. Drops the oldest record
+    // beyond the maximum and clears the redo list.
+    TUndoRecord& NewRecord(TCaretPlace caret);
+    // Appends the inverse of a record being undone (to the redo list) or redone (to the
+    // undo list, keeping the redo list), with the caret before the step.
+    TUndoRecord& NewRedoRecord(TCaretPlace caret);
+    TUndoRecord& NewUndoRecordOfRedo(TCaretPlace caret);
     bool CanUndo() const { return !undo_.Empty(); }
     bool CanRedo() const { return !redo_.Empty(); }
-    // Apply the newest record of the undo (redo) list and move its inverse to the redo
-    // (undo) list; the caret returns to the record's position. Nothing happens when the
-    // list is empty.
-    void Undo();
-    void Redo();
-    // Appends a copy of `record` (band and text) to the redo list with the editor's
-    // current caret position. The redo list has no limit of its own.
-    void PushRedo(const TUndoRecord& record);
+    TUndoRecord& NewestUndo() { return undo_.Last(); }
+    TUndoRecord& NewestRedo() { return redo_.Last(); }
+    // Drops the newest undo (redo) record after it was applied; the text is then in the
+    // state that record returned to.
+    void FinishUndo();
+    void FinishRedo();
     // Empties both lists (the text stays what it is).
     void Clear();
     // The document now holds a text that no undo or redo leads to (a load, a text set whole).
@@ -94,20 +91,9 @@ public:
     const TUndoDataList& RedoList() const { return redo_; }
 
 private:
-    struct TApplied {
-        std::string text;  // the rows the record removed, joined
-        int removed = 0;
-        int lastEnd = -1;  // end of the last removed row, -1 when none
-        int inserted = 0;
-    };
-    TApplied Apply(const TUndoRecord& record);
-    RowList RowsOfText(const std::string& text, TRowEnd lastEnd) const;
-    void BeginApply();
-    void EndApply();
+    TUndoRecord& AddUndo(TCaretPlace caret);
 
-    TEditorCore& editor_;
     int listMax_ = kMinListMax;
-    bool redoing_ = false;
     std::uint64_t state_ = 0;
     std::uint64_t lastState_ = 0;
     TUndoDataList redo_;

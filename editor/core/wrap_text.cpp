@@ -30,7 +30,8 @@ RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd la
     RowList rows = WrapText(text, rule);
     if (lastEnd == reWrap && rows.Count() > 1 && rows.Text(rows.Count() - 1).empty())
         rows.Delete(rows.Count() - 1, 1);
-    rows.SetEnd(rows.Count() - 1, lastEnd);
+    if (rows.End(rows.Count() - 1) != lastEnd)
+        rows.SetEnd(rows.Count() - 1, lastEnd);
     return rows;
 }
 

@@ -93,16 +93,16 @@ TEST_F(FindBarTest, KeysTypedInTheBarStayOutOfTheDocument)
     Core().SelectAll();
     Bar()->OpenFind({});
     QTest::keyClicks(Bar()->FindEdit, "xy");
-    for (const QKeyCombination key : {QKeyCombination(Qt::ControlModifier, Qt::Key_D), QKeyCombination(Qt::Key_Return),
-                                      QKeyCombination(Qt::ControlModifier, Qt::Key_X),
-                                      QKeyCombination(Qt::ControlModifier, Qt::Key_V),
-                                      QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_D), QKeyCombination(Qt::Key_Return),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_X), QKeyCombination(Qt::ControlModifier, Qt::Key_V),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}) {
         SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         Bar()->FindEdit->selectAll();
         Key(Bar()->FindEdit, key.key(), key.keyboardModifiers());
         EXPECT_EQ(Text(), kSheet);
     }
-    EXPECT_EQ(Core().UndoObj().UndoList().Count(), 0);
+    EXPECT_EQ(Core().Document().UndoObj().UndoList().Count(), 0);
     // Ctrl+A selects the box's text, not the document.
     Select(0, 2);
     Bar()->FindEdit->setText(QStringLiteral("abc"));

@@ -48,7 +48,8 @@ protected:
         while (const auto previous = search.FindPrevious(core, before)) {
             if (previous->Wrapped)
                 break;
-            found.insert(found.begin(), std::to_string(previous->Match.Start) + "+" + std::to_string(previous->Match.Length));
+            found.insert(found.begin(),
+                         std::to_string(previous->Match.Start) + "+" + std::to_string(previous->Match.Length));
             before = previous->Match.Start;
         }
         return found;
@@ -62,7 +63,8 @@ TEST_P(DocumentSearchTest, SignsNeverMatchTheSecondByteOfADoubleByteCharacter)
 {
     // ソ is 83 5C, ゼ 83 5B and ボ 83 7B: their second bytes are "\", "[" and "{".
     Load(QStringLiteral("ソゼボ\\[{ソ\r\n"));
-    for (const auto& [sign, regex] : {std::pair{"\\", false}, {"[", false}, {"{", false}, {"\\\\", true}, {"\\[", true}}) {
+    for (const auto& [sign, regex] :
+         {std::pair{"\\", false}, {"[", false}, {"{", false}, {"\\\\", true}, {"\\[", true}}) {
         SCOPED_TRACE(sign);
         Search(QString::fromLatin1(sign), false, false, regex);
         const std::vector<std::string> found = All();
@@ -110,11 +112,9 @@ TEST_P(DocumentSearchTest, RegularExpressionsWorkOnJapaneseTextAndStayInsideLine
         const char16_t* pattern;
         std::vector<std::string> found;
     } cases[] = {
-        {u"見出し.色", {"3+10"}},
-        {u"[赤青]", {"30+2", "49+2"}},
-        {u"^h\\d", {"18+2", "37+2"}},
-        {u"\\*/.*h1", {}},                // "." stops at a line break
-        {u"\\*/\\nh1", {"14+6"}},         // unless the pattern asks for it
+        {u"見出し.色", {"3+10"}},     {u"[赤青]", {"30+2", "49+2"}},
+        {u"^h\\d", {"18+2", "37+2"}}, {u"\\*/.*h1", {}},  // "." stops at a line break
+        {u"\\*/\\nh1", {"14+6"}},                         // unless the pattern asks for it
         {u"色\\s+\\*", {"11+4"}},
     };
     for (const auto& c : cases) {
@@ -122,7 +122,8 @@ TEST_P(DocumentSearchTest, RegularExpressionsWorkOnJapaneseTextAndStayInsideLine
         Search(QString::fromUtf16(c.pattern), false, false, true);
         EXPECT_EQ(All(), c.found);
     }
-    EXPECT_EQ(search.SetOptions({QStringLiteral("色(赤"), false, false, true}), QStringLiteral("正規表現が正しくありません（4 文字目）"));
+    EXPECT_EQ(search.SetOptions({QStringLiteral("色(赤"), false, false, true}),
+              QStringLiteral("正規表現が正しくありません（4 文字目）"));
     EXPECT_FALSE(search.Ready());
     Search(QStringLiteral("x*"), false, false, true);  // only empty matches: nothing to select
     EXPECT_FALSE(search.FindNext(core, 0));
@@ -186,7 +187,7 @@ TEST_P(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
     EXPECT_EQ(Text(), Bytes(QStringLiteral("p { color: 深紅; }\r\nem { color: 深紅; }\r\nb { color: 深紅; }\r\n")));
     EXPECT_FALSE(core.Selected());
     EXPECT_EQ(core.SelStart(), 36);  // after the replacement the caret was in
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 1);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 1);
     core.Undo();
     EXPECT_EQ(Text(), Bytes(QStringLiteral("p { color: red; }\r\nem { color: red; }\r\nb { color: red; }\r\n")));
 
@@ -201,8 +202,9 @@ TEST_P(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
     Search(QStringLiteral("(h\\d) \\{ color: (\\S+);"), false, false, true);
     ASSERT_EQ(search.SetReplacement(QStringLiteral("\\1 {\\n\\tcolor: \\2 !important;\\\\")), QString());
     EXPECT_EQ(search.ReplaceAll(core), 2);
-    EXPECT_EQ(Text(), Bytes(QStringLiteral("h1 {\r\n\tcolor: 赤 !important;\\ }\r\nh2 {\r\n\tcolor: 青 !important;\\ }\r\n")));
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 1);
+    EXPECT_EQ(Text(),
+              Bytes(QStringLiteral("h1 {\r\n\tcolor: 赤 !important;\\ }\r\nh2 {\r\n\tcolor: 青 !important;\\ }\r\n")));
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 1);
 }
 
 TEST_P(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
@@ -216,10 +218,11 @@ TEST_P(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
     ASSERT_TRUE(search.IsMatch(core, {11, 3}));
     EXPECT_TRUE(search.Replace(core, {11, 3}));
     EXPECT_EQ(Text(), "a { color: blue; }\r\n");
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 1);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 1);
 
-    EXPECT_EQ(search.SetReplacement(QStringLiteral("😀")), QStringLiteral("置換後の文字列に Shift-JIS で表せない文字があります"));
-    core.SetReadOnly(true);
+    EXPECT_EQ(search.SetReplacement(QStringLiteral("😀")),
+              QStringLiteral("置換後の文字列に Shift-JIS で表せない文字があります"));
+    core.Options().ReadOnly = true;
     Search(QStringLiteral("blue"));
     ASSERT_EQ(search.SetReplacement(QStringLiteral("red")), QString());
     EXPECT_EQ(search.ReplaceAll(core), 0);

@@ -89,9 +89,7 @@ TEST_P(EofRepaintTest, TheScreenShowsOneMarkWhereTheTextEndsAfterEachEdit)
     editor.Core().SetWordWrap(GetParam());
     ShowRows(6);
     for (const TEofEdit& e : EofEdits()) {
-        SetText(e.text);
-        if (!e.text.empty() && e.text.back() != '\n')
-            editor.Core().Rows().SetEnd(editor.Core().Rows().Count() - 1, tavi::reEof);
+        editor.Lines().LoadFromBytes(e.text);  // a text without a final line break ends the last row
         editor.viewport()->repaint();
         ExpectScreenMatchesFreshPaint(std::string(e.name) + " (before)");
         e.edit(editor);

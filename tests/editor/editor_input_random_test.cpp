@@ -101,7 +101,8 @@ protected:
     void ExpectCaretRectFollowsTheCaret()
     {
         const tavi::TCaretShape shape =
-            editor.Core().CaretShape(editor.CharWidth(), editor.CharacterMargin(), editor.RowHeight());
+            tavi::CaretShapeIn(editor.CaretStyle(), editor.Core().CaretOnDoubleByte(), editor.CharWidth(),
+                               editor.CharacterMargin(), editor.RowHeight());
         const QRect area(editor.LeftMargin(), editor.TopMargin(), editor.viewport()->width() - editor.LeftMargin(),
                          editor.viewport()->height() - editor.TopMargin());
         const QRect expected = QRect(editor.CellPos(Caret().first, Caret().second) + QPoint(shape.Left, shape.Top),

@@ -25,8 +25,7 @@ TEST_F(EditorTest, ReservedWordsAreWholeWordsIgnoringCase)
 
 TEST_F(EditorTest, EofMarkFollowsTheTextOrStartsTheRowAfterAFinalBreak)
 {
-    SetText("ab");
-    editor.Core().Rows().SetEnd(0, tavi::reEof);  // no final line break: "[EOF]" right after the text
+    editor.Lines().LoadFromBytes("ab");  // no final line break: "[EOF]" right after the text
     QImage image = Render();
     for (int col = 2; col < 7; ++col)
         EXPECT_TRUE(CellHas(image, 0, col, kGreen)) << "column " << col;

@@ -20,7 +20,7 @@ protected:
         RowList list;
         for (const auto& [text, end] : rows)
             list.Append(text, end);
-        core.Rows().TakeRows(std::move(list));
+        core.Document().Load(std::move(list), true);
         view.Reset();
     }
     std::string Caret() const { return std::to_string(core.CaretRow()) + "," + std::to_string(core.CaretCol()); }
@@ -78,38 +78,17 @@ TEST_F(EditorCoreTest, RowReadsGiveNeutralValuesOutOfRange)
 TEST_F(EditorCoreTest, TakeRowsJoinsABandOrALine)
 {
     SetRows({{"a", reWrap}, {"b", reBreak}, {"c", reEof}});
-    const auto line = core.TakeRows(0, -1);
+    const auto line = core.Document().TakeRows(TRow(0), -1);
     EXPECT_EQ(line.Text, "ab\r\n");
     EXPECT_EQ(line.Count, 2);
     EXPECT_EQ(line.LastEnd, reBreak);
-    const auto band = core.TakeRows(1, 5);
+    const auto band = core.Document().TakeRows(TRow(1), 5);
     EXPECT_EQ(band.Text, "b\r\nc");
     EXPECT_EQ(band.Count, 2);
     EXPECT_EQ(band.LastEnd, reEof);
-    const auto none = core.TakeRows(3, 1);
+    const auto none = core.Document().TakeRows(TRow(3), 1);
     EXPECT_EQ(none.Count, 0);
     EXPECT_EQ(none.LastEnd, -1);
-}
-
-TEST_F(EditorCoreTest, RewrapLineWrapsAnEditedLineAndShiftsWhatFollows)
-{
-    core.SetWordWrap(true);
-    core.SetWrapByte(20);
-    SetRows({{std::string(25, 'a'), reBreak}, {"next", reEof}});
-    EXPECT_EQ(core.RewrapLine(0, 0), 2);
-    EXPECT_EQ(DumpLengths(core.Rows()), "20|W 5|B 4|E");
-    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"rows 0 1", "shift 2 1"}));
-    // A shortened wrapped row pulls the rest of its line back.
-    core.Rows().SetText(0, "x");
-    view.Reset();
-    EXPECT_EQ(core.RewrapLine(0, 0), 1);
-    EXPECT_EQ(Dump(core.Rows()), "xaaaaa|B next|E");
-    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"rows 0 2", "shift 3 -1"}));
-    // A short row is left alone; delta still shifts what follows.
-    view.Reset();
-    EXPECT_EQ(core.RewrapLine(1, -1), 1);
-    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"rows 1 1", "shift 2 -1"}));
-    EXPECT_EQ(core.RewrapLine(5, 0), 0);
 }
 
 TEST_F(EditorCoreTest, WrappingOnAndOffKeepsTheTextAndTheCaretInside)
@@ -134,7 +113,7 @@ TEST_F(EditorCoreTest, CaretRowStaysWithinTheText)
     EXPECT_EQ(core.CaretRow(), 1);  // no position after a text without a final break
     core.SetCaretRow(-3);
     EXPECT_EQ(core.CaretRow(), 0);
-    core.Rows().SetEnd(1, reBreak);
+    SetRows({{"ab", reBreak}, {"cd", reBreak}});
     core.SetCaretRow(5);
     EXPECT_EQ(core.CaretRow(), 2);
     EXPECT_EQ(view.underlineHidden, 0);
@@ -161,7 +140,7 @@ TEST_F(EditorCoreTest, CaretColumnAvoidsTrailBytesAndTabs)
     EXPECT_EQ(Caret(), "3,1");
     core.SetCaretCol(2);  // moving right: after the tab
     EXPECT_EQ(Caret(), "3,8");
-    core.SetCaretInTab(true);
+    core.Options().CaretInTab = true;
     core.SetCaretCol(5);
     EXPECT_EQ(Caret(), "3,5");
     core.SetCaretCol(50);  // a free caret may stand past the row's end

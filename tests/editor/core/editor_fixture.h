@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/core/editor_core.h"
+#include "editor/core/text_file.h"
 #include "recording_view.h"
 #include "row_dump.h"
 
@@ -19,16 +20,14 @@ protected:
     // ends with a reEof row) and puts the caret at row, col.
     void Load(std::string_view text, int row = 0, int col = 0)
     {
-        core.Lines().SetTextStr(text);
-        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
-            core.Rows().SetEnd(core.Rows().Count() - 1, reEof);
+        core.Document().Load(RowsOfFileBytes(std::string(text), core.Document().WrapRule()), true);
         core.PlaceCaretAt(row, col);
         view.Reset();
     }
     std::string Rows() const { return Dump(core.Rows()); }
     std::string Text() const { return core.Lines().GetTextStr(); }
     std::string Caret() const { return std::to_string(core.CaretRow()) + "," + std::to_string(core.CaretCol()); }
-    int Records() { return core.UndoObj().UndoList().Count(); }
+    int Records() { return core.Document().UndoObj().UndoList().Count(); }
     void Key(TEditKey key, bool shift = false, bool ctrl = false, bool repeat = false)
     {
         core.KeyDown(key, {shift, ctrl}, repeat);

@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "text/shift_jis.h"
 #include "editor_fixture.h"
 #include "row_invariants.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 namespace {
@@ -84,7 +84,7 @@ TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
     std::mt19937 random(GetParam());
     core.SetWordWrap(true);
     core.SetWrapByte(20);
-    core.SetWantTabs(true);
+    core.Options().WantTabs = true;
     core.SetUndoListMax(1 << 20);
     core.SetCaretFree(GetParam() % 2 == 0);
     std::string start;

@@ -30,12 +30,12 @@ TEST_F(KeysTest, LeftAndRightCrossRowsOnlyWhereTheyMay)
     Load("ab\r\ncd\r\n", 1, 0);
     Key(TEditKey::Left);
     EXPECT_EQ(Caret(), "1,0");
-    core.SetCaretNextLine(true);
+    core.Options().CaretNextLine = true;
     Key(TEditKey::Left);
     EXPECT_EQ(Caret(), "0,2");
     Key(TEditKey::Right);
     EXPECT_EQ(Caret(), "1,0");
-    core.SetCaretNextLine(false);
+    core.Options().CaretNextLine = false;
     core.SetWordWrap(true);
     core.SetWrapByte(20);
     Load(std::string(25, 'a') + "\r\n", 0, 18);
@@ -76,14 +76,14 @@ TEST_F(KeysTest, WordJumpsStopAtWordStarts)
     EXPECT_EQ(Caret(), "0,14");
     Key(TEditKey::Left, false, true);
     EXPECT_EQ(Caret(), "0,10");
-    core.SetDelimDBCS(true);
+    core.Options().DelimDBCS = true;
     Load(
         "ab\x82\xA0\x82\xA0"
         "cd\r\n",
         0, 0);
     Key(TEditKey::Right, false, true);
     EXPECT_EQ(Caret(), "0,2");
-    core.SetDelimDBCS(false);
+    core.Options().DelimDBCS = false;
     Key(TEditKey::Right, false, true);
     EXPECT_EQ(Caret(), "0,8");
 }

@@ -16,8 +16,7 @@ TEST_F(SelectionTest, OffsetsCountTwoBytesPerLineBreak)
     EXPECT_EQ(core.SelText(), "ab\r\nc");
     EXPECT_EQ(Caret(), "1,1");
     const TSelBounds b = core.SelectionBounds();
-    EXPECT_EQ((std::vector<int>{b.StartRow, b.StartByte, b.StartCol, b.EndRow, b.EndByte, b.EndCol}),
-              (std::vector<int>{0, 0, 0, 1, 1, 1}));
+    EXPECT_EQ(b, (TSelBounds{TRow(0), TByte(0), TColumn(0), TRow(1), TByte(1), TColumn(1)}));
     EXPECT_EQ(core.SelStart(), 0);
     EXPECT_EQ(core.SelLength(), 5);
     EXPECT_EQ(core.GetTextLen(), 8);
@@ -37,7 +36,7 @@ TEST_F(SelectionTest, ASelectionNeverSplitsADoubleByteCharacter)
         "b\r\n");
     core.SetSelLength(2);
     EXPECT_EQ(core.SelText(), "a\x82\xA0");
-    EXPECT_EQ(core.SelectionBounds().EndCol, 3);
+    EXPECT_EQ(core.SelectionBounds().EndCol, TColumn(3));
 }
 
 TEST_F(SelectionTest, WrappedRowsJoinWithoutABreak)
@@ -74,8 +73,8 @@ TEST_F(SelectionTest, ExtendingReportsTheOldAndNewBounds)
     Load("abc\r\ndef\r\n", 0, 0);
     Key(TEditKey::Right, true);
     Key(TEditKey::Down, true);
-    EXPECT_EQ(core.PrevSelectionBounds().EndRow, 0);
-    EXPECT_EQ(core.SelectionBounds().EndRow, 1);
+    EXPECT_EQ(core.PrevSelectionBounds().EndRow, TRow(0));
+    EXPECT_EQ(core.SelectionBounds().EndRow, TRow(1));
     std::vector<std::string> sels;
     for (const auto& c : view.calls) {
         if (c.rfind("sel", 0) == 0)
@@ -110,10 +109,9 @@ TEST_F(SelectionTest, ClickingTheSecondHalfOfADoubleByteCharacterMeansTheCharact
     core.MouseDown(0, 2, 20, 5);
     EXPECT_EQ(Caret(), "0,1");
     EXPECT_TRUE(core.CaretOnDoubleByte());
-    const TCaretShape brief = core.CaretShape(8, 1, 16);
+    const TCaretShape brief = CaretShapeIn(csBrief, core.CaretOnDoubleByte(), 8, 1, 16);
     EXPECT_EQ((std::vector<int>{brief.Left, brief.Top, brief.Width, brief.Height}), (std::vector<int>{0, 14, 14, 2}));
-    core.SetCaretStyle(csDefault);
-    const TCaretShape bar = core.CaretShape(8, 1, 16);
+    const TCaretShape bar = CaretShapeIn(csDefault, core.CaretOnDoubleByte(), 8, 1, 16);
     EXPECT_EQ((std::vector<int>{bar.Width, bar.Height}), (std::vector<int>{2, 16}));
 }
 

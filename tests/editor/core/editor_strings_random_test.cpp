@@ -147,14 +147,15 @@ TEST_P(RandomLinesTest, LinesFollowTheModelAndUndoRedoRetraceIt)
                 reset();
         } else if (op < 97) {
             const std::string s = RandomText(random);
-            lines.SetTextStr(s);
             model.lines.clear();
             ForEachLine(s, [&](std::string_view line) { model.lines.emplace_back(line); });
             model.open = false;
             if (!model.lines.empty() && random() % 2 == 0) {
                 // A document that ends without a line break, as a loaded file can.
-                core.Rows().SetEnd(core.Rows().Count() - 1, reEof);
-                model.open = true;
+                lines.LoadFromBytes(s);
+                model.open = s.back() != '\n' && s.back() != '\r';
+            } else {
+                lines.SetTextStr(s);
             }
             reset();
         } else {
@@ -166,8 +167,8 @@ TEST_P(RandomLinesTest, LinesFollowTheModelAndUndoRedoRetraceIt)
             model.open = false;
         ASSERT_EQ(core.CanUndo(), !undo.empty());
         ASSERT_EQ(core.CanRedo(), !redo.empty());
-        ASSERT_EQ(core.UndoObj().UndoList().Count(), static_cast<int>(undo.size()));
-        ASSERT_EQ(core.UndoObj().RedoList().Count(), static_cast<int>(redo.size()));
+        ASSERT_EQ(core.Document().UndoObj().UndoList().Count(), static_cast<int>(undo.size()));
+        ASSERT_EQ(core.Document().UndoObj().RedoList().Count(), static_cast<int>(redo.size()));
         ASSERT_NO_FATAL_FAILURE(ExpectMatches(core, model));
     }
 

@@ -2,14 +2,18 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "editor/change_repaint.h"
 #include "editor/core/editor_view.h"
 
 namespace tavi::testing {
 
-class TRecordingView : public TEditorView {
+// Changes are read as the widget reads them (RepaintChange), so the requests logged are
+// the ones the widget would make of its screen.
+class TRecordingView : public TEditorView, private TRowPainter {
 public:
     // One line per request, e.g. "rows 3 4", "shift 5 2", "all", "caret".
     std::vector<std::string> calls;
@@ -29,9 +33,17 @@ public:
     }
     void Reset() { calls.clear(); }
 
-    void InvalidateRows(int a, int b) override { Log("rows " + std::to_string(a) + " " + std::to_string(b)); }
+    bool eofMark = false;
+    void DocumentChanged(const TChange& change) override { RepaintChange(change, eofMark, *this); }
+    void InvalidateRows(TRow a, TRow b) override
+    {
+        Log("rows " + std::to_string(a.Value()) + " " + std::to_string(b.Value()));
+    }
     void InvalidateAll() override { Log("all"); }
-    void ShiftRowsBelow(int row, int n) override { Log("shift " + std::to_string(row) + " " + std::to_string(n)); }
+    void ShiftRowsBelow(TRow row, int n) override
+    {
+        Log("shift " + std::to_string(row.Value()) + " " + std::to_string(n));
+    }
     void UpdateMetrics() override { Log("metrics"); }
     void UpdateScrollBars() override { Log("scrollbars"); }
     void PlaceCaret() override { Log("caret"); }
@@ -43,15 +55,15 @@ public:
     int VisibleRows() const override { return visibleRows; }
     int VisibleCols() const override { return 80; }
     int MaxLeftCol() const override { return 1000; }
-    void RepaintTyped(int row, int col, int dir, int count) override
+    void RepaintTyped(TRow row, TColumn col, int growth) override
     {
-        Log("typed " + std::to_string(row) + " " + std::to_string(col) + " " + std::to_string(dir) + " " +
-            std::to_string(count));
+        Log("typed " + std::to_string(row.Value()) + " " + std::to_string(col.Value()) + " " +
+            std::to_string(growth >= 0 ? 1 : -1) + " " + std::to_string(std::abs(growth)));
     }
     void SelectionChanged(const TSelBounds& prev, const TSelBounds& now) override
     {
-        Log("sel " + std::to_string(prev.StartRow) + "-" + std::to_string(prev.EndRow) + " " +
-            std::to_string(now.StartRow) + "-" + std::to_string(now.EndRow));
+        Log("sel " + std::to_string(prev.StartRow.Value()) + "-" + std::to_string(prev.EndRow.Value()) + " " +
+            std::to_string(now.StartRow.Value()) + "-" + std::to_string(now.EndRow.Value()));
     }
     int TopRow() const override { return topRow; }
     void SetTopRow(int r) override

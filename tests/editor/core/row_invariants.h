@@ -29,7 +29,7 @@ inline void ExpectRowInvariants(const TEditorCore& core)
         std::string line(rows.Text(r));
         while (e + 1 < n && rows.End(e) == reWrap)
             line += rows.Text(++e);
-        RowList expected = WrapText(line, core.WrapRule());
+        RowList expected = WrapText(line, core.Document().WrapRule());
         if (e == n - 1 && rows.End(e) == reWrap) {
             ASSERT_EQ(expected.Text(expected.Count() - 1), "") << "an open last row must be a full one";
             expected.Delete(expected.Count() - 1, 1);

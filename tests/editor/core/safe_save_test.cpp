@@ -15,6 +15,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_error.h"
+#include "platform/os/file_bytes.h"
 #include "tests/support/unprivileged_file_access.h"
 
 namespace tavi {
@@ -186,7 +187,7 @@ TEST_F(SafeSaveTest, LoadingAPipeWithoutAWriterFailsAtOnce)
 {
     const std::string pipe = PathOf("pipe.css");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_THROW(core.Lines().LoadFromFile(pipe), TEditorError);
+    EXPECT_THROW(core.Lines().LoadFromBytes(ReadFileBytes(pipe)), TEditorError);
     EXPECT_EQ(core.Lines().GetTextStr(), "new\r\n");
 }
 
@@ -195,7 +196,7 @@ TEST(TabWidth, ChangingItReWrapsAndClearsUndoSoRedoCannotDuplicateText)
     TEditorCore core;
     core.SetWordWrap(true);
     core.SetWrapByte(20);
-    core.SetWantTabs(true);
+    core.Options().WantTabs = true;
     core.KeyDown(TEditKey::Tab);
     core.TypeChars("abcdefghijklmn");
     core.SetTabSpaceCount(6);

@@ -10,6 +10,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_error.h"
+#include "platform/os/file_bytes.h"
 #include "row_dump.h"
 
 namespace tavi {
@@ -17,6 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::Dump;
+
+// Loads a file as Open does (without the encoding's conversion).
+void LoadFile(TEditorCore& core, const std::string& path)
+{
+    core.Lines().LoadFromBytes(ReadFileBytes(path));
+}
 
 class TextFileTest : public ::testing::Test {
 protected:
@@ -41,7 +48,7 @@ protected:
     // Loads `bytes` from a file and saves the document to another; returns the saved bytes.
     std::string RoundTrip(const std::string& bytes)
     {
-        core.Lines().LoadFromFile(Write("in.css", bytes));
+        LoadFile(core, Write("in.css", bytes));
         core.Lines().SaveToFile(PathOf("out.css"));
         return Read(PathOf("out.css"));
     }
@@ -86,7 +93,7 @@ TEST_F(TextFileTest, CtrlZEndsTheText)
 TEST_F(TextFileTest, NulBytesStayInTheirRows)
 {
     const std::string bytes("ab\0cd\r\n\0\r\n", 10);
-    core.Lines().LoadFromFile(Write("nul.css", bytes));
+    LoadFile(core, Write("nul.css", bytes));
     ASSERT_EQ(core.Rows().Count(), 2);
     EXPECT_EQ(core.Rows().Text(0), std::string_view("ab\0cd", 5));
     EXPECT_EQ(core.Rows().Text(1), std::string_view("\0", 1));
@@ -104,8 +111,8 @@ TEST_F(TextFileTest, LinesAcrossReadChunksAreAssembledWhole)
     bytes[262143] = '\r';
     bytes[262144] = '\n';
     bytes += "tail";
-    const RowList expected = ParseFileText(bytes);
-    core.Lines().LoadFromFile(Write("big.css", bytes));
+    const RowList expected = RowsOfFileBytes(bytes, TWrapRule{});
+    LoadFile(core, Write("big.css", bytes));
     ASSERT_EQ(core.Rows().Count(), expected.Count());
     for (int r = 0; r < expected.Count(); ++r) {
         ASSERT_EQ(core.Rows().Text(r), expected.Text(r)) << r;
@@ -135,9 +142,9 @@ TEST_F(TextFileTest, WrappingWhileReadingGivesTheRowsRewrappingGives)
         wrappedWhileRead.SetWordWrap(true);
         wrappedWhileRead.SetWrapByte(20);
         wrappedWhileRead.SetTabSpaceCount(tabs);
-        wrappedWhileRead.Lines().LoadFromFile(path);
+        LoadFile(wrappedWhileRead, path);
         TEditorCore rewrapped;
-        rewrapped.Lines().LoadFromFile(path);
+        LoadFile(rewrapped, path);
         rewrapped.SetTabSpaceCount(tabs);
         rewrapped.SetWrapByte(20);
         rewrapped.SetWordWrap(true);
@@ -151,7 +158,7 @@ TEST_F(TextFileTest, LoadingReplacesTheDocumentAndWrapsIt)
     core.SetWrapByte(20);
     core.Lines().Add("old");
     core.SetModified(false);
-    core.Lines().LoadFromFile(Write("wrap.css", std::string(30, 'w') + "\r\nb"));
+    LoadFile(core, Write("wrap.css", std::string(30, 'w') + "\r\nb"));
     EXPECT_EQ(testing::DumpLengths(core.Rows()), "20|W 10|B 1|E");
     EXPECT_FALSE(core.CanUndo());
     EXPECT_FALSE(core.Modified());  // the loaded text is the save point
@@ -164,12 +171,12 @@ TEST_F(TextFileTest, AFileThatCannotBeReadLeavesTheDocumentAlone)
     core.Lines().Add("keep me");
     const std::string missing = PathOf("missing.css");
     try {
-        core.Lines().LoadFromFile(missing);
+        LoadFile(core, missing);
         FAIL() << "no error";
     } catch (const TEditorError& error) {
         EXPECT_EQ(std::string(error.what()), "ﾌｧｲﾙ " + missing + " は開けません");
     }
-    EXPECT_THROW(core.Lines().LoadFromFile(dir.string()), TEditorError);  // a folder
+    EXPECT_THROW(LoadFile(core, dir.string()), TEditorError);  // a folder
     EXPECT_EQ(core.Lines().GetTextStr(), "keep me\r\n");
     EXPECT_TRUE(core.CanUndo());
 }

@@ -44,7 +44,7 @@ TEST_F(UndoTest, UndoAndRedoWalkBackAndForthThroughEveryOperation)
         ASSERT_EQ(Dump(core.Rows()), states[i]) << i;
     }
     EXPECT_FALSE(core.CanRedo());
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 5);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 5);
 }
 
 TEST_F(UndoTest, TheCaretReturnsToWhereEachRecordWasMade)
@@ -75,11 +75,11 @@ TEST_F(UndoTest, KeepsTheNewestSixtyFourRecords)
 {
     for (int i = 0; i < 65; ++i)
         lines.Add(std::to_string(i));
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 64);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 64);
     while (core.CanUndo())
         core.Undo();
     EXPECT_EQ(Dump(core.Rows()), "0|B");  // the first Add can no longer be undone
-    EXPECT_EQ(core.UndoObj().RedoList().Count(), 64);
+    EXPECT_EQ(core.Document().UndoObj().RedoList().Count(), 64);
 }
 
 TEST_F(UndoTest, ListMaxIsNeverBelowSixtyFour)
@@ -89,9 +89,9 @@ TEST_F(UndoTest, ListMaxIsNeverBelowSixtyFour)
     core.SetUndoListMax(100);
     for (int i = 0; i < 120; ++i)
         lines.Add("x");
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 100);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 100);
     core.SetUndoListMax(70);  // lowering drops the oldest records at once
-    EXPECT_EQ(core.UndoObj().UndoList().Count(), 70);
+    EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 70);
 }
 
 TEST_F(UndoTest, RewrappingClearsBothLists)
@@ -118,25 +118,29 @@ TEST_F(UndoTest, AnOpenFullRowGainsNoEmptyRestWhenRestored)
     core.SetWrapByte(20);
     RowList rows;
     rows.Append(std::string(20, 'a'), reWrap);
-    core.Rows().TakeRows(std::move(rows));
+    core.Document().Load(std::move(rows), true);
     lines.Delete(0);
     EXPECT_EQ(core.Rows().Count(), 0);
     core.Undo();
     EXPECT_EQ(DumpLengths(core.Rows()), "20|W");
 }
 
-TEST_F(UndoTest, RepaintsTheBandOrTheWholeControl)
+TEST_F(UndoTest, RepaintsOnlyTheRowsTheStepChanged)
 {
+    lines.Add("x");
     lines.Add("a\r\nb");
     view.Reset();
     core.Undo();
-    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"shift 1 -2", "rows 0 0"}));
+    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"shift 1 -2"}));
     EXPECT_EQ(view.caretHidden, 0);
     EXPECT_EQ(view.underlineHidden, 0);
-    view.visibleRows = 1;
     view.Reset();
     core.Redo();
-    EXPECT_EQ(view.Paints(), std::vector<std::string>{"all"});
+    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"shift 1 2"}));
+    lines.Put(0, "y");
+    view.Reset();
+    core.Undo();
+    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"rows 0 0"}));
 }
 
 }  // namespace
@@ -154,14 +158,14 @@ TEST_F(UndoTest, KeysTypedIntoALongLineKeepOnlyWhatTheyChanged)
         line += "margin : " + std::to_string(i) + "px; /* \x97\x5D\x94\x92 */ ";  // 余白
     lines.SetTextStr(line);
     const std::string loaded = lines.GetTextStr();
-    core.UndoObj().Clear();
+    core.Document().ClearUndo();
     core.SetSelStart(static_cast<long long>(line.size() / 2));
     for (int i = 0; i < 63; ++i)
         core.TypeChars(i % 2 ? "a" : "\x95\x5C");  // 表
     core.SetSelStart(10);
     core.SetSelLength(5);
     core.ClearSelection();  // a deletion, too
-    const TUndoDataList& records = core.UndoObj().UndoList();
+    const TUndoDataList& records = core.Document().UndoObj().UndoList();
     ASSERT_EQ(records.Count(), 64);  // all of them: the list keeps 64
     std::size_t kept = 0;
     for (int i = 0; i < records.Count(); ++i)

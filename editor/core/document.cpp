@@ -1,0 +1,168 @@
+// The document: row reads, loading, the wrap rule, and undo and redo as the second way rows change.
+#include "editor/core/document.h"
+
+#include <algorithm>
+
+#include "editor/core/band_compare.h"
+#include "text/shift_jis.h"
+
+namespace tavi {
+
+int TDocument::RowWidth(TRow r) const
+{
+    return ExpandedLength(RowText(r), rule_.tabSpaceCount);
+}
+
+TColumn TDocument::ColumnOf(TTextPos p) const
+{
+    const std::string_view text = RowText(p.Row);
+    const int inside = std::min(p.Byte.Value(), static_cast<int>(text.size()));
+    return TColumn(DisplayWidth(text.substr(0, inside), rule_.tabSpaceCount) + (p.Byte.Value() - inside));
+}
+
+int TDocument::LineCount() const
+{
+    return rule_.wordWrap ? rows_.LineCount() : rows_.Count();
+}
+
+TRow TDocument::LineToRow(int i) const
+{
+    return TRow(rule_.wordWrap ? rows_.LineToRow(i) : std::clamp(i, 0, rows_.Count()));
+}
+
+TDocument::TTakenRows TDocument::TakeRows(TRow first, int n) const
+{
+    TTakenRows taken;
+    const int count = rows_.Count();
+    const int r = first.Value();
+    if (r < 0 || r >= count || n == 0)
+        return taken;
+    int last = r;
+    if (n < 0) {
+        while (last + 1 < count && rows_.End(last) == reWrap)
+            ++last;
+    } else {
+        last = std::min(count - 1, r + n - 1);
+    }
+    for (int k = r; k <= last; ++k) {
+        taken.Text += rows_.Text(k);
+        if (rows_.End(k) == reBreak)
+            taken.Text += "\r\n";
+    }
+    taken.Count = last - r + 1;
+    taken.LastEnd = rows_.End(last);
+    return taken;
+}
+
+TChange TDocument::WholeChange(int oldRows, TRow oldEnd) const
+{
+    TChange change;
+    change.Whole = true;
+    change.OldRows = oldRows;
+    change.NewRows = rows_.Count();
+    change.OldEndRow = oldEnd;
+    change.NewEndRow = EndRow();
+    return change;
+}
+
+TChange TDocument::Load(RowList rows, bool wrapped)
+{
+    const int oldRows = rows_.Count();
+    const TRow oldEnd = EndRow();
+    rows_.TakeRows(std::move(rows));
+    if (rule_.wordWrap && !wrapped)
+        rows_.Rewrap(rule_.wrapByte, rule_.tabSpaceCount);
+    undo_.Clear();
+    undo_.StartNewText();
+    return WholeChange(oldRows, oldEnd);
+}
+
+std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
+{
+    const TWrapRule old = rule_;
+    if (rule.wordWrap == old.wordWrap && rule.wrapByte == old.wrapByte && rule.tabSpaceCount == old.tabSpaceCount)
+        return std::nullopt;
+    rule_ = rule;
+    undo_.Clear();
+    const int oldRows = rows_.Count();
+    const TRow oldEnd = EndRow();
+    bool changed = false;
+    if (rule.wordWrap)
+        changed = rows_.Rewrap(rule.wrapByte, rule.tabSpaceCount);
+    else if (old.wordWrap)
+        changed = rows_.Unwrap();
+    // A new tab width moves every cell after a tab even where no row changes.
+    if (!changed && rule.tabSpaceCount == old.tabSpaceCount)
+        return std::nullopt;
+    return WholeChange(oldRows, oldEnd);
+}
+
+// Replaces the record's band by its text; `inverse` receives what was there.
+std::optional<TChange> TDocument::Apply(TUndoRecord& record, TUndoRecord& inverse)
+{
+    TChange change;
+    change.First = record.Row;
+    change.OldEndRow = EndRow();
+    TTakenRows taken;
+    if (record.RowCount != 0)
+        taken = TakeRows(record.Row, record.RowCount);
+    const bool kept = record.KeptHead + record.KeptTail > 0;
+    std::string spliced;
+    std::string removed;
+    if (kept) {
+        // The band keeps its head and tail; what lies between them goes to the inverse record.
+        const std::string& band = taken.Text;
+        const std::size_t middle = band.size() - record.KeptHead - record.KeptTail;
+        spliced.reserve(band.size() - middle + record.Text.size());
+        spliced.append(band, 0, record.KeptHead).append(record.Text).append(band, record.KeptHead + middle);
+        removed = band.substr(record.KeptHead, middle);
+    } else {
+        removed = std::move(taken.Text);
+    }
+    const std::string& text = kept ? spliced : record.Text;
+    RowList fresh;
+    if (record.LastEnd != -1)
+        fresh = WrapBandText(text, rule_, static_cast<TRowEnd>(record.LastEnd));
+
+    const TBandSame same = CompareBand(rows_, fresh, record.Row.Value(), taken.Count);
+    change.OldRows = taken.Count;
+    change.NewRows = fresh.Count();
+    change.SameHead = same.head;
+    change.SameTail = same.tail;
+    change.ByteFrom = static_cast<long long>(record.KeptHead);
+    change.OldBytes = static_cast<long long>(removed.size());
+    change.NewBytes = static_cast<long long>(record.Text.size());
+    rows_.Replace(record.Row.Value(), taken.Count, fresh);
+
+    inverse.Row = record.Row;
+    inverse.RowCount = fresh.Count();
+    inverse.LastEnd = taken.LastEnd;
+    inverse.Text = std::move(removed);
+    inverse.KeptHead = record.KeptHead;
+    inverse.KeptTail = record.KeptTail;
+    change.NewEndRow = EndRow();
+    change.Caret = record.Caret;
+    return change;
+}
+
+std::optional<TChange> TDocument::Undo(TCaretPlace caret)
+{
+    if (!undo_.CanUndo())
+        return std::nullopt;
+    TUndoRecord& inverse = undo_.NewRedoRecord(caret);
+    std::optional<TChange> change = Apply(undo_.NewestUndo(), inverse);
+    undo_.FinishUndo();
+    return change;
+}
+
+std::optional<TChange> TDocument::Redo(TCaretPlace caret)
+{
+    if (!undo_.CanRedo())
+        return std::nullopt;
+    TUndoRecord& inverse = undo_.NewUndoRecordOfRedo(caret);
+    std::optional<TChange> change = Apply(undo_.NewestRedo(), inverse);
+    undo_.FinishRedo();
+    return change;
+}
+
+}  // namespace tavi
