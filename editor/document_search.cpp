@@ -31,57 +31,19 @@ void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offs
 {
     const RowList& rows = core.Rows();
     // No character gives more than one unit: a row needs at most as many units as its bytes.
-    // The buffers keep their room from one stretch to the next.
-    const auto makeRoom = [this](qsizetype units) {
-        if (units > text_.size())
-            text_.resize(std::max(units, 2 * text_.size()));
-        if (const std::size_t words = static_cast<std::size_t>(units / 64 + 1); words > wide_.size())
-            wide_.resize(std::max(words, 2 * wide_.size()), 0);
-    };
     wide_.assign(wide_.size(), 0);
-    makeRoom(static_cast<qsizetype>(ownBytes + moreBytes + 4096));
-    char16_t* out = reinterpret_cast<char16_t*>(text_.data());
-    const auto markWide = [this](qsizetype i) {
-        wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63);
-    };
-
+    MakeRoom(static_cast<qsizetype>(ownBytes + moreBytes + 4096));
     const TCp932Units units = Cp932Units();
     qsizetype n = 0;
     long long bytes = 0;
     long long limit = ownBytes;
     ownEnd_ = -1;
     for (int r = firstRow; r < rows.Count(); ++r) {
-        const std::string_view row = rows.Text(r);
-        const auto* data = reinterpret_cast<const unsigned char*>(row.data());
-        const std::size_t size = row.size();
-        if (n + static_cast<qsizetype>(size) + 1 > text_.size()) {
-            makeRoom(n + static_cast<qsizetype>(size) + 1);
-            out = reinterpret_cast<char16_t*>(text_.data());
-        }
-        for (std::size_t i = 0; i < size;) {
-            // Style sheets are mostly ASCII, where every byte is a character of its own.
-            while (i < size && data[i] < 0x80)
-                out[n++] = units.single[data[i++]];
-            if (i == size)
-                break;
-            const unsigned char c = data[i];
-            char16_t unit;
-            // A lead byte takes the byte after it in its row, as the caret steps over them.
-            if (IsLeadByte(c) && i + 1 < size) {
-                const unsigned char trail = data[i + 1];
-                unit = IsTrailByte(trail) ? units.pairs[c << 8 | trail] : 0;
-                markWide(n);
-                i += 2;
-            } else {
-                unit = units.single[c];
-                ++i;
-            }
-            out[n++] = unit != 0 ? unit : u'\uFFFD';
-        }
+        n = DecodeRow(rows.Text(r), n, units);
         bytes += RowBytes(rows, r);
         if (rows.End(r) == reBreak) {
-            markWide(n);
-            out[n++] = u'\n';
+            MarkWide(n);
+            reinterpret_cast<char16_t*>(text_.data())[n++] = u'\n';
         }
         if (rows.End(r) != reWrap && bytes >= limit) {
             if (ownEnd_ >= 0)
@@ -96,8 +58,49 @@ void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offs
         ownEndRow_ = rows.Count();
     }
     text_.truncate(n);
-
     offset_ = offset;
+    IndexBlocks(n);
+}
+
+qsizetype TDecodedStretch::DecodeRow(std::string_view row, qsizetype n, const TCp932Units& units)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(row.data());
+    const std::size_t size = row.size();
+    MakeRoom(n + static_cast<qsizetype>(size) + 1);
+    char16_t* const out = reinterpret_cast<char16_t*>(text_.data());
+    for (std::size_t i = 0; i < size;) {
+        // Style sheets are mostly ASCII, where every byte is a character of its own.
+        while (i < size && data[i] < 0x80)
+            out[n++] = units.single[data[i++]];
+        if (i == size)
+            break;
+        const unsigned char c = data[i];
+        char16_t unit;
+        // A lead byte takes the byte after it in its row, as the caret steps over them.
+        if (IsLeadByte(c) && i + 1 < size) {
+            const unsigned char trail = data[i + 1];
+            unit = IsTrailByte(trail) ? units.pairs[c << 8 | trail] : 0;
+            MarkWide(n);
+            i += 2;
+        } else {
+            unit = units.single[c];
+            ++i;
+        }
+        out[n++] = unit != 0 ? unit : u'\uFFFD';
+    }
+    return n;
+}
+
+void TDecodedStretch::MakeRoom(qsizetype units)
+{
+    if (units > text_.size())
+        text_.resize(std::max(units, 2 * text_.size()));
+    if (const std::size_t words = static_cast<std::size_t>(units / 64 + 1); words > wide_.size())
+        wide_.resize(std::max(words, 2 * wide_.size()), 0);
+}
+
+void TDecodedStretch::IndexBlocks(qsizetype n)
+{
     blockOffsets_.assign(static_cast<std::size_t>(n / kBlock + 1), 0);
     long long wide = 0;
     for (std::size_t k = 0; k < blockOffsets_.size(); ++k) {

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavi {
 
 class TEditorCore;
+struct TCp932Units;
 
 struct TSearchOptions {
     QString Text;
@@ -51,10 +53,18 @@ public:
     qsizetype UnitAtOffset(long long offset) const;
 
 private:
+    // Room for `units` units in the text and its wide-character bits; the buffers keep their
+    // room from one stretch to the next.
+    void MakeRoom(qsizetype units);
+    // Appends the units of one row's bytes from unit n on; returns the units then.
+    qsizetype DecodeRow(std::string_view row, qsizetype n, const TCp932Units& units);
+    void MarkWide(qsizetype i) { wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); }
+    // The offsets of every kBlock-th of the first n units, from the wide-character bits.
+    void IndexBlocks(qsizetype n);
     static constexpr qsizetype kBlock = 4096;  // units between stored offsets; 64 words of bits
 
     QString text_;
-    std::vector<std::uint64_t> wide_;       // bit i: unit i stands for two bytes
+    std::vector<std::uint64_t> wide_;      // bit i: unit i stands for two bytes
     std::vector<long long> blockOffsets_;  // offset of unit k * kBlock from the stretch's start
     long long offset_ = 0;                 // of the stretch's start
     qsizetype ownEnd_ = 0;

@@ -105,6 +105,9 @@ public:
 
 private:
     std::optional<TChange> Apply(TUndoRecord& record, TUndoRecord& inverse);
+    // Makes the undo record of the band `change` names becoming `after` (the new rows
+    // joined), and notes in `change` the bytes that differ.
+    void RecordReplace(TChange& change, std::string_view after, TCaretPlace caret);
     TChange WholeChange(int oldRows, TRow oldEnd) const;
 
     static constexpr std::uint64_t kNoSavePoint = ~std::uint64_t{0};

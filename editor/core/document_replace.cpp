@@ -266,6 +266,16 @@ bool StripTrailingBlanks(RowList& rows)
     return stripped;
 }
 
+// Where place p lies in the text: there is no place after a text that ends without a line
+// break, so a place there (or further) is the text's end.
+TRowByte InText(const RowList& rows, TTextPos p)
+{
+    const int count = rows.Count();
+    if (count > 0 && rows.End(count - 1) == reEof && p.Row.Value() >= count)
+        return {count - 1, static_cast<int>(rows.Text(count - 1).size())};
+    return {std::clamp(p.Row.Value(), 0, count), p.Byte.Value()};
+}
+
 // Typing or deleting inside one row without tabs or line breaks changes that row alone.
 bool TypedInOneRow(const RowList& rows, const RowList& fresh, const TChange& change, const TBandText& band,
                    TRowByte from, TRowByte to)
@@ -280,6 +290,21 @@ bool TypedInOneRow(const RowList& rows, const RowList& fresh, const TChange& cha
 
 }  // namespace
 
+void TDocument::RecordReplace(TChange& change, std::string_view after, TCaretPlace caret)
+{
+    TUndoRecord& record = undo_.NewRecord(caret);
+    record.Row = change.First;
+    if (change.OldRows > 0) {
+        TTakenRows taken = TakeRows(change.First, change.OldRows);
+        record.LastEnd = taken.LastEnd;
+        KeepOnlyTheChange(record, std::move(taken.Text), after);
+    }
+    record.RowCount = change.NewRows;
+    change.ByteFrom = static_cast<long long>(record.KeptHead);
+    change.OldBytes = static_cast<long long>(record.Text.size());
+    change.NewBytes = static_cast<long long>(after.size() - record.KeptHead - record.KeptTail);
+}
+
 // The band an edit re-wraps runs from the row before `from` when that row wraps into it
 // (where a wrapped row is cut can depend on the character after it) to the end of the
 // logical line holding `to`, or to where the rows after the edit keep their places. Its
@@ -289,14 +314,8 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
                                           TCaretPlace caret)
 {
     const int count = rows_.Count();
-    // There is no place after a text that ends without a line break: such a place is its end.
-    const auto inText = [&](TTextPos p) {
-        if (p.Row > EndRow())
-            return TRowByte{count - 1, static_cast<int>(rows_.Text(count - 1).size())};
-        return TRowByte{std::max(p.Row.Value(), 0), p.Byte.Value()};
-    };
-    const TRowByte from = inText(fromPos);
-    TRowByte to = inText(toPos);
+    const TRowByte from = InText(rows_, fromPos);
+    TRowByte to = InText(rows_, toPos);
     if (to.Row < from.Row)
         to = from;
     const int first = from.Row > 0 && rows_.End(from.Row - 1) == reWrap ? from.Row - 1 : from.Row;
@@ -331,21 +350,9 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
             static_cast<int>(fresh.Text(from.Row - first).size()) - static_cast<int>(rows_.Text(from.Row).size());
     }
 
-    TUndoRecord& record = undo_.NewRecord(caret);
-    record.Row = TRow(first);
     // The fresh rows joined are the band's text, unless blanks were stripped from them.
     const std::string strippedText = stripped ? JoinedText(fresh) : std::string();
-    const std::string_view after = stripped ? std::string_view(strippedText) : band.Text();
-    if (oldCount > 0) {
-        TTakenRows taken = TakeRows(TRow(first), oldCount);
-        record.LastEnd = taken.LastEnd;
-        KeepOnlyTheChange(record, std::move(taken.Text), after);
-    }
-    record.RowCount = fresh.Count();
-    change.ByteFrom = static_cast<long long>(record.KeptHead);
-    change.OldBytes = static_cast<long long>(record.Text.size());
-    change.NewBytes = static_cast<long long>(after.size() - record.KeptHead - record.KeptTail);
-
+    RecordReplace(change, stripped ? std::string_view(strippedText) : band.Text(), caret);
     rows_.Replace(first, oldCount, fresh);
     change.NewEndRow = EndRow();
     // The end of a wrapped row is the start of the next; the caret may not stand there.
