@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 
+#include "platform/os/file_attributes.h"
 #include "platform/os/user_error.h"
 
 namespace tavi {
@@ -145,8 +146,19 @@ void SyncFolder(const fs::path& folder)
         ::fsync(fd.Get());
 }
 
+// Gives the file that replaces `target` the old file's extended attributes (its access
+// control list among them) and then its exact mode: changing the owner or writing may have
+// cleared the set-user-ID and set-group-ID bits.
+void KeepAttributes(const fs::path& target, int replacement, mode_t mode)
+{
+    TFd old(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (old.Get() >= 0)
+        CopyExtendedAttributes(old.Get(), replacement);
+    ::fchmod(replacement, mode & 07777);
+}
+
 // Writes into the file itself, after a backup copy beside it that undoes a failed write.
-void WriteInPlace(const fs::path& target, const fs::path& folder, const std::string& prefix,
+void WriteInPlace(const fs::path& target, const fs::path& folder, const std::string& prefix, mode_t mode,
                   const TContentWriter& write, const std::string& message)
 {
     fs::path backupPath;
@@ -159,7 +171,11 @@ void WriteInPlace(const fs::path& target, const fs::path& folder, const std::str
         throw TUserError(message);
     }
     TFd out(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    bool written = out.Get() >= 0 && write(out.Get()) && ::fsync(out.Get()) == 0;
+    bool written = out.Get() >= 0 && write(out.Get());
+    // Writing may have cleared the set-user-ID and set-group-ID bits.
+    if (out.Get() >= 0)
+        ::fchmod(out.Get(), mode & 07777);
+    written = written && ::fsync(out.Get()) == 0;
     written = out.Close() && written;
     if (!written) {
         TFd restore(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
@@ -207,7 +223,10 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
             !exists || (::fstat(temp.Get(), &made) == 0 && made.st_uid == st.st_uid && made.st_gid == st.st_gid) ||
             ::fchown(temp.Get(), st.st_uid, st.st_gid) == 0;
         if (keepsOwner) {
-            bool written = write(temp.Get()) && ::fdatasync(temp.Get()) == 0;
+            bool written = write(temp.Get());
+            if (exists)
+                KeepAttributes(target, temp.Get(), st.st_mode);
+            written = written && ::fdatasync(temp.Get()) == 0;
             written = temp.Close() && written;
             if (!written || ::rename(tempPath.c_str(), target.c_str()) != 0) {
                 ::unlink(tempPath.c_str());
@@ -220,7 +239,7 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
         temp.Close();
         ::unlink(tempPath.c_str());
     }
-    WriteInPlace(target, folder, prefix, write, message);
+    WriteInPlace(target, folder, prefix, st.st_mode, write, message);
 }
 
 }  // namespace tavi

@@ -15,12 +15,15 @@ using TContentWriter = std::function<bool(int fd)>;
 // - a file that cannot be opened for writing (read-only, say) is refused, as writing it
 //   directly would be;
 // - normally a temporary file with a short name beside the file is created with the old
-//   file's permissions (and owner, where that can be kept), written, synced, renamed over
-//   the file, and the folder synced; leftovers of an earlier save of the same file that was
+//   file's permissions (and owner, where that can be kept), written, given the old file's
+//   extended attributes and access control list (what the file system refuses is skipped)
+//   and its exact mode, set-user-ID and set-group-ID bits included, synced, renamed over the
+//   file, and the folder synced; leftovers of an earlier save of the same file that was
 //   killed are removed first;
 // - a file with other hard links, or whose owner a new file could not keep, is written in
-//   place after a backup copy beside it; a failed write is undone from the backup, which
-//   is removed afterwards (and kept only when even the undoing failed).
+//   place after a backup copy beside it, its mode (set-id bits included) put back after the
+//   write; a failed write is undone from the backup, which is removed afterwards (and kept
+//   only when even the undoing failed).
 // On any failure the old file stays as it was and TEditorError "ﾌｧｲﾙ %s を作成できません"
 // is thrown with fileName as given.
 void SaveFileSafely(const std::string& fileName, const TContentWriter& write);

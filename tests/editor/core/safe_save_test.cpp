@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -181,6 +183,60 @@ TEST_F(SafeSaveTest, TheOwnerIsKeptByRootAndByAUserWhoCannotGiveFilesAway)
     EXPECT_EQ(st.st_uid, 0u);
     EXPECT_EQ(Read(shared), "new\r\n");
     EXPECT_EQ(FilesInDir(), 2u);
+}
+
+TEST_F(SafeSaveTest, SetUserAndSetGroupIdBitsAreKeptWhenAUserSaves)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making the files of another user needs root";
+    // Written as their owner (writing clears the bits), through a new file and in place.
+    for (const bool linked : {false, true}) {
+        for (const mode_t mode : {mode_t{02775}, mode_t{04755}}) {
+            SCOPED_TRACE(std::to_string(mode) + (linked ? " in place" : " renamed"));
+            const std::string path = Write("idbits.css", "old");
+            ASSERT_EQ(::chown(path.c_str(), 65534, 0), 0);
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+            if (linked)
+                fs::create_hard_link(path, dir / "link.css");
+            {
+                UnprivilegedFileAccess user;
+                Save("idbits.css");
+            }
+            struct stat st {};
+            ::stat(path.c_str(), &st);
+            EXPECT_EQ(st.st_mode & 07777, mode);
+            EXPECT_EQ(Read(path), "new\r\n");
+            fs::remove(path);
+            fs::remove(dir / "link.css");
+        }
+    }
+}
+
+TEST_F(SafeSaveTest, ExtendedAttributesAndTheAccessControlListAreKept)
+{
+    const std::string path = Write("acl.css", "old");
+    if (::setxattr(path.c_str(), "user.tavi.origin", "shell", 5, 0) != 0)
+        GTEST_SKIP() << "this file system keeps no user attributes";
+    // owner rw-, the user "nobody" rw-, group r--, mask rw-, others r--
+    const struct {
+        std::uint32_t version = 2;
+        struct {
+            std::uint16_t tag, perm;
+            std::uint32_t id;
+        } entries[5] = {{0x01, 6, ~0u}, {0x02, 6, 65534}, {0x04, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}};
+    } acl;
+    const bool hasAcl = ::setxattr(path.c_str(), "system.posix_acl_access", &acl, sizeof acl, 0) == 0;
+    Save("acl.css");
+    EXPECT_EQ(Read(path), "new\r\n");
+    char value[64] = {};
+    ASSERT_EQ(::getxattr(path.c_str(), "user.tavi.origin", value, sizeof value), 5);
+    EXPECT_EQ(std::string(value, 5), "shell");
+    if (hasAcl) {
+        char copied[sizeof acl];
+        ASSERT_EQ(::getxattr(path.c_str(), "system.posix_acl_access", copied, sizeof copied),
+                  static_cast<ssize_t>(sizeof acl));
+        EXPECT_EQ(std::memcmp(copied, &acl, sizeof acl), 0);
+    }
 }
 
 TEST_F(SafeSaveTest, LoadingAPipeWithoutAWriterFailsAtOnce)
