@@ -86,6 +86,12 @@ void ForEachPair(F&& f)
     }
 }
 
+// The C0 control characters and DEL.
+constexpr bool IsControlByte(int c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
 const TCodeTables& CodeTables()
 {
     static const TCodeTables tables = [] {
@@ -123,6 +129,14 @@ const TCodeTables& CodeTables()
             const char16_t unit = static_cast<char16_t>(c);
             const QByteArray encoded = QStringEncoder(kCodePageName).encode(QStringView(&unit, 1));
             t.toBytes[c] = encoded.size() == 1 ? encoded[0] : '?';
+            // Control characters are their own bytes both ways. The converter's table swaps
+            // 0x1A, 0x1C and 0x7F around, and 0x1A ends a file's text: a sheet holding U+001C
+            // would come back cut at it.
+            if (IsControlByte(c)) {
+                t.toBytes[c] = static_cast<char>(c);
+                t.single[c] = unit;
+                t.kind[c] = kSingle;
+            }
             t.asciiAsItIs = t.asciiAsItIs && t.toBytes[c] == static_cast<char>(c) && t.single[c] == unit;
         }
         return t;
@@ -163,7 +177,8 @@ const std::vector<std::uint16_t>& FromUnicodeTable()
             const QByteArray& code = chosen[static_cast<qsizetype>(k)];
             const auto b0 = static_cast<unsigned char>(code.isEmpty() ? 0 : code[0]);
             const auto b1 = static_cast<unsigned char>(code.size() < 2 ? 0 : code[1]);
-            if (code.size() == 2 && IsLeadByte(b0) && IsTrailByte(b1) && t.pairs[static_cast<std::size_t>(b0 << 8 | b1)] == found[k])
+            if (code.size() == 2 && IsLeadByte(b0) && IsTrailByte(b1) &&
+                t.pairs[static_cast<std::size_t>(b0 << 8 | b1)] == found[k])
                 bytes[found[k]] = static_cast<std::uint16_t>(b0 << 8 | b1);
             else if (code.size() == 1 && t.kind[b0] == kSingle && t.single[b0] == found[k])
                 bytes[found[k]] = b0;
@@ -333,6 +348,11 @@ QString FromCp932(std::string_view bytes)
         } else if (i + 1 == n) {
             // The converter keeps a lead byte cut off at the end back for more input that
             // never comes; it shows as a broken character instead of being lost silently.
+            *out++ = u'\uFFFD';
+            ++i;
+        } else if (IsControlByte(in[i + 1])) {
+            // A control character after a lead byte stands for itself; the lead byte alone
+            // forms no character.
             *out++ = u'\uFFFD';
             ++i;
         } else {

@@ -24,7 +24,8 @@ bool FitsCp932(QStringView text);
 // *lossless to false (it is true otherwise).
 std::string Utf8ToCp932(std::string_view utf8, bool* lossless);
 
-// Decodes code page 932 bytes; bytes that form no character become U+FFFD.
+// Decodes code page 932 bytes; bytes that form no character become U+FFFD. Control
+// characters (U+0000 to U+001F and U+007F) are their own bytes in every conversion here.
 QString FromCp932(std::string_view bytes);
 
 // The decoding tables, for code that decodes character by character at speed: the

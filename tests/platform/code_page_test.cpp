@@ -50,14 +50,52 @@ TEST(CodePage, JapanesePunctuationOfOtherEncodingsTakesTheCodePagesOwnCharacter)
 
 TEST(CodePage, BrokenBytesDecodeToReplacementCharacters)
 {
-    EXPECT_EQ(tavi::FromCp932("ab\x82"), QStringLiteral("ab\uFFFD"));  // a lead byte cut off at the end
+    EXPECT_EQ(tavi::FromCp932("ab\x82"), QStringLiteral("ab\uFFFD"));      // a lead byte cut off at the end
+    EXPECT_EQ(tavi::FromCp932("\x82\r\n"), QStringLiteral("\uFFFD\r\n"));  // a lead byte before a line end
     EXPECT_EQ(tavi::FromCp932(""), QString());
+}
+
+TEST(CodePage, ControlCharactersAreTheirOwnBytesBothWays)
+{
+    for (int c : {0x00, 0x09, 0x0A, 0x0D, 0x1A, 0x1C, 0x1F, 0x7F}) {
+        const std::string byte(1, static_cast<char>(c));
+        const QString unit(QChar(static_cast<char16_t>(c)));
+        EXPECT_EQ(tavi::FromCp932(byte), unit) << c;
+        EXPECT_EQ(tavi::ToCp932String(unit), byte) << c;
+        bool lossless = false;
+        EXPECT_EQ(tavi::Utf8ToCp932(byte, &lossless), byte) << c;
+        EXPECT_TRUE(lossless);
+    }
 }
 
 namespace {
 
-// What the toolkit's converter alone gives, as the conversion did before its ASCII fast path.
+bool IsControl(unsigned c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
+QString ConverterDecode(QStringDecoder& decoder, std::string_view bytes);
+
+// What the toolkit's converter alone gives, as the conversion did before its ASCII fast path,
+// except that control characters stand for themselves (the converter swaps 0x1A, 0x1C and
+// 0x7F): the text between them is decoded piece by piece.
 QString ReferenceDecode(QStringDecoder& decoder, std::string_view bytes)
+{
+    QString text;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() || IsControl(static_cast<unsigned char>(bytes[i]))) {
+            text += ConverterDecode(decoder, bytes.substr(start, i - start));
+            if (i < bytes.size())
+                text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])));
+            start = i + 1;
+        }
+    }
+    return text;
+}
+
+QString ConverterDecode(QStringDecoder& decoder, std::string_view bytes)
 {
     decoder.resetState();
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -102,7 +140,8 @@ TEST(CodePage, DecodesAndEncodesRandomTextsExactlyAsTheConverterDoes)
     QStringDecoder decoder("windows-31j");
     std::mt19937 random(932);
     // Bytes drawn mostly from the kinds that meet at run edges: ASCII, lead, trail, katakana, invalid.
-    const int kinds[] = {'a', '\\', '~', 0x0A, 0x81, 0x82, 0x83, 0x9F, 0xE0, 0xFC, 0x40, 0x5C, 0x7F, 0x80, 0xA0, 0xB1, 0xFD};
+    const int kinds[] = {'a',  '\\', '~',  0x0A, 0x81, 0x82, 0x83, 0x9F, 0xE0,
+                         0xFC, 0x40, 0x5C, 0x7F, 0x80, 0xA0, 0xB1, 0xFD};
     for (int n = 0; n < 3000; ++n) {
         std::string bytes;
         const int length = static_cast<int>(random() % 40);
@@ -131,6 +170,8 @@ TEST(CodePage, EncodesEveryCharacterAsTheConverterDoesWithQuestionMarksForTheRes
             continue;  // tested above
         if (encoder.hasError())
             expected = "?";
+        if (IsControl(c))
+            expected = QByteArray(1, static_cast<char>(c));  // its own byte, not the converter's
         const QString text = QStringLiteral("a") + QChar(unit) + QStringLiteral("b");
         differences += tavi::ToCp932(text) != "a" + expected + "b";
     }

@@ -32,14 +32,25 @@ TEST(SheetEncoding, OpensEachKindOfFileAndSavesItBackByteForByte)
          "@charset \"UTF-8\";\r\nP { }\r\n"},
         {"@charset Shift_JIS over bytes that would be UTF-8", "@charset \"Shift_JIS\";\r\n" + comment,
          TSheetEncoding::Cp932, true, ""},
-        {"emoji", "a\xF0\x9F\x98\x80" "b\r\n", TSheetEncoding::Utf8, false, "a?b\r\n"},
+        {"emoji",
+         "a\xF0\x9F\x98\x80"
+         "b\r\n",
+         TSheetEncoding::Utf8, false, "a?b\r\n"},
         {"CJK extension B", "\xF0\xA0\xAE\x9F\r\n", TSheetEncoding::Utf8, false, "?\r\n"},
-        {"a wave dash the code page reads back as a full-width tilde", "\xE3\x80\x9C\r\n", TSheetEncoding::Utf8,
-         false, "?\r\n"},
+        {"a wave dash the code page reads back as a full-width tilde", "\xE3\x80\x9C\r\n", TSheetEncoding::Utf8, false,
+         "?\r\n"},
         {"code page 932 that is no UTF-8", "/* \x83\x5C\x95\x5C */\r\n", TSheetEncoding::Cp932, true, ""},
         {"declared UTF-8 that is not", "@charset \"UTF-8\";\r\n\x83\x5C\r\n", TSheetEncoding::Utf8, false, ""},
         {"a 20-byte code page 932 file", "P{color:red}\r\n\x83\x5C\x95\x5C\r\n", TSheetEncoding::Cp932, true, ""},
         {"all ASCII", "P { margin : 0 }\r\n", TSheetEncoding::Cp932, true, ""},
+        {"UTF-8 with the controls U+001C and U+007F, which no control may replace",
+         comment + "a\x1C"
+                   "b\x7F"
+                   "c\r\n",
+         TSheetEncoding::Utf8, true,
+         commentCp932 + "a\x1C"
+                        "b\x7F"
+                        "c\r\n"},
     };
     for (const TSheetCase& c : cases) {
         SCOPED_TRACE(c.name);
