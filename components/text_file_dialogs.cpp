@@ -10,7 +10,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -114,6 +116,7 @@ TEnhOpenDialog::TEnhOpenDialog(QWidget* parent) : QFileDialog(parent)
 {
     // The desktop's own dialog could not carry the extension area.
     setOption(QFileDialog::DontUseNativeDialog);
+    // The toolkit's own overwrite question is in English; the save dialog asks its own.
     setOption(QFileDialog::DontConfirmOverwrite);
     // The type list shows the descriptions as given, not the masks behind them.
     setOption(QFileDialog::HideNameFilterDetails);
@@ -369,4 +372,24 @@ TTextSaveDialog::TTextSaveDialog(QWidget* parent) : TTextOpenDialog(parent)
     setAcceptMode(QFileDialog::AcceptSave);
     // Changing the mode rebuilds the dialog's buttons with the toolkit's captions.
     SetCaptions(QStringLiteral("名前を付けて保存"), QStringLiteral("保存(&S)"));
+}
+
+void TTextSaveDialog::accept()
+{
+    const QStringList chosen = selectedFiles();
+    const QFileInfo info(chosen.isEmpty() ? QString() : chosen.first());
+    // A folder is opened by the dialog itself; only a file would be replaced.
+    if (!chosen.isEmpty() && info.exists() && !info.isDir()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        info.fileName() + QStringLiteral(" は既に存在します。\n置き換えますか?"), QMessageBox::NoButton,
+                        this);
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() != yes)
+            return;
+    }
+    TTextOpenDialog::accept();
 }

@@ -9,8 +9,9 @@ class QPlainTextEdit;
 
 // A file dialog (always the toolkit's own, never the desktop's, so that it can carry our
 // controls) with an extension area under the standard controls, and the properties the
-// forms set on it. Options: no overwrite prompt, no requirement that the file exists;
-// after a confirmed choice the process's current folder moves to the file's folder.
+// forms set on it. Options: no requirement that the file exists; after a confirmed choice
+// the process's current folder moves to the file's folder. (The save dialog asks its own
+// overwrite question, in Japanese.)
 class TEnhOpenDialog : public QFileDialog {
     Q_OBJECT
 public:
@@ -113,4 +114,8 @@ class TTextSaveDialog : public TTextOpenDialog {
     Q_OBJECT
 public:
     explicit TTextSaveDialog(QWidget* parent = nullptr);
+
+    // A chosen file that exists is replaced only after the user agrees ("… は既に存在
+    // します。置き換えますか?"); "いいえ" keeps the dialog open for another name.
+    void accept() override;
 };

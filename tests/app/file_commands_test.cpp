@@ -212,7 +212,9 @@ TEST_F(FileCommandsTest, SaveWritesToTheDocumentsFileWhereverTheCurrentFolderIs)
     EXPECT_FALSE(QFile::exists(otherDir.filePath("drop.css")));
 }
 
-TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAQuestion)
+// The save dialog asks before a file is replaced (see the dialog's tests); the window asks
+// nothing more of a name the dialog confirmed.
+TEST_F(FileCommandsTest, SaveAsWritesOverTheFileTheDialogConfirmed)
 {
     WriteFile(Path("old.css"), "old text that is longer than the new one\r\n");
     form->ExtMemo1->Lines().SetTextStr("new\r\n");

@@ -286,14 +286,26 @@ TEST_F(TextFileDialogTest, ExecuteReturnsTheChosenPathAndMovesTheCurrentFolder)
     EXPECT_EQ(dialog.labelText(QFileDialog::Accept), "保存(&S)");
     EXPECT_EQ(dialog.labelText(QFileDialog::Reject), "キャンセル");
 
-    // An existing file is chosen without an overwrite question.
+    // An existing file is replaced only after the question: "いいえ" keeps the dialog open,
+    // "はい" chooses the file.
+    SeenMessageBox refused, agreed;
+    bool stillOpen = false;
     AnswerNextModal([&](QWidget* modal) {
         auto* fileDialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(fileDialog, nullptr);
         fileDialog->selectFile(existing);
+        RecordNextMessageBox(refused, QMessageBox::NoRole);
+        static_cast<QDialog*>(fileDialog)->accept();
+        stillOpen = fileDialog->isVisible();
+        RecordNextMessageBox(agreed, QMessageBox::YesRole);
         static_cast<QDialog*>(fileDialog)->accept();
     });
     ASSERT_TRUE(dialog.Execute());
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(refused.caption, "名前を付けて保存");
+    EXPECT_EQ(refused.text, "old.css は既に存在します。\n置き換えますか?");
+    EXPECT_EQ(refused.buttons, QStringList({"はい(&Y)", "いいえ(&N)"}));
+    EXPECT_EQ(agreed.text, refused.text);
     EXPECT_EQ(dialog.FileName(), existing);
     EXPECT_EQ(QDir::currentPath(), Path("sheets"));
 
