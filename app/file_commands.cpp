@@ -60,6 +60,20 @@ QStringList DroppedFiles(const QMimeData* data)
     return paths;
 }
 
+// How a line end is named in the file-name box's tip.
+QString LineEndName(tavi::TLineEnd lineEnd)
+{
+    switch (lineEnd) {
+        case tavi::TLineEnd::Lf:
+            return QStringLiteral("LF");
+        case tavi::TLineEnd::Cr:
+            return QStringLiteral("CR");
+        case tavi::TLineEnd::CrLf:
+            break;
+    }
+    return QStringLiteral("CR LF");
+}
+
 }  // namespace
 
 void TForm1::CreateFileDialogs()
@@ -107,7 +121,7 @@ void TForm1::SaveDocument(const QString& path)
     if (encoding_ == tavi::TSheetEncoding::Cp932)
         ExtMemo1->Lines().SaveToFile(name);
     else
-        tavi::WriteFileBytes(name, tavi::EncodeSheet(ExtMemo1->Lines().GetTextStr(), encoding_));
+        tavi::WriteFileBytes(name, tavi::EncodeSheet(ExtMemo1->Lines().FileText(), encoding_));
     // Written: the text is the file's now (a failed write threw and left it modified).
     ExtMemo1->SetModified(false);
 }
@@ -149,7 +163,8 @@ void TForm1::OpenDocument(const QString& path)
 
 void TForm1::ShowEncoding()
 {
-    QString tip = QStringLiteral("文字コード: ") + tavi::SheetEncodingName(encoding_);
+    QString tip = QStringLiteral("文字コード: ") + tavi::SheetEncodingName(encoding_) + QStringLiteral("、改行: ") +
+                  LineEndName(ExtMemo1->Lines().LineEnd());
     if (lossy_)
         tip += QStringLiteral("（Shift-JIS で表せない文字があるため読み取り専用）");
     Edit3->setToolTip(tip);

@@ -91,6 +91,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateToolPanel();
     CreateFilePanel();
     CreateEditorArea();
+    ShowEncoding();  // the file-name box's tip names the editor's line end too
     column->addWidget(Panel1);
     column->addWidget(Splitter1);
     column->addWidget(Panel2);
@@ -170,7 +171,6 @@ void TForm1::CreateFilePanel()
     tavi::NameAfter(Edit3, Label1);
     tavi::NameAfter(Edit2, Label2);
     tavi::NameAfter(Edit4, Label3);
-    ShowEncoding();
 }
 
 void TForm1::CreateEditorArea()

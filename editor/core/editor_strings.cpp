@@ -165,14 +165,21 @@ void TEditorStrings::Assign(const std::vector<std::string>& lines)
 
 void TEditorStrings::LoadFromBytes(std::string bytes)
 {
+    const TLineEnd lineEnd = DetectLineEnd(bytes);
     RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.Document().WrapRule());
     ReplaceAllRows(std::move(fresh), true);
+    lineEnd_ = lineEnd;
     editor_.SetModified(false);  // the loaded text is the save point
+}
+
+std::string TEditorStrings::FileText() const
+{
+    return FileTextOf(editor_.Rows(), lineEnd_);
 }
 
 void TEditorStrings::SaveToFile(const std::string& fileName) const
 {
-    WriteTextFile(fileName, editor_.Rows());
+    WriteTextFile(fileName, editor_.Rows(), lineEnd_);
 }
 
 void TEditorStrings::BeginUpdate()

