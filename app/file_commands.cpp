@@ -112,18 +112,27 @@ void TForm1::UpdateFileBoxes(const QString& path)
         box->setCursorPosition(0);
 }
 
-void TForm1::SaveDocument(const QString& path)
+bool TForm1::SaveDocument(const QString& path)
 {
     // Writing "?" where the file had characters would lose them for good.
     if (lossy_)
         throw tavi::TEditorError("このファイルには Shift-JIS で表せない文字があるため保存できません");
+    if (!ConfirmSaveOverDisk(path))
+        return false;
     const std::string name = FileSystemName(path);
-    if (encoding_ == tavi::TSheetEncoding::Cp932)
+    std::optional<std::uint64_t> digest;
+    if (encoding_ == tavi::TSheetEncoding::Cp932) {
         ExtMemo1->Lines().SaveToFile(name);
-    else
-        tavi::WriteFileBytes(name, tavi::EncodeSheet(ExtMemo1->Lines().FileText(), encoding_));
-    // Written: the text is the file's now (a failed write threw and left it modified).
+    } else {
+        const std::string bytes = tavi::EncodeSheet(ExtMemo1->Lines().FileText(), encoding_);
+        tavi::WriteFileBytes(name, bytes);
+        digest = tavi::ContentDigest(bytes);
+    }
+    // Written: the text is the file's now (a failed write threw and left it modified), and
+    // what is on disk is this program's own.
     ExtMemo1->SetModified(false);
+    RememberDiskFile(path, digest);
+    return true;
 }
 
 void TForm1::LoadDocument(const QString& path)
@@ -133,7 +142,9 @@ void TForm1::LoadDocument(const QString& path)
     // Whatever fails, the document, its undo history and the boxes stay as they were.
     if (!QFileInfo(path).isFile())
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
-    tavi::TSheetText sheet = tavi::DecodeSheet(tavi::ReadFileBytes(name), name);
+    std::string bytes = tavi::ReadFileBytes(name);
+    const std::uint64_t digest = tavi::ContentDigest(bytes);
+    tavi::TSheetText sheet = tavi::DecodeSheet(std::move(bytes), name);
     try {
         ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Cp932));
     } catch (const std::length_error&) {
@@ -145,6 +156,7 @@ void TForm1::LoadDocument(const QString& path)
     lossy_ = !sheet.Lossless;
     ExtMemo1->SetReadOnly(lossy_);
     ShowEncoding();
+    RememberDiskFile(path, digest);
 }
 
 void TForm1::OpenDocument(const QString& path)
@@ -198,8 +210,8 @@ void TForm1::Open1Click()
     if (!RunFileDialog(*SaveDialog1))
         return;
     const QString path = SaveDialog1->FileName();
-    SaveDocument(path);
-    UpdateFileBoxes(path);
+    if (SaveDocument(path))
+        UpdateFileBoxes(path);
 }
 
 void TForm1::SaveAs1Click()
@@ -207,8 +219,8 @@ void TForm1::SaveAs1Click()
     if (!RunFileDialog(*SaveDialog1))
         return;
     const QString path = SaveDialog1->FileName();
-    SaveDocument(path);
-    UpdateFileBoxes(path);
+    if (SaveDocument(path))
+        UpdateFileBoxes(path);
 }
 
 void TForm1::Open2Click()

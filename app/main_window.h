@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
+#include "platform/os/file_identity.h"
 #include "platform/sheet_encoding.h"
 
 class QAction;
@@ -214,6 +216,10 @@ public slots:
     void N26Click();
     void About1Click();
 
+    // Run when the window regains the focus (file_on_disk.cpp): asks to reload the
+    // document's file when another program changed it, tells once of one that went.
+    void CheckDiskFile();
+
     // Status line (status_line.cpp): panel 1 the owner and memory, panel 2 the date and time.
     void FillStatusTexts();
     void Timer1Timer() { FillStatusTexts(); }
@@ -224,6 +230,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Regaining the focus checks the document's file for changes made meanwhile.
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -251,8 +259,9 @@ private:
     QString DocumentPath() const;
     void UpdateFileBoxes(const QString& path);
     // Writes the document in its file's encoding; refuses (throws) while it holds characters
-    // code page 932 could not hold.
-    void SaveDocument(const QString& path);
+    // code page 932 could not hold. False when the user chose not to write over the
+    // document's file that another program changed or removed.
+    bool SaveDocument(const QString& path);
     // Reads the file in its encoding (see tavi::DecodeSheet) into the document; whatever
     // fails, the document, its undo history and the boxes stay as they were.
     void LoadDocument(const QString& path);
@@ -269,6 +278,20 @@ private:
     // save dialog was cancelled; a failed save throws.
     bool SaveChangesFirst();
 
+    // The document's file on disk (file_on_disk.cpp). What it was at the last load or save,
+    // its digest known after a load; how it differs now.
+    struct TDiskFile {
+        QString Path;
+        tavi::TFileIdentity Identity;
+        std::optional<std::uint64_t> Digest;
+    };
+    enum class TDiskChange { None, SameBytes, Changed, Deleted };
+    void RememberDiskFile(const QString& path, std::optional<std::uint64_t> digest);
+    TDiskChange DiskChange() const;
+    // Before a save over the document's own file: asks to write over a file another program
+    // changed, or to make again one that went. True to go on.
+    bool ConfirmSaveOverDisk(const QString& path);
+
     // The settings file (window_settings.cpp): applied at start-up, written at close.
     void ApplySettings();
     void WriteSettingsFile();
@@ -276,6 +299,9 @@ private:
     bool shownBefore_ = false;
     tavi::TSheetEncoding encoding_ = tavi::TSheetEncoding::Cp932;
     bool lossy_ = false;  // the file held characters the document stands "?" for
+    TDiskFile disk_;
+    bool deletionReported_ = false;
+    bool checkingDisk_ = false;  // a question about the file is open
 };
 
 extern QPointer<TForm1> Form1;

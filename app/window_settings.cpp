@@ -57,8 +57,7 @@ bool TForm1::SaveChangesFirst()
                 // Named before the write: should it fail, the boxes already show the chosen file.
                 UpdateFileBoxes(SaveDialog1->FileName());
             }
-            SaveDocument(DocumentPath());
-            return true;
+            return SaveDocument(DocumentPath());
     }
     return false;
 }

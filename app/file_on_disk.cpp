@@ -1,0 +1,131 @@
+// Changes other programs make to the document's file: noticed when the window regains the focus and before a save.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "editor/editor.h"
+#include "platform/os/file_bytes.h"
+
+namespace {
+
+std::string FileSystemName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// Asks `text` with the buttons `go` (the default) and `stay`; true when `go` was pressed.
+bool AskTwoWays(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& go, const QString& stay)
+{
+    QMessageBox box(icon, Application() ? Application()->Title() : QString(), text, QMessageBox::NoButton, parent);
+    QPushButton* goButton = box.addButton(go, QMessageBox::AcceptRole);
+    QPushButton* stayButton = box.addButton(stay, QMessageBox::RejectRole);
+    box.setDefaultButton(goButton);
+    box.setEscapeButton(stayButton);
+    box.exec();
+    return box.clickedButton() == goButton;
+}
+
+}  // namespace
+
+void TForm1::RememberDiskFile(const QString& path, std::optional<std::uint64_t> digest)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    disk_ = {absolute, tavi::FileIdentityOf(FileSystemName(absolute)), digest};
+    deletionReported_ = false;
+}
+
+TForm1::TDiskChange TForm1::DiskChange() const
+{
+    // Only the file this program last read or wrote is watched, and only while it is the
+    // document's (the boxes may already name the file a save is about to make).
+    if (IsUntitled() || !disk_.Identity.Exists ||
+        disk_.Path != QDir::cleanPath(QFileInfo(DocumentPath()).absoluteFilePath()))
+        return TDiskChange::None;
+    const std::string name = FileSystemName(disk_.Path);
+    const tavi::TFileIdentity now = tavi::FileIdentityOf(name);
+    if (now == disk_.Identity)
+        return TDiskChange::None;
+    if (!now.Exists)
+        return TDiskChange::Deleted;
+    // Touched or checked out again with the same bytes: nothing to ask about.
+    if (disk_.Digest) {
+        try {
+            if (tavi::ContentDigest(tavi::ReadFileBytes(name)) == *disk_.Digest)
+                return TDiskChange::SameBytes;
+        } catch (const std::exception&) {
+            // Unreadable now: it changed as far as this editor can tell.
+        }
+    }
+    return TDiskChange::Changed;
+}
+
+void TForm1::CheckDiskFile()
+{
+    if (checkingDisk_)
+        return;
+    checkingDisk_ = true;
+    const TDiskChange change = DiskChange();
+    const QString name = Edit3->text();
+    if (change == TDiskChange::SameBytes) {
+        disk_.Identity = tavi::FileIdentityOf(FileSystemName(disk_.Path));
+    } else if (change == TDiskChange::Deleted && !deletionReported_) {
+        deletionReported_ = true;
+        QMessageBox box(
+            QMessageBox::Information, Application() ? Application()->Title() : QString(),
+            QStringLiteral("ファイル %1 は削除されたか、名前が変わりました。\n保存するときに作り直すか確かめます。")
+                .arg(name),
+            QMessageBox::Ok, this);
+        box.exec();
+    } else if (change == TDiskChange::Changed) {
+        const QString text =
+            ExtMemo1->Modified()
+                ? QStringLiteral(
+                      "ファイル %1 は他のプログラムで変更されました。\n"
+                      "読み込み直しますか? この画面での変更は失われます。")
+                : QStringLiteral("ファイル %1 は他のプログラムで変更されました。\n読み込み直しますか?");
+        if (AskTwoWays(this, QMessageBox::Question, text.arg(name), QStringLiteral("読み込み直す(&R)"),
+                       QStringLiteral("このまま(&K)"))) {
+            Guarded([this] { LoadDocument(DocumentPath()); });
+        } else {
+            // Kept: the editor's text stands, and the next save writes it without asking again.
+            disk_.Identity = tavi::FileIdentityOf(FileSystemName(disk_.Path));
+            disk_.Digest.reset();
+        }
+    }
+    checkingDisk_ = false;
+}
+
+bool TForm1::ConfirmSaveOverDisk(const QString& path)
+{
+    if (IsUntitled() || path != DocumentPath())
+        return true;
+    const QString name = Edit3->text();
+    switch (DiskChange()) {
+        case TDiskChange::None:
+        case TDiskChange::SameBytes:
+            return true;
+        case TDiskChange::Deleted:
+            return AskTwoWays(this, QMessageBox::Warning,
+                              QStringLiteral("ファイル %1 は削除されています。\n保存して作り直しますか?").arg(name),
+                              QStringLiteral("作り直す(&C)"), QStringLiteral("ｷｬﾝｾﾙ"));
+        case TDiskChange::Changed:
+            return AskTwoWays(
+                this, QMessageBox::Warning,
+                QStringLiteral("ファイル %1 は他のプログラムで変更されています。\n上書きしますか?").arg(name),
+                QStringLiteral("上書き(&O)"), QStringLiteral("ｷｬﾝｾﾙ"));
+    }
+    return true;
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Back from another program, which may have changed the file.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        CheckDiskFile();
+}

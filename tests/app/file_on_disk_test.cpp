@@ -1,0 +1,129 @@
+// Changes other programs make to the document's file, and the line ends a save keeps.
+#include <sys/stat.h>
+#include <utime.h>
+
+#include "tests/app/file_commands_fixture.h"
+
+namespace {
+
+class FileOnDiskTest : public FileCommandsTest {
+protected:
+    // Opens `name` holding `bytes`, as a drop does.
+    void OpenFile(const QString& name, const QByteArray& bytes)
+    {
+        WriteFile(Path(name), bytes);
+        form->DropFiles({Path(name)});
+    }
+    // Another program writes the file (a size of its own, so the change shows at once).
+    void ChangeOnDisk(const QString& name, const QByteArray& bytes) { WriteFile(Path(name), bytes); }
+};
+
+}  // namespace
+
+TEST_F(FileOnDiskTest, AChangeOnDiskIsOfferedForReloadWhenTheWindowRegainsTheFocus)
+{
+    OpenFile("a.css", "P { }\r\n");
+    ChangeOnDisk("a.css", "P { color : red }\r\n");
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);
+    form->CheckDiskFile();
+    EXPECT_EQ(asked.text, "ファイル a.css は他のプログラムで変更されました。\n読み込み直しますか?");
+    EXPECT_EQ(asked.buttons, QStringList({"読み込み直す(&R)", "このまま(&K)"}));
+    EXPECT_EQ(Text(), "P { color : red }\r\n");
+    EXPECT_FALSE(form->ExtMemo1->Modified());
+
+    // Kept: the editor's text stands, and neither the next focus nor the save asks again.
+    Type("Q { }");
+    ChangeOnDisk("a.css", "theirs\r\n");
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);
+    form->CheckDiskFile();
+    EXPECT_TRUE(asked.text.contains("この画面での変更は失われます")) << asked.text.toStdString();
+    EXPECT_EQ(Text(), "P { color : red }\r\nQ { }\r\n");
+    NoQuestionWatch watch;
+    form->CheckDiskFile();
+    form->SpeedButton1->click();
+    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { color : red }\r\nQ { }\r\n");
+}
+
+TEST_F(FileOnDiskTest, SavingOverAFileChangedOnDiskAsksFirst)
+{
+    OpenFile("a.css", "P { }\r\n");
+    Type("mine");
+    ChangeOnDisk("a.css", "theirs, longer\r\n");
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);
+    form->SpeedButton1->click();
+    EXPECT_EQ(asked.text, "ファイル a.css は他のプログラムで変更されています。\n上書きしますか?");
+    EXPECT_EQ(asked.buttons, QStringList({"上書き(&O)", "ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(ReadFile(Path("a.css")), "theirs, longer\r\n");
+    EXPECT_TRUE(form->ExtMemo1->Modified());
+
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { }\r\nmine\r\n");
+    EXPECT_FALSE(form->ExtMemo1->Modified());
+
+    // What this program wrote itself never asks.
+    NoQuestionWatch watch;
+    form->CheckDiskFile();
+    Type("more");
+    form->SpeedButton1->click();
+    EXPECT_TRUE(watch.seen.isEmpty());
+}
+
+TEST_F(FileOnDiskTest, ADeletedFileIsReportedOnceAndMadeAgainOnlyWhenTheUserAgrees)
+{
+    OpenFile("a.css", "P { }\r\n");
+    ASSERT_TRUE(QFile::remove(Path("a.css")));
+    SeenMessageBox told;
+    RecordNextMessageBox(told);
+    form->CheckDiskFile();
+    EXPECT_TRUE(told.text.startsWith("ファイル a.css は削除されたか、名前が変わりました。")) << told.text.toStdString();
+    {
+        NoQuestionWatch watch;
+        form->CheckDiskFile();  // told once
+        EXPECT_TRUE(watch.seen.isEmpty());
+    }
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);
+    form->SpeedButton1->click();
+    EXPECT_EQ(asked.text, "ファイル a.css は削除されています。\n保存して作り直しますか?");
+    EXPECT_FALSE(QFile::exists(Path("a.css")));
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { }\r\n");
+}
+
+TEST_F(FileOnDiskTest, AFileTouchedWithTheSameBytesAsksNothing)
+{
+    OpenFile("a.css", "P { }\r\n");
+    const utimbuf later{1000000000, 1000000000};
+    ASSERT_EQ(::utime(QFile::encodeName(Path("a.css")).constData(), &later), 0);
+    NoQuestionWatch watch;
+    form->CheckDiskFile();
+    Type("Q { }");
+    form->SpeedButton1->click();
+    EXPECT_TRUE(watch.seen.isEmpty());
+    EXPECT_EQ(ReadFile(Path("a.css")), "P { }\r\nQ { }\r\n");
+}
+
+// A sheet with LF line ends (as every sheet of a Linux or macOS project) is saved with LF, in
+// either encoding, and the file-name box's tip says so.
+TEST_F(FileOnDiskTest, ASheetKeepsItsLineEndsWhenSaved)
+{
+    WriteFile(Path("lf.css"), "P {\n}\n");
+    form->DropFiles({Path("lf.css")});
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: LF");
+    Type("Q { }");
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("lf.css")), "P {\n}\nQ { }\n");
+
+    const QByteArray utf8 = "/* \xE8\xA6\x8B */\rP { }\r";  // 見, CR line ends
+    WriteFile(Path("cr.css"), utf8);
+    form->DropFiles({Path("cr.css")});
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: CR");
+    Type("Q { }");
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("cr.css")), utf8 + "Q { }\r");
+}
