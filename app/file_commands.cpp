@@ -161,6 +161,7 @@ void TForm1::LoadDocument(const QString& path)
 
 void TForm1::OpenDocument(const QString& path)
 {
+    OfferLeftoverBackup(path);
     LoadDocument(path);
     UpdateFileBoxes(path);
     if (lossy_) {

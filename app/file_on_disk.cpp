@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "editor/editor.h"
 #include "platform/os/file_bytes.h"
+#include "platform/os/safe_save.h"
 
 namespace {
 
@@ -120,6 +121,30 @@ bool TForm1::ConfirmSaveOverDisk(const QString& path)
                 QStringLiteral("上書き(&O)"), QStringLiteral("ｷｬﾝｾﾙ"));
     }
     return true;
+}
+
+void TForm1::OfferLeftoverBackup(const QString& path)
+{
+    const std::string name = FileSystemName(path);
+    const std::vector<std::string> backups = tavi::LeftoverBackups(name);
+    if (backups.empty())
+        return;
+    const QString backup = QFile::decodeName(backups.front().c_str());
+    QMessageBox box(QMessageBox::Warning, Application() ? Application()->Title() : QString(),
+                    QStringLiteral("ファイル %1 の保存が途中で止まったため、保存前の内容が残っています。\n(%2)\n"
+                                   "保存前の内容に戻しますか?")
+                        .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(backup)),
+                    QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(QStringLiteral("戻す(&R)"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("破棄(&D)"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QStringLiteral("後で(&L)"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        tavi::RestoreBackup(backups.front(), name);
+    else if (box.clickedButton() == discard)
+        QFile::remove(backup);
 }
 
 void TForm1::changeEvent(QEvent* event)

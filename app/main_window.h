@@ -288,6 +288,9 @@ private:
     enum class TDiskChange { None, SameBytes, Changed, Deleted };
     void RememberDiskFile(const QString& path, std::optional<std::uint64_t> digest);
     TDiskChange DiskChange() const;
+    // Before a file is opened: when a save of it was cut off while writing in place, offers
+    // the text it had before (restore, discard the copy, or decide later).
+    void OfferLeftoverBackup(const QString& path);
     // Before a save over the document's own file: asks to write over a file another program
     // changed, or to make again one that went. True to go on.
     bool ConfirmSaveOverDisk(const QString& path);

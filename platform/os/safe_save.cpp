@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -240,6 +241,36 @@ void SaveFileSafely(const std::string& fileName, const TContentWriter& write)
         ::unlink(tempPath.c_str());
     }
     WriteInPlace(target, folder, prefix, st.st_mode, write, message);
+}
+
+std::vector<std::string> LeftoverBackups(const std::string& fileName)
+{
+    const std::optional<fs::path> found = FinalTarget(fileName);
+    if (!found)
+        return {};
+    const fs::path folder = found->has_parent_path() ? found->parent_path() : fs::path(".");
+    const std::string prefix = TemporaryPrefix(*found);
+    std::vector<std::pair<fs::file_time_type, std::string>> backups;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(prefix, 0) == 0 && name.size() > 4 && name.compare(name.size() - 4, 4, ".bak") == 0)
+            backups.emplace_back(fs::last_write_time(it->path(), ec), it->path().string());
+    }
+    std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<std::string> paths;
+    for (auto& backup : backups)
+        paths.push_back(std::move(backup.second));
+    return paths;
+}
+
+void RestoreBackup(const std::string& backup, const std::string& fileName)
+{
+    TFd in(::open(backup.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.Get() < 0)
+        throw TUserError(FormatMessage(kCannotCreateFile, fileName));
+    SaveFileSafely(fileName, [&in](int out) { return CopyContent(in.Get(), out); });
+    ::unlink(backup.c_str());
 }
 
 }  // namespace tavi

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tavi {
 
@@ -23,10 +24,21 @@ using TContentWriter = std::function<bool(int fd)>;
 // - a file with other hard links, or whose owner a new file could not keep, is written in
 //   place after a backup copy beside it, its mode (set-id bits included) put back after the
 //   write; a failed write is undone from the backup, which is removed afterwards (and kept
-//   only when even the undoing failed).
+//   only when even the undoing failed, or when the save is killed meanwhile: see
+//   LeftoverBackups).
 // On any failure the old file stays as it was and TEditorError "ﾌｧｲﾙ %s を作成できません"
 // is thrown with fileName as given.
 void SaveFileSafely(const std::string& fileName, const TContentWriter& write);
+
+// The backups an interrupted write in place of `fileName` left beside it (a save killed
+// between truncating the file and finishing it), newest first. Each holds the file's text
+// from before that save.
+std::vector<std::string> LeftoverBackups(const std::string& fileName);
+
+// Gives `fileName` the text of `backup` (as SaveFileSafely writes), then removes the backup.
+// Throws TEditorError "ﾌｧｲﾙ %s を作成できません" when the text cannot be written; the backup
+// stays then.
+void RestoreBackup(const std::string& backup, const std::string& fileName);
 
 // Called with the path of each temporary or backup file right after it is created; tests
 // look at it there.

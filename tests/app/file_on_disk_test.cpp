@@ -1,7 +1,9 @@
 // Changes other programs make to the document's file, and the line ends a save keeps.
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
+#include "platform/os/safe_save.h"
 #include "tests/app/file_commands_fixture.h"
 
 namespace {
@@ -126,4 +128,49 @@ TEST_F(FileOnDiskTest, ASheetKeepsItsLineEndsWhenSaved)
     Type("Q { }");
     form->SpeedButton1->click();
     EXPECT_EQ(ReadFile(Path("cr.css")), utf8 + "Q { }\r");
+}
+
+// A save killed while writing the file in place left the old text in a backup beside it:
+// opening the file offers it, and the backup goes only when the user says so.
+TEST_F(FileOnDiskTest, ABackupLeftByAnInterruptedSaveIsOfferedWhenTheFileIsOpened)
+{
+    WriteFile(Path("a.css"), "old text\r\n");
+    // A second hard link makes the save write in place, after a backup.
+    ASSERT_EQ(::link(QFile::encodeName(Path("a.css")).constData(), QFile::encodeName(Path("b.css")).constData()), 0);
+    std::string backup;
+    tavi::TemporaryFileCreated = [&backup](const std::string& made) { backup = made; };
+    form->DropFiles({Path("a.css")});
+    Type("new");
+    form->SpeedButton1->click();
+    tavi::TemporaryFileCreated = nullptr;
+    ASSERT_FALSE(backup.empty());
+    const QString leftover = QFile::decodeName(backup.c_str());
+    const auto leaveBackup = [&] {
+        WriteFile(leftover, "old text\r\n");
+        WriteFile(Path("a.css"), "ne");  // cut off
+    };
+
+    leaveBackup();
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);  // later
+    form->DropFiles({Path("a.css")});
+    EXPECT_TRUE(asked.text.startsWith("ファイル a.css の保存が途中で止まったため、保存前の内容が残っています。"))
+        << asked.text.toStdString();
+    QStringList buttons = asked.buttons;
+    buttons.sort();  // laid out by the style, in its own order
+    EXPECT_EQ(buttons, QStringList({"後で(&L)", "戻す(&R)", "破棄(&D)"}));
+    EXPECT_EQ(Text(), "ne");
+    EXPECT_TRUE(QFile::exists(leftover));
+
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);  // restore
+    form->DropFiles({Path("a.css")});
+    EXPECT_EQ(Text(), "old text\r\n");
+    EXPECT_EQ(ReadFile(Path("a.css")), "old text\r\n");
+    EXPECT_FALSE(QFile::exists(leftover));
+
+    leaveBackup();
+    RecordNextMessageBox(asked, QMessageBox::DestructiveRole);  // discard
+    form->DropFiles({Path("a.css")});
+    EXPECT_EQ(Text(), "ne");
+    EXPECT_FALSE(QFile::exists(leftover));
 }

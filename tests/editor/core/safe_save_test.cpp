@@ -239,6 +239,26 @@ TEST_F(SafeSaveTest, ExtendedAttributesAndTheAccessControlListAreKept)
     }
 }
 
+TEST_F(SafeSaveTest, TheBackupOfASaveKilledWhileWritingInPlaceIsFoundAndRestored)
+{
+    const std::string path = Write("one.css", "old text");
+    fs::create_hard_link(path, dir / "two.css");
+    std::string backup;
+    TemporaryFileCreated = [&backup](const std::string& made) { backup = made; };
+    Save("one.css");
+    ASSERT_FALSE(backup.empty());
+    EXPECT_TRUE(LeftoverBackups(path).empty());  // a finished save leaves none
+    // Killed after truncating the file: the backup is all that holds the old text.
+    Write(fs::path(backup).filename().string(), "old text");
+    Write("one.css", "cut");
+    EXPECT_EQ(LeftoverBackups(path), std::vector<std::string>{backup});
+    EXPECT_EQ(LeftoverBackups((dir / "two.css").string()).size(), 0u);  // another name, another prefix
+    RestoreBackup(backup, path);
+    EXPECT_EQ(Read(path), "old text");
+    EXPECT_EQ(Read(PathOf("two.css")), "old text");
+    EXPECT_FALSE(fs::exists(backup));
+}
+
 TEST_F(SafeSaveTest, LoadingAPipeWithoutAWriterFailsAtOnce)
 {
     const std::string pipe = PathOf("pipe.css");
