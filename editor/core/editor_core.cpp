@@ -20,6 +20,8 @@ void TEditorCore::SetView(TEditorView* view)
 
 void TEditorCore::FollowChange(const TChange& change)
 {
+    if (OnDocumentChange)
+        OnDocumentChange(change);
     // Bounds point into rows that may have changed, so any selection ends with the change.
     if (selected_ || extending_)
         Deselect();

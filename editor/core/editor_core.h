@@ -26,7 +26,6 @@ public:
     ~TEditorCore();
     TEditorCore(const TEditorCore&) = delete;
     TEditorCore& operator=(const TEditorCore&) = delete;
-
     // The view that is asked to repaint and place the caret; nullptr restores a view
     // that shows nothing. The view must outlive its attachment.
     void SetView(TEditorView* view);
@@ -166,6 +165,8 @@ public:
     void SetModified(bool value);
     // Raised after every change of the rows (once at the end of a Lines update).
     std::function<void()> OnChange;
+    // Given every change record as it happens, Lines updates included (the journal's feed).
+    std::function<void(const TChange&)> OnDocumentChange;
 
     // Replaces the text from `from` to `to` by s as one undo record, whatever ReadOnly
     // says, and follows the change: the selection ends, the view repaints, the caret goes

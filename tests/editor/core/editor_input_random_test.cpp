@@ -1,9 +1,10 @@
 // Randomized test of keys, clicks, typing, pastes and selections on a wrapped document: rows and caret stay legal, undo
-// and redo retrace every edit.
+// and redo retrace every edit, and the journal of the changes replays to the text.
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "editor/core/journal.h"
 #include "editor_fixture.h"
 #include "row_invariants.h"
 #include "text/shift_jis.h"
@@ -92,6 +93,19 @@ TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
         start += RandomPiece(random, true);
     Load(start);
     start = Text();
+    // A journal of every change, as the crash-recovery journal keeps it: replayed onto the
+    // starting text it gives the document's text at every step, undo and redo included.
+    std::string journal;
+    TOffsetAnchor anchor;
+    core.OnDocumentChange = [&](const TChange& change) {
+        ASSERT_FALSE(change.Whole);
+        AppendJournalEdit(journal, JournalEditOf(core.Rows(), change, anchor));
+    };
+    const auto expectJournalGivesTheText = [&](int step) {
+        const TReplayed replayed = ReplayJournal(start, journal);
+        ASSERT_FALSE(replayed.Damaged) << "step " << step;
+        ASSERT_EQ(replayed.Text, Text()) << "step " << step;
+    };
     // The text before each record, or "?" when a selection's deletion and an insertion
     // made two records in one step.
     std::vector<std::string> before;
@@ -109,6 +123,7 @@ TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
         ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core)) << "step " << step;
         ASSERT_NO_FATAL_FAILURE(testing::ExpectLegalCaret(core)) << "step " << step;
         ASSERT_EQ(view.caretHidden, 0);
+        ASSERT_NO_FATAL_FAILURE(expectJournalGivesTheText(step));
     }
     const std::string final = Text();
     for (int i = static_cast<int>(before.size()) - 1; i >= 0; --i) {
@@ -124,6 +139,27 @@ TEST_P(RandomInputTest, RowsAndCaretStayLegalAndUndoRedoRetraceEveryEdit)
         core.Redo();
     EXPECT_EQ(Text(), final);
     ASSERT_NO_FATAL_FAILURE(testing::ExpectRowInvariants(core));
+    ASSERT_NO_FATAL_FAILURE(expectJournalGivesTheText(-1));
+}
+
+TEST(Journal, AReplayStopsAtARecordCutOffAndKeepsWhatCameBefore)
+{
+    std::string journal;
+    AppendJournalEdit(journal, {TDocOffset(1), 1, "XY"});
+    AppendJournalEdit(journal, {TDocOffset(0), 0, "\r\n\x1A"});
+    const std::size_t firstEnd = journal.find('\n', journal.find('\n') + 1) + 1;
+    for (std::size_t cut = 0; cut < journal.size(); ++cut) {
+        const TReplayed replayed = ReplayJournal("abc", std::string_view(journal).substr(0, cut));
+        EXPECT_EQ(replayed.Text, cut < firstEnd ? "abc" : "aXYc") << cut;
+        EXPECT_EQ(replayed.Damaged, cut != 0 && cut != firstEnd) << cut;
+    }
+    const TReplayed whole = ReplayJournal("abc", journal);
+    EXPECT_EQ(whole.Text,
+              "\r\n\x1A"
+              "aXYc");
+    EXPECT_EQ(whole.Records, 2u);
+    EXPECT_FALSE(ReplayJournal("abc", "E9 1 0\n\n").Text.empty());
+    EXPECT_TRUE(ReplayJournal("abc", "E9 1 0\n\n").Damaged);  // a place past the text
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomInputTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
