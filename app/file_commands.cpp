@@ -132,6 +132,7 @@ bool TForm1::SaveDocument(const QString& path)
     // what is on disk is this program's own.
     ExtMemo1->SetModified(false);
     RememberDiskFile(path, digest);
+    Journal1->Discard();  // saved: nothing left to recover
     return true;
 }
 

@@ -150,7 +150,12 @@ void TForm1::OfferLeftoverBackup(const QString& path)
 void TForm1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    // Back from another program, which may have changed the file.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // Back from another program, which may have changed the file; leaving for one, the
+    // journal is made durable (the user may not come back to this program).
+    if (isActiveWindow())
         CheckDiskFile();
+    else if (Journal1)
+        Journal1->Sync();
 }

@@ -28,7 +28,8 @@ int main(int argc, char** argv)
     TForm1 mainForm;
     Form1 = &mainForm;
     mainForm.show();
-    if (!line.File.isEmpty())
+    // Edits an earlier run left unsaved come first; a text restored takes the file's place.
+    if (!mainForm.OfferRecoveries() && !line.File.isEmpty())
         mainForm.OpenStartupFile(line.File);
     return application.exec();
 }

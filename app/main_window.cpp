@@ -92,6 +92,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateFilePanel();
     CreateEditorArea();
     ShowEncoding();  // the file-name box's tip names the editor's line end too
+    Journal1 = new TJournalKeeper(*ExtMemo1, this);
+    Journal1->Describe = [this] { return DescribeForJournal(); };
+    Journal1->OnWriteFailed = [this] { StatusBar1->SetPanelText(0, QStringLiteral("復元記録を書けません")); };
     column->addWidget(Panel1);
     column->addWidget(Splitter1);
     column->addWidget(Panel2);

@@ -8,7 +8,9 @@
 #include <functional>
 #include <optional>
 
+#include "app/journal_keeper.h"
 #include "platform/os/file_identity.h"
+#include "platform/os/state_files.h"
 #include "platform/sheet_encoding.h"
 
 class QAction;
@@ -75,6 +77,14 @@ public:
     // Find and replace, under the editor; hidden until Ctrl+F or Ctrl+H.
     TFindBar* FindBar1;
     TStatusBar* StatusBar1;
+
+    // Crash recovery (recovery.cpp): the journal of the document's changes, and at start-up
+    // the journals of editors that ended without closing, offered one by one (restore,
+    // discard, or keep for the next start). True when a text was restored.
+    TJournalKeeper* Journal1 = nullptr;
+    bool OfferRecoveries();
+    // Whether the editor that wrote a journal still runs (its journal is then its own).
+    std::function<bool(int pid)> IsWriterRunning = [](int pid) { return tavi::ProcessRuns(pid); };
 
     // Main menu
     QMenuBar* MainMenu1;
@@ -277,6 +287,12 @@ private:
     // when the caller may go on (saved or discarded), false when the user cancelled or the
     // save dialog was cancelled; a failed save throws.
     bool SaveChangesFirst();
+
+    // The fields a journal's head records for the document (recovery.cpp).
+    tavi::TJournalFields DescribeForJournal() const;
+    // Puts a recovered text in the editor as unsaved changes; an untitled document unless
+    // `path` names the file the journal began from, unchanged since.
+    void TakeRecoveredText(const tavi::TJournalFile& journal, const std::string& text, bool ontoFile);
 
     // The document's file on disk (file_on_disk.cpp). What it was at the last load or save,
     // its digest known after a load; how it differs now.

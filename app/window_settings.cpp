@@ -49,6 +49,7 @@ bool TForm1::SaveChangesFirst()
         case TSaveAnswer::Cancel:
             return false;
         case TSaveAnswer::No:
+            Journal1->Discard();  // the user let the changes go
             return true;
         case TSaveAnswer::Yes:
             if (IsUntitled()) {
@@ -76,5 +77,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     // they are not worth keeping a user from quitting (a full disk or a read-only folder
     // would otherwise trap them), and the old file is left whole.
     Guarded([this] { WriteSettingsFile(); });
+    // Closed with nothing unsaved: no journal is left to offer at the next start.
+    Journal1->Discard();
     event->accept();
 }

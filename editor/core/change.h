@@ -18,6 +18,7 @@ struct TCaretPlace {
 // NewRows - OldRows. Whole changes (a text loaded or laid out anew) may differ anywhere.
 struct TChange {
     bool Whole = false;
+    bool NewText = false;  // a whole change that put in another text (a load), not a new layout
     TRow First;
     int OldRows = 0;
     int NewRows = 0;

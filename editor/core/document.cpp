@@ -74,7 +74,9 @@ TChange TDocument::Load(RowList rows, bool wrapped)
         rows_.Rewrap(rule_.wrapByte, rule_.tabSpaceCount);
     undo_.Clear();
     undo_.StartNewText();
-    return WholeChange(oldRows, oldEnd);
+    TChange change = WholeChange(oldRows, oldEnd);
+    change.NewText = true;
+    return change;
 }
 
 std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)

@@ -93,6 +93,64 @@ void AppendJournalEdit(std::string& out, const TJournalEdit& edit)
     out += '\n';
 }
 
+namespace {
+
+constexpr std::string_view kJournalMagic = "TAVI-JOURNAL 1\n";
+
+void AppendField(std::string& out, std::string_view name, std::string_view value)
+{
+    out.append(name).append(" ").append(std::to_string(value.size())).append("\n").append(value).append("\n");
+}
+
+}  // namespace
+
+std::string JournalHead(const TJournalFields& fields, std::string_view base)
+{
+    std::string head(kJournalMagic);
+    for (const auto& [name, value] : fields)
+        AppendField(head, name, value);
+    AppendField(head, "base", base);
+    return head;
+}
+
+std::string TJournalFile::Field(std::string_view name) const
+{
+    for (const auto& [key, value] : Fields) {
+        if (key == name)
+            return value;
+    }
+    return {};
+}
+
+TJournalFile ParseJournal(std::string_view bytes)
+{
+    TJournalFile file;
+    if (bytes.substr(0, kJournalMagic.size()) != kJournalMagic)
+        return file;
+    std::size_t at = kJournalMagic.size();
+    while (at < bytes.size()) {
+        const std::size_t space = bytes.find(' ', at);
+        if (space == std::string_view::npos)
+            return file;
+        std::string name(bytes.substr(at, space - at));
+        std::size_t next = space + 1;
+        long long length = 0;
+        if (!ReadNumber(bytes, next, '\n', length) || next + static_cast<std::size_t>(length) >= bytes.size() ||
+            bytes[next + static_cast<std::size_t>(length)] != '\n')
+            return file;
+        std::string value(bytes.substr(next, static_cast<std::size_t>(length)));
+        at = next + static_cast<std::size_t>(length) + 1;
+        if (name == "base") {
+            file.Base = std::move(value);
+            file.Records = bytes.substr(at);
+            file.Valid = true;
+            return file;
+        }
+        file.Fields.emplace_back(std::move(name), std::move(value));
+    }
+    return file;
+}
+
 TReplayed ReplayJournal(std::string text, std::string_view records)
 {
     TReplayed replayed;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "editor/core/change.h"
 #include "editor/core/coordinates.h"
@@ -39,6 +41,23 @@ TJournalEdit JournalEditOf(const RowList& rows, const TChange& change, TOffsetAn
 // Appends the record of `edit`: "E <at> <old length> <inserted length>\n", the inserted
 // bytes, "\n". Records are bytes as the document holds them, whatever they contain.
 void AppendJournalEdit(std::string& out, const TJournalEdit& edit);
+
+// A journal file: a first line "TAVI-JOURNAL 1", named fields "<name> <length>\n<value>\n"
+// ending with the field "base" (the text the records start from), then the records.
+using TJournalFields = std::vector<std::pair<std::string, std::string>>;
+std::string JournalHead(const TJournalFields& fields, std::string_view base);
+
+// A journal file read back: its fields, its base text and its records. Valid false when the
+// head itself is cut off or is no journal's.
+struct TJournalFile {
+    bool Valid = false;
+    TJournalFields Fields;
+    std::string Base;
+    std::string_view Records;
+    // The value of field `name`, empty when there is none.
+    std::string Field(std::string_view name) const;
+};
+TJournalFile ParseJournal(std::string_view bytes);
 
 // `text` with the records of `records` applied in order. A record cut off (the program was
 // killed while writing it) or out of place ends the replay; Damaged tells so.

@@ -16,5 +16,7 @@ int main(int argc, char** argv)
     // Windows read and write their settings in a folder of the test run's own, never a real file.
     QTemporaryDir settings;
     SetSettingsPlace({settings.filePath("program/tavi-css-editor"), false, settings.filePath("config")});
+    // Recovery journals of the windows tests edit go to the test run's own state folder too.
+    qputenv("XDG_STATE_HOME", settings.filePath("state").toLocal8Bit());
     return RUN_ALL_TESTS();
 }
