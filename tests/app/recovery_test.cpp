@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 
 #include <QFileInfo>
+#include <QProcess>
+#include <csignal>
 
 #include "app/journal_keeper.h"
 #include "components/status_bar.h"
@@ -142,4 +144,31 @@ TEST_F(RecoveryTest, AJournalThatCannotBeWrittenIsToldInTheStatusLine)
     EXPECT_EQ(form->StatusBar1->Panels()[0].Text, "復元記録を書けません");
     // The changes are not given up silently: closing still asks.
     EXPECT_TRUE(form->ExtMemo1->Modified());
+}
+
+// An editor killed with SIGKILL after typing: the next start restores the text as of the
+// journal's last written record.
+TEST_F(RecoveryTest, AnEditorKilledAfterTypingIsRestoredAtTheNextStart)
+{
+    WriteFile(Path("k.css"), "P { }\r\n");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", stateHome.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(environment);
+    child.start(TAVI_JOURNAL_WRITER, {Path("k.css")});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    while (!child.canReadLine() && child.waitForReadyRead(20000)) {
+    }
+    ASSERT_EQ(child.readLine().trimmed(), "ready");
+    ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished(10000));
+
+    auto next = std::make_unique<TForm1>();  // the writer's process is gone: its journal is offered
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);
+    ASSERT_TRUE(next->OfferRecoveries());
+    EXPECT_EQ(next->ExtMemo1->Lines().GetTextStr(), "P { }\r\nQ { color : red }\r\n");
+    EXPECT_EQ(next->Edit3->text(), "k.css");
+    EXPECT_EQ(ReadFile(Path("k.css")), "P { }\r\n");
 }
