@@ -165,8 +165,8 @@ void TEditorStrings::Assign(const std::vector<std::string>& lines)
 
 void TEditorStrings::LoadFromBytes(std::string bytes)
 {
-    const TLineEnd lineEnd = DetectLineEnd(bytes);
-    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.Document().WrapRule());
+    TLineEnd lineEnd = TLineEnd::CrLf;
+    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.Document().WrapRule(), &lineEnd);
     ReplaceAllRows(std::move(fresh), true);
     lineEnd_ = lineEnd;
     editor_.SetModified(false);  // the loaded text is the save point

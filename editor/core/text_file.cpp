@@ -30,10 +30,25 @@ void AppendLine(RowList& rows, std::size_t off, std::size_t len, bool tab, TRowE
                      });
 }
 
+// How many line ends of each kind a text holds.
+struct TLineEndCount {
+    std::size_t crlf = 0, lf = 0, cr = 0;
+    // The most frequent; CR LF on a tie or when there is none.
+    TLineEnd Most() const
+    {
+        if (lf > crlf && lf >= cr)
+            return TLineEnd::Lf;
+        if (cr > crlf && cr > lf)
+            return TLineEnd::Cr;
+        return TLineEnd::CrLf;
+    }
+};
+
 }  // namespace
 
-RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
+RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule, TLineEnd* lineEnd)
 {
+    TLineEndCount ends;
     if (const void* stop = std::memchr(bytes.data(), kCtrlZ, bytes.size()))
         bytes.resize(static_cast<std::size_t>(static_cast<const char*>(stop) - bytes.data()));
     const std::size_t n = bytes.size();
@@ -56,37 +71,21 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule)
             tab = true;
         } else if (c == '\n' || c == '\r') {
             AppendLine(rows, start, i - start, tab, reBreak, rule, text);
-            if (c == '\r' && i + 1 < n && p[i + 1] == '\n')
+            if (c == '\r' && i + 1 < n && p[i + 1] == '\n') {
                 ++i;
+                ++ends.crlf;
+            } else {
+                ++(c == '\n' ? ends.lf : ends.cr);
+            }
             start = i + 1;
             tab = false;
         }
     }
     if (start < n)
         AppendLine(rows, start, n - start, tab, reEof, rule, text);
+    if (lineEnd != nullptr)
+        *lineEnd = ends.Most();
     return rows;
-}
-
-TLineEnd DetectLineEnd(std::string_view bytes)
-{
-    // Counted in one pass the compiler can run over many bytes at a time: a 20 MiB sheet
-    // takes a few milliseconds.
-    std::size_t lf = 0, cr = 0, crlf = 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        lf += p[i] == '\n';
-        cr += p[i] == '\r';
-    }
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        crlf += static_cast<std::size_t>((p[i] == '\r') & (p[i + 1] == '\n'));
-    const std::size_t loneLf = lf - crlf;
-    const std::size_t loneCr = cr - crlf;
-    if (loneLf > crlf && loneLf >= loneCr)
-        return TLineEnd::Lf;
-    if (loneCr > crlf && loneCr > loneLf)
-        return TLineEnd::Cr;
-    return TLineEnd::CrLf;
 }
 
 std::string_view LineEndBytes(TLineEnd lineEnd)

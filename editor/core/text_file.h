@@ -9,14 +9,6 @@
 
 namespace tavi {
 
-// The rows of a file's bytes, which become the rows' storage: lines end at CR LF, CR or
-// LF (CR LF counts once); the byte 0x1A (Ctrl-Z) ends the text and nothing after it is
-// read; a final line without a line end becomes a reEof row, every other row is reBreak.
-// All other bytes, NUL included, are kept in their rows. Each line is wrapped by `rule`
-// (as RowList::Rewrap would) as it is found when rule.wordWrap is on. Throws
-// std::length_error for a text larger than rows can hold.
-RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule);
-
 // How a file ends its lines.
 enum class TLineEnd {
     CrLf,  // CR LF: new documents, and files without a line break
@@ -24,9 +16,15 @@ enum class TLineEnd {
     Cr,
 };
 
-// The line end a file's bytes use most (CR LF on a tie or when there is none), so that
-// saving writes the lines as the file had them.
-TLineEnd DetectLineEnd(std::string_view bytes);
+// The rows of a file's bytes, which become the rows' storage: lines end at CR LF, CR or
+// LF (CR LF counts once); the byte 0x1A (Ctrl-Z) ends the text and nothing after it is
+// read; a final line without a line end becomes a reEof row, every other row is reBreak.
+// All other bytes, NUL included, are kept in their rows. Each line is wrapped by `rule`
+// (as RowList::Rewrap would) as it is found when rule.wordWrap is on. Throws
+// std::length_error for a text larger than rows can hold.
+// `lineEnd`, when given, receives the line end the text uses most (CR LF on a tie or when
+// there is none), so that saving writes the lines as the file had them.
+RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule, TLineEnd* lineEnd = nullptr);
 
 // The bytes of a line end.
 std::string_view LineEndBytes(TLineEnd lineEnd);

@@ -68,6 +68,15 @@ TEST_F(RecoveryTest, UnsavedEditsAreKeptInAPrivateJournalThatASaveRemoves)
 
     form->SpeedButton1->click();
     EXPECT_TRUE(Journals().isEmpty());
+
+    // Changes let go at the close question take their journal with them.
+    Type("S { }");
+    ASSERT_EQ(Journals().size(), 1);
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::NoRole);
+    form->close();
+    EXPECT_EQ(asked.text, "作業中のファイルを保存しますか?");
+    EXPECT_TRUE(Journals().isEmpty());
 }
 
 TEST_F(RecoveryTest, AJournalLeftByAnEditorThatDiedIsOfferedAndRestoredUnsaved)
