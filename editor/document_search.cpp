@@ -170,6 +170,7 @@ QString TDocumentSearch::SetOptions(const TSearchOptions& options)
         flags |= QRegularExpression::CaseInsensitiveOption;
     pattern_ = QRegularExpression(pattern, flags);
     pattern_.optimize();
+    nonEmptyPattern_ = QRegularExpression(QStringLiteral("(*NOTEMPTY_ATSTART)") + pattern, flags);
     return {};
 }
 
@@ -308,8 +309,13 @@ std::optional<TDocumentSearch::TFound> TDocumentSearch::FindPrevious(const TEdit
 
 QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at) const
 {
-    return pattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
-                          QRegularExpression::AnchorAtOffsetMatchOption);
+    QRegularExpressionMatch m = pattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
+                                               QRegularExpression::AnchorAtOffsetMatchOption);
+    // As a search goes on after an empty match: the non-empty match at the same place.
+    if (m.hasMatch() && m.capturedLength() == 0 && nonEmptyPattern_.isValid())
+        m = nonEmptyPattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
+                                   QRegularExpression::AnchorAtOffsetMatchOption);
+    return m;
 }
 
 bool TDocumentSearch::IsMatch(const TEditorCore& core, TTextMatch match)

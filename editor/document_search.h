@@ -146,6 +146,9 @@ private:
     long long stretchBytes_;
     TSearchOptions options_;
     QRegularExpression pattern_;
+    // The same pattern refusing an empty match where it starts: a search that met an empty
+    // match there takes the longer one this finds (`a??` finds "a"), and so must a check.
+    QRegularExpression nonEmptyPattern_;
     std::vector<TPiece> replacement_;
     TDecodedStretch stretch_;
 };

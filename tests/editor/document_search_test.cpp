@@ -196,6 +196,25 @@ TEST_P(DocumentSearchTest, ReplaceAllIsOneUndoStepAndKeepsTheCaretInItsText)
     EXPECT_EQ(core.SelStart(), core.GetTextLen());  // past every match: moved by all of them
 }
 
+// A pattern that can match nothing finds its first non-empty match, and 置換 replaces just
+// what was found.
+TEST_P(DocumentSearchTest, ReplaceTakesTheMatchFoundAlsoWhenThePatternCanMatchNothing)
+{
+    for (const QString& pattern : {QStringLiteral("a??"), QStringLiteral("(|a)")}) {
+        SCOPED_TRACE(pattern.toStdString());
+        Load(QStringLiteral("xa ya\r\n"));
+        Search(pattern, false, false, true);
+        ASSERT_EQ(search.SetReplacement(QStringLiteral("b")), QString());
+        const auto found = search.FindNext(core, 0);
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->Match.Start, 1);
+        EXPECT_EQ(found->Match.Length, 1);
+        EXPECT_TRUE(search.IsMatch(core, found->Match));
+        EXPECT_TRUE(search.Replace(core, found->Match));
+        EXPECT_EQ(Text(), "xb ya\r\n");
+    }
+}
+
 TEST_P(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
 {
     Load(QStringLiteral("h1 { color: 赤; }\r\nh2 { color: 青; }\r\n"));
