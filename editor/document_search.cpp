@@ -307,31 +307,45 @@ std::optional<TDocumentSearch::TFound> TDocumentSearch::FindPrevious(const TEdit
     return std::nullopt;
 }
 
-QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at) const
+QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at, qsizetype end) const
 {
-    QRegularExpressionMatch m = pattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
-                                               QRegularExpression::AnchorAtOffsetMatchOption);
+    const QStringView text = QStringView(stretch_.Text()).left(end < 0 ? stretch_.Text().size() : end);
+    QRegularExpressionMatch m =
+        pattern_.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
     // As a search goes on after an empty match: the non-empty match at the same place.
     if (m.hasMatch() && m.capturedLength() == 0 && nonEmptyPattern_.isValid())
-        m = nonEmptyPattern_.match(stretch_.Text(), at, QRegularExpression::NormalMatch,
+        m = nonEmptyPattern_.match(text, at, QRegularExpression::NormalMatch,
                                    QRegularExpression::AnchorAtOffsetMatchOption);
     return m;
 }
 
 bool TDocumentSearch::IsMatch(const TEditorCore& core, TTextMatch match)
 {
+    return ExactMatch(core, match).has_value();
+}
+
+std::optional<QRegularExpressionMatch> TDocumentSearch::ExactMatch(const TEditorCore& core, TTextMatch match)
+{
     if (!Ready() || match.Length <= 0)
-        return false;
+        return std::nullopt;
     const TLineStart line = LineStartAt(core, match.Start);
-    const TDecodedStretch& stretch = Decode(core, line, 1);
+    // The stretch holds the whole match in its own lines, however many lines it spans.
+    const TDecodedStretch& stretch = Decode(core, line, std::max<long long>(1, match.End() - line.Offset));
     const qsizetype unit = stretch.UnitAtOffset(match.Start);
-    if (stretch.OffsetOfUnit(unit) != match.Start)
-        return false;
-    const QRegularExpressionMatch m = MatchAt(unit);
-    if (!m.hasMatch() || m.capturedLength() == 0)
-        return false;
-    const TTextMatch found = ToOffsets(m);
-    return found.Start == match.Start && found.Length == match.Length;
+    const qsizetype end = stretch.UnitAtOffset(match.End());
+    if (stretch.OffsetOfUnit(unit) != match.Start || stretch.OffsetOfUnit(end) != match.End())
+        return std::nullopt;
+    const auto exactly = [&](const QRegularExpressionMatch& m) {
+        const TTextMatch found = m.hasMatch() ? ToOffsets(m) : TTextMatch{};
+        return m.hasMatch() && m.capturedLength() > 0 && found.Start == match.Start && found.Length == match.Length;
+    };
+    if (QRegularExpressionMatch m = MatchAt(unit); exactly(m))
+        return m;
+    // A pattern without a bound (`[^z]+`) goes further here than where it was found, whose
+    // text ended sooner: cut at the same end, it gives the match again.
+    if (QRegularExpressionMatch m = MatchAt(unit, end); exactly(m))
+        return m;
+    return std::nullopt;
 }
 
 QString TDocumentSearch::SetReplacement(const QString& replacement)
@@ -382,9 +396,10 @@ void TDocumentSearch::AppendReplacement(std::string& out, const QRegularExpressi
 
 bool TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
 {
-    if (!IsMatch(core, match))
+    const std::optional<QRegularExpressionMatch> exact = ExactMatch(core, match);
+    if (!exact)
         return false;
-    const QRegularExpressionMatch m = MatchAt(stretch_.UnitAtOffset(match.Start));
+    const QRegularExpressionMatch& m = *exact;
     std::string out;
     // Groups are copied as the document's own bytes, never decoded and encoded again.
     AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {

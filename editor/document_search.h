@@ -137,8 +137,11 @@ private:
     const TDecodedStretch& Decode(const TEditorCore& core, TLineStart line, long long ownBytes);
     std::optional<TTextMatch> FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow);
     std::optional<TTextMatch> LastBefore(const TEditorCore& core, TLineStart stop, long long before);
-    // The match of the pattern that starts exactly at unit `at` of the stretch, or an unmatched result.
-    QRegularExpressionMatch MatchAt(qsizetype at) const;
+    // The match of the pattern that starts exactly at unit `at` of the stretch (its text cut at
+    // unit `end` when given), or an unmatched result.
+    QRegularExpressionMatch MatchAt(qsizetype at, qsizetype end = -1) const;
+    // The pattern's match that is exactly `match`, if it is one (see IsMatch).
+    std::optional<QRegularExpressionMatch> ExactMatch(const TEditorCore& core, TTextMatch match);
     TTextMatch ToOffsets(const QRegularExpressionMatch& m) const;
     template <typename BytesOf>
     void AppendReplacement(std::string& out, const QRegularExpressionMatch& m, BytesOf&& bytesOf) const;

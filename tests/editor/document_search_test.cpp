@@ -215,6 +215,26 @@ TEST_P(DocumentSearchTest, ReplaceTakesTheMatchFoundAlsoWhenThePatternCanMatchNo
     }
 }
 
+// A match longer than the stretch it was found in (a pattern without a bound over many
+// lines) is replaced as it was found, groups included.
+TEST_P(DocumentSearchTest, ReplaceTakesAMatchThatSpansMoreThanTheSearchedStretch)
+{
+    // More than the lines a check of one match reads past it (a sixteenth of a stretch), and
+    // lines shorter than the small stretch.
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "x" + std::to_string(i) + "\r\n";
+    core.Lines().SetTextStr(text + "z\r\n");
+    Search(QStringLiteral("([^z]+)"), false, false, true);
+    ASSERT_EQ(search.SetReplacement(QStringLiteral("<\\1>")), QString());
+    const auto found = search.FindNext(core, 0);
+    ASSERT_TRUE(found);
+    ASSERT_EQ(found->Match.Start, 0);
+    const std::string matched = core.TextRange(0, found->Match.End());
+    EXPECT_TRUE(search.Replace(core, found->Match));
+    EXPECT_EQ(Text(), "<" + matched + ">" + text.substr(matched.size()) + "z\r\n");
+}
+
 TEST_P(DocumentSearchTest, RegularReplacementsTakeGroupsAsTheDocumentsOwnBytes)
 {
     Load(QStringLiteral("h1 { color: 赤; }\r\nh2 { color: 青; }\r\n"));
