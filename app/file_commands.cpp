@@ -32,12 +32,6 @@ QString LinkTag(const QString& fileName)
     return QStringLiteral("<LINK HREF=\"") + fileName + QStringLiteral("\" REL=stylesheet TYPE=\"text/css\">");
 }
 
-// The name as the file functions of the editor take it.
-std::string FileSystemName(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 void SetUpFileDialog(TTextOpenDialog* dialog, const QString& filter)
 {
     dialog->SetFilter(filter);
@@ -75,6 +69,11 @@ QString LineEndName(tavi::TLineEnd lineEnd)
 }
 
 }  // namespace
+
+std::string FileSystemName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 void TForm1::CreateFileDialogs()
 {

@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string FileSystemName(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 // Asks `text` with the buttons `go` (the default) and `stay`; true when `go` was pressed.
 bool AskTwoWays(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& go, const QString& stay)
 {
@@ -32,6 +27,20 @@ bool AskTwoWays(QWidget* parent, QMessageBox::Icon icon, const QString& text, co
 }
 
 }  // namespace
+
+TKeptCopyAnswer AskAboutKeptCopy(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& keep)
+{
+    QMessageBox box(icon, Application() ? Application()->Title() : QString(), text, QMessageBox::NoButton, parent);
+    QPushButton* restore = box.addButton(keep, QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("破棄(&D)"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QStringLiteral("後で(&L)"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return TKeptCopyAnswer::Restore;
+    return box.clickedButton() == discard ? TKeptCopyAnswer::Discard : TKeptCopyAnswer::Later;
+}
 
 void TForm1::RememberDiskFile(const QString& path, std::optional<std::uint64_t> digest)
 {
@@ -130,20 +139,15 @@ void TForm1::OfferLeftoverBackup(const QString& path)
     if (backups.empty())
         return;
     const QString backup = QFile::decodeName(backups.front().c_str());
-    QMessageBox box(QMessageBox::Warning, Application() ? Application()->Title() : QString(),
-                    QStringLiteral("ファイル %1 の保存が途中で止まったため、保存前の内容が残っています。\n(%2)\n"
-                                   "保存前の内容に戻しますか?")
-                        .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(backup)),
-                    QMessageBox::NoButton, this);
-    QPushButton* restore = box.addButton(QStringLiteral("戻す(&R)"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("破棄(&D)"), QMessageBox::DestructiveRole);
-    QPushButton* later = box.addButton(QStringLiteral("後で(&L)"), QMessageBox::RejectRole);
-    box.setDefaultButton(restore);
-    box.setEscapeButton(later);
-    box.exec();
-    if (box.clickedButton() == restore)
+    const TKeptCopyAnswer answer =
+        AskAboutKeptCopy(this, QMessageBox::Warning,
+                         QStringLiteral("ファイル %1 の保存が途中で止まったため、保存前の内容が残っています。\n(%2)\n"
+                                        "保存前の内容に戻しますか?")
+                             .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(backup)),
+                         QStringLiteral("戻す(&R)"));
+    if (answer == TKeptCopyAnswer::Restore)
         tavi::RestoreBackup(backups.front(), name);
-    else if (box.clickedButton() == discard)
+    else if (answer == TKeptCopyAnswer::Discard)
         QFile::remove(backup);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
@@ -324,3 +325,11 @@ private:
 };
 
 extern QPointer<TForm1> Form1;
+
+// A path as the file functions of the editor and the platform take it.
+std::string FileSystemName(const QString& path);
+
+// Asks about a copy of the user's text kept for them (a recovery journal, a backup): `keep`
+// puts it back, "破棄(&D)" deletes it, "後で(&L)" (also Escape) leaves it for another time.
+enum class TKeptCopyAnswer { Restore, Discard, Later };
+TKeptCopyAnswer AskAboutKeptCopy(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& keep);

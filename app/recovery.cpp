@@ -53,7 +53,7 @@ tavi::TJournalFields TForm1::DescribeForJournal() const
     const bool titled = !IsUntitled() && disk_.Identity.Exists;
     return {
         {"pid", Number(::getpid())},
-        {"path", titled ? QFile::encodeName(disk_.Path).toStdString() : std::string()},
+        {"path", titled ? FileSystemName(disk_.Path) : std::string()},
         {"encoding", Number(static_cast<int>(encoding_))},
         {"lineend", Number(static_cast<int>(ExtMemo1->Lines().LineEnd()))},
         {"size", titled ? Number(static_cast<long long>(disk_.Identity.Size)) : std::string()},
@@ -104,17 +104,10 @@ bool TForm1::OfferRecoveries()
                                                                     .toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         if (!path.empty() && !ontoFile)
             text += QStringLiteral("\nこのファイルはその後変更されたため、復元した内容は無題の文書として開きます。");
-        QMessageBox box(QMessageBox::Question, Application() ? Application()->Title() : QString(), text,
-                        QMessageBox::NoButton, this);
-        QPushButton* restore = box.addButton(QStringLiteral("復元(&R)"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(QStringLiteral("破棄(&D)"), QMessageBox::DestructiveRole);
-        QPushButton* later = box.addButton(QStringLiteral("後で(&L)"), QMessageBox::RejectRole);
-        box.setDefaultButton(restore);
-        box.setEscapeButton(later);
-        box.exec();
-        if (box.clickedButton() == discard) {
+        const TKeptCopyAnswer answer = AskAboutKeptCopy(this, QMessageBox::Question, text, QStringLiteral("復元(&R)"));
+        if (answer == TKeptCopyAnswer::Discard) {
             QFile::remove(QFile::decodeName(journalPath.c_str()));
-        } else if (box.clickedButton() == restore) {
+        } else if (answer == TKeptCopyAnswer::Restore) {
             const tavi::TReplayed replayed = tavi::ReplayJournal(journal.Base, journal.Records);
             bool taken = false;
             Guarded([&] {

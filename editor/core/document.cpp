@@ -20,6 +20,13 @@ TColumn TDocument::ColumnOf(TTextPos p) const
     return TColumn(DisplayWidth(text.substr(0, inside), rule_.tabSpaceCount) + (p.Byte.Value() - inside));
 }
 
+TCaretPlace TDocument::CaretPlaceOf(TTextPos p) const
+{
+    if (RowEnd(p.Row) == reWrap && p.Byte.Value() >= static_cast<int>(RowText(p.Row).size()))
+        p = {p.Row + 1, TByte(0)};
+    return {p.Row, ColumnOf(p)};
+}
+
 int TDocument::LineCount() const
 {
     return rule_.wordWrap ? rows_.LineCount() : rows_.Count();

@@ -47,6 +47,8 @@ public:
     int RowWidth(TRow r) const;
     // The display column of place p; bytes beyond the row's end count one column each.
     TColumn ColumnOf(TTextPos p) const;
+    // Where the caret stands for place p: the end of a wrapped row is the start of the next.
+    TCaretPlace CaretPlaceOf(TTextPos p) const;
     // Logical lines: rows joined where they wrap (every row is one while wrapping is off).
     int LineCount() const;
     // First row of logical line i (the row count at or past the last line).

@@ -355,12 +355,7 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
     RecordReplace(change, stripped ? std::string_view(strippedText) : band.Text(), caret);
     rows_.Replace(first, oldCount, fresh);
     change.NewEndRow = EndRow();
-    // The end of a wrapped row is the start of the next; the caret may not stand there.
-    if (place.Row < count + change.Delta() && rows_.End(place.Row) == reWrap &&
-        place.Byte >= static_cast<int>(rows_.Text(place.Row).size()))
-        place = {place.Row + 1, 0};
-    const TTextPos at{TRow(place.Row), TByte(place.Byte)};
-    change.Caret = {at.Row, ColumnOf(at)};
+    change.Caret = CaretPlaceOf({TRow(place.Row), TByte(place.Byte)});
     return change;
 }
 

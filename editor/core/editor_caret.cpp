@@ -116,10 +116,8 @@ int TEditorCore::ColOf(TTextPos p) const
 
 void TEditorCore::MoveCaretToPos(TTextPos p)
 {
-    // The end of a wrapped row is the start of the next; the caret may not stand there.
-    if (doc_.RowEnd(p.Row) == reWrap && p.Byte.Value() >= static_cast<int>(doc_.RowText(p.Row).size()))
-        p = {p.Row + 1, TByte(0)};
-    MoveCaretTo(p.Row.Value(), ColOf(p));
+    const TCaretPlace place = doc_.CaretPlaceOf(p);
+    MoveCaretTo(place.Row.Value(), place.Col.Value());
 }
 
 bool TEditorCore::CaretOnDoubleByte() const

@@ -70,21 +70,19 @@ void TEditorCore::SetModified(bool value)
 
 void TEditorCore::Undo()
 {
-    view_->HideUnderline();
-    view_->HideCaret();
-    if (const std::optional<TChange> change = doc_.Undo(Caret())) {
-        FollowChange(*change);
-        MoveCaretTo(change->Caret.Row.Value(), change->Caret.Col.Value());
-    }
-    view_->ShowCaret();
-    view_->ShowUnderline();
+    StepHistory([this] { return doc_.Undo(Caret()); });
 }
 
 void TEditorCore::Redo()
 {
+    StepHistory([this] { return doc_.Redo(Caret()); });
+}
+
+void TEditorCore::StepHistory(const std::function<std::optional<TChange>()>& step)
+{
     view_->HideUnderline();
     view_->HideCaret();
-    if (const std::optional<TChange> change = doc_.Redo(Caret())) {
+    if (const std::optional<TChange> change = step()) {
         FollowChange(*change);
         MoveCaretTo(change->Caret.Row.Value(), change->Caret.Col.Value());
     }

@@ -180,6 +180,8 @@ public:
 
 private:
     void Relayout(const TWrapRule& rule);
+    // An undo or a redo step, followed with the caret and underline hidden meanwhile.
+    void StepHistory(const std::function<std::optional<TChange>()>& step);
     void FitCaretCol(bool vertical, int dir);
     // Moves a caret row that re-wrapping left past the text onto its last position.
     void KeepCaretInRows();
