@@ -158,7 +158,7 @@ void TForm1::changeEvent(QEvent* event)
         return;
     // Back from another program, which may have changed the file; leaving for one, the
     // journal is made durable (the user may not come back to this program).
-    if (isActiveWindow())
+    if (isActiveWindow() && !ExtMemo1->WorkProgress().Working())
         CheckDiskFile();
     else if (Journal1)
         Journal1->Sync();

@@ -30,9 +30,8 @@ QPushButton* Button(QWidget* parent, const QString& caption, const QString& tip)
 // in the bar's boxes they must edit the box.
 bool IsTextEditingKey(QKeyEvent* key)
 {
-    for (const QKeySequence::StandardKey standard :
-         {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-          QKeySequence::SelectAll}) {
+    for (const QKeySequence::StandardKey standard : {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
+                                                     QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll}) {
         if (key->matches(standard))
             return true;
     }
@@ -166,7 +165,8 @@ void TFindBar::SetNote(const QString& text, bool problem)
 {
     NoteLabel->setText(text);
     QPalette palette = NoteLabel->palette();
-    palette.setColor(QPalette::WindowText, problem ? QColor(0xB0, 0x00, 0x20) : this->palette().color(QPalette::WindowText));
+    palette.setColor(QPalette::WindowText,
+                     problem ? QColor(0xB0, 0x00, 0x20) : this->palette().color(QPalette::WindowText));
     NoteLabel->setPalette(palette);
 }
 
@@ -206,10 +206,25 @@ void TFindBar::Select(tavi::TTextMatch match)
     editor_->ScrollToCaret();
 }
 
+void TFindBar::ShowFailure()
+{
+    switch (search_.Failure()) {
+        case tavi::TSearchFailure::NotFound:
+            SetNote(QStringLiteral("見つかりません"), true);
+            break;
+        case tavi::TSearchFailure::TooComplex:
+            SetNote(QStringLiteral("正規表現が複雑すぎます"), true);
+            break;
+        case tavi::TSearchFailure::Stopped:
+            SetNote(QStringLiteral("中止しました"), true);
+            break;
+    }
+}
+
 void TFindBar::Show(const std::optional<tavi::TDocumentSearch::TFound>& found, const QString& wrapNote)
 {
     if (!found) {
-        SetNote(QStringLiteral("見つかりません"), true);
+        ShowFailure();
         return;
     }
     Select(found->Match);
@@ -221,7 +236,8 @@ void TFindBar::FindNext()
     if (!TakeOptions())
         return;
     const tavi::TEditorCore& core = editor_->Core();
-    Show(search_.FindNext(core, core.SelStart() + core.SelLength()), QStringLiteral("末尾に達したので先頭から検索しました"));
+    Show(search_.FindNext(core, core.SelStart() + core.SelLength()),
+         QStringLiteral("末尾に達したので先頭から検索しました"));
 }
 
 void TFindBar::FindPrevious()
@@ -237,7 +253,12 @@ void TFindBar::ReplaceOne()
     if (!TakeOptions() || !TakeReplacement())
         return;
     tavi::TEditorCore& core = editor_->Core();
-    search_.Replace(core, {core.SelStart(), core.SelLength()});
+    // A selection that is no match is passed over; a replace that failed otherwise says why.
+    if (!search_.Replace(core, {core.SelStart(), core.SelLength()}) &&
+        search_.Failure() != tavi::TSearchFailure::NotFound) {
+        ShowFailure();
+        return;
+    }
     FindNext();
 }
 
@@ -249,7 +270,7 @@ void TFindBar::ReplaceAll()
     const long long count = search_.ReplaceAll(editor_->Core());
     QApplication::restoreOverrideCursor();
     if (count == 0) {
-        SetNote(QStringLiteral("見つかりません"), true);
+        ShowFailure();
         return;
     }
     editor_->ScrollToCaret();

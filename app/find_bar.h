@@ -63,6 +63,8 @@ private:
     // nothing to search for.
     bool TakeOptions();
     bool TakeReplacement();
+    // Tells in the note why the last search found or replaced nothing.
+    void ShowFailure();
     void Show(const std::optional<tavi::TDocumentSearch::TFound>& found, const QString& wrapNote);
     void Select(tavi::TTextMatch match);
     // Writes the note; a problem shows in the error colour.

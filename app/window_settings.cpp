@@ -66,7 +66,12 @@ bool TForm1::SaveChangesFirst()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // A changed document is never lost by closing: the user saves it, discards it or
-    // stays. A failed save keeps the window open with the document.
+    // stays. A failed save keeps the window open with the document. Long work on the
+    // document is stopped from its own box first.
+    if (ExtMemo1->WorkProgress().Working()) {
+        event->ignore();
+        return;
+    }
     bool close = false;
     Guarded([this, &close] { close = SaveChangesFirst(); });
     if (!close) {

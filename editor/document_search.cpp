@@ -233,7 +233,7 @@ TTextMatch TDocumentSearch::ToOffsets(const QRegularExpressionMatch& m) const
 }
 
 std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TLineStart line, long long from,
-                                                     int endRow)
+                                                     int endRow, TWorkSteps& steps)
 {
     endRow = std::min(endRow, core.Rows().Count());
     while (line.Row < endRow) {
@@ -247,12 +247,18 @@ std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TL
             if (m.capturedLength() > 0)
                 return ToOffsets(m);
         }
-        line = {stretch.OwnEndRow(), stretch.OwnEndOffset()};
+        if (!matches.isValid())
+            throw TEngineGaveUp{};
+        // Read before the report: the window may take the stretch back while it repaints.
+        const TLineStart next{stretch.OwnEndRow(), stretch.OwnEndOffset()};
+        steps.Advance(next.Offset - line.Offset);
+        line = next;
     }
     return std::nullopt;
 }
 
-std::optional<TTextMatch> TDocumentSearch::LastBefore(const TEditorCore& core, TLineStart stop, long long before)
+std::optional<TTextMatch> TDocumentSearch::LastBefore(const TEditorCore& core, TLineStart stop, long long before,
+                                                      TWorkSteps& steps)
 {
     // Regular expressions only run forwards: the stretches before `stop` are searched from the
     // nearest back, each from its start, until one holds a match.
@@ -269,42 +275,62 @@ std::optional<TTextMatch> TDocumentSearch::LastBefore(const TEditorCore& core, T
             if (m.capturedLength() > 0)
                 last = ToOffsets(m);
         }
+        if (!matches.isValid())
+            throw TEngineGaveUp{};
         if (last)
             return last;
+        steps.Advance(stop.Offset - start.Offset);
         stop = start;
     }
     return std::nullopt;
 }
 
+template <typename Result, typename Search>
+Result TDocumentSearch::Run(const TEditorCore& core, Result none, Search&& search)
+{
+    failure_ = TSearchFailure::NotFound;
+    if (!Ready())
+        return none;
+    try {
+        TWorkSteps steps(core.Document().WorkMeter(), core.GetTextLen());
+        return search(steps);
+    } catch (const TWorkStopped&) {
+        failure_ = TSearchFailure::Stopped;
+    } catch (const TEngineGaveUp&) {
+        failure_ = TSearchFailure::TooComplex;
+    }
+    return none;
+}
+
 std::optional<TDocumentSearch::TFound> TDocumentSearch::FindNext(const TEditorCore& core, long long from)
 {
-    if (!Ready())
+    return Run(core, std::optional<TFound>(), [&](TWorkSteps& steps) -> std::optional<TFound> {
+        const TLineStart line = LineStartAt(core, from);
+        if (const auto match = FirstFrom(core, line, from, core.Rows().Count(), steps))
+            return TFound{*match, false};
+        if (from > 0) {
+            if (const auto match = FirstFrom(core, {}, 0, line.Row + 1, steps))
+                return TFound{*match, true};
+        }
         return std::nullopt;
-    const TLineStart line = LineStartAt(core, from);
-    if (const auto match = FirstFrom(core, line, from, core.Rows().Count()))
-        return TFound{*match, false};
-    if (from > 0) {
-        if (const auto match = FirstFrom(core, {}, 0, line.Row + 1))
-            return TFound{*match, true};
-    }
-    return std::nullopt;
+    });
 }
 
 std::optional<TDocumentSearch::TFound> TDocumentSearch::FindPrevious(const TEditorCore& core, long long before)
 {
-    if (!Ready())
+    return Run(core, std::optional<TFound>(), [&](TWorkSteps& steps) -> std::optional<TFound> {
+        // From the end of the line of `before`, so that the stretch holds all of it.
+        const RowList& rows = core.Rows();
+        const TLineStart line = LineStartAt(core, before);
+        TLineStart stop{LineEndRow(core, line.Row), line.Offset};
+        for (int r = line.Row; r < stop.Row; ++r)
+            stop.Offset += RowBytes(rows, r);
+        if (const auto match = LastBefore(core, stop, before, steps))
+            return TFound{*match, false};
+        if (const auto match = LastBefore(core, {rows.Count(), core.GetTextLen()}, core.GetTextLen() + 1, steps))
+            return TFound{*match, true};
         return std::nullopt;
-    // From the end of the line of `before`, so that the stretch holds all of it.
-    const RowList& rows = core.Rows();
-    const TLineStart line = LineStartAt(core, before);
-    TLineStart stop{LineEndRow(core, line.Row), line.Offset};
-    for (int r = line.Row; r < stop.Row; ++r)
-        stop.Offset += RowBytes(rows, r);
-    if (const auto match = LastBefore(core, stop, before))
-        return TFound{*match, false};
-    if (const auto match = LastBefore(core, {rows.Count(), core.GetTextLen()}, core.GetTextLen() + 1))
-        return TFound{*match, true};
-    return std::nullopt;
+    });
 }
 
 QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at, qsizetype end) const
@@ -316,17 +342,19 @@ QRegularExpressionMatch TDocumentSearch::MatchAt(qsizetype at, qsizetype end) co
     if (m.hasMatch() && m.capturedLength() == 0 && nonEmptyPattern_.isValid())
         m = nonEmptyPattern_.match(text, at, QRegularExpression::NormalMatch,
                                    QRegularExpression::AnchorAtOffsetMatchOption);
+    if (!m.isValid())
+        throw TEngineGaveUp{};
     return m;
 }
 
 bool TDocumentSearch::IsMatch(const TEditorCore& core, TTextMatch match)
 {
-    return ExactMatch(core, match).has_value();
+    return Run(core, false, [&](TWorkSteps&) { return ExactMatch(core, match).has_value(); });
 }
 
 std::optional<QRegularExpressionMatch> TDocumentSearch::ExactMatch(const TEditorCore& core, TTextMatch match)
 {
-    if (!Ready() || match.Length <= 0)
+    if (match.Length <= 0)
         return std::nullopt;
     const TLineStart line = LineStartAt(core, match.Start);
     // The stretch holds the whole match in its own lines, however many lines it spans.
@@ -396,33 +424,34 @@ void TDocumentSearch::AppendReplacement(std::string& out, const QRegularExpressi
 
 bool TDocumentSearch::Replace(TEditorCore& core, TTextMatch match)
 {
-    const std::optional<QRegularExpressionMatch> exact = ExactMatch(core, match);
-    if (!exact)
-        return false;
-    const QRegularExpressionMatch& m = *exact;
-    std::string out;
-    // Groups are copied as the document's own bytes, never decoded and encoded again.
-    AppendReplacement(out, m, [&](qsizetype from, qsizetype to) {
-        return core.TextRange(stretch_.OffsetOfUnit(from), stretch_.OffsetOfUnit(to));
+    const std::optional<std::string> out = Run(core, std::optional<std::string>(), [&](TWorkSteps&) {
+        std::optional<std::string> bytes;
+        if (const std::optional<QRegularExpressionMatch> exact = ExactMatch(core, match)) {
+            // Groups are copied as the document's own bytes, never decoded and encoded again.
+            AppendReplacement(bytes.emplace(), *exact, [&](qsizetype from, qsizetype to) {
+                return core.TextRange(stretch_.OffsetOfUnit(from), stretch_.OffsetOfUnit(to));
+            });
+        }
+        return bytes;
     });
-    core.ReplaceRange(match.Start, match.End(), out);
+    if (!out)
+        return false;
+    if (!core.ReplaceRange(match.Start, match.End(), *out)) {
+        failure_ = TSearchFailure::Stopped;
+        return false;
+    }
     return true;
 }
 
-long long TDocumentSearch::ReplaceAll(TEditorCore& core)
+TDocumentSearch::TReplacements TDocumentSearch::CollectReplacements(const TEditorCore& core, std::string_view source,
+                                                                    long long caret, TWorkSteps& steps)
 {
-    if (!Ready() || core.Options().ReadOnly)
-        return 0;
-    const std::string bytes = core.Lines().GetTextStr();
-    const std::string_view source(bytes);
-    const long long caret = core.SelStart();
-    long long newCaret = caret;
-    // Everything from the first match to the end of the last, rebuilt, replaces that stretch
-    // in one edit.
-    std::string out;
-    long long first = -1;
+    TReplacements all;
+    all.Caret = caret;
+    std::string& out = all.Text;
+    long long& first = all.Range.Start;
     long long last = 0;
-    long long count = 0;
+    first = -1;
     for (TLineStart line; line.Row < core.Rows().Count();) {
         const TDecodedStretch& stretch = Decode(core, line, stretchBytes_);
         QRegularExpressionMatchIterator matches = pattern_.globalMatch(stretch.Text());
@@ -437,7 +466,7 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
             if (first < 0) {
                 first = match.Start;
                 // About as long as the rest of the document: copied into once, on large pages.
-                const std::size_t expected = bytes.size() - static_cast<std::size_t>(first) + 4096;
+                const std::size_t expected = source.size() - static_cast<std::size_t>(first) + 4096;
                 out.reserve(expected);
                 PreferLargePages(out.data(), expected);
             } else {
@@ -450,19 +479,41 @@ long long TDocumentSearch::ReplaceAll(TEditorCore& core)
                                      static_cast<std::size_t>(stretch.OffsetOfUnit(to) - start));
             });
             if (match.End() <= caret)
-                newCaret += static_cast<long long>(out.size() - before) - match.Length;
+                all.Caret += static_cast<long long>(out.size() - before) - match.Length;
             else if (match.Start < caret)
-                newCaret = first + static_cast<long long>(out.size());
+                all.Caret = first + static_cast<long long>(out.size());
             last = match.End();
-            ++count;
+            ++all.Count;
         }
-        line = {stretch.OwnEndRow(), stretch.OwnEndOffset()};
+        if (!matches.isValid())
+            throw TEngineGaveUp{};
+        // Read before the report: the window may take the stretch back while it repaints.
+        const TLineStart next{stretch.OwnEndRow(), stretch.OwnEndOffset()};
+        steps.Advance(next.Offset - line.Offset);
+        line = next;
     }
-    if (count == 0)
+    all.Range.Length = last - first;
+    return all;
+}
+
+long long TDocumentSearch::ReplaceAll(TEditorCore& core)
+{
+    if (core.Options().ReadOnly) {
+        failure_ = TSearchFailure::NotFound;
         return 0;
-    core.ReplaceRange(first, last, out);
-    core.SetSelStart(newCaret);
-    return count;
+    }
+    // Everything from the first match to the end of the last, rebuilt, replaces that stretch
+    // in one edit. The search and the edit are one piece of work: one progress, one stop.
+    return Run(core, 0LL, [&](TWorkSteps& steps) -> long long {
+        const std::string bytes = core.Lines().GetTextStr();
+        const TReplacements all = CollectReplacements(core, bytes, core.SelStart(), steps);
+        if (all.Count == 0)
+            return 0;
+        if (!core.ReplaceRange(all.Range.Start, all.Range.End(), all.Text))
+            throw TWorkStopped{};
+        core.SetSelStart(all.Caret);
+        return all.Count;
+    });
 }
 
 }  // namespace tavi

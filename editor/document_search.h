@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/core/work_meter.h"
+
 namespace tavi {
 
 class TEditorCore;
@@ -23,6 +25,13 @@ struct TSearchOptions {
 };
 
 // A stretch of the document in text offsets, as the editor's SelStart counts them.
+// Why the last search found nothing.
+enum class TSearchFailure {
+    NotFound,
+    TooComplex,  // the regular expression engine gave up on the text (too much backtracking)
+    Stopped,     // the user stopped it on the document's work meter
+};
+
 struct TTextMatch {
     long long Start = 0;
     long long Length = 0;
@@ -76,7 +85,8 @@ private:
 // memory stays small whatever the document's size. Matches never cross a line break unless
 // the pattern asks for one ("\n", "\s"), and then reach at most into the lines that follow
 // their stretch (at least one line, about a sixteenth of a stretch); a match of no characters
-// is never taken.
+// is never taken. A search reports its progress, a stretch at a time, to the document's work
+// meter, and ends when the meter says stop.
 class TDocumentSearch {
 public:
     // Stretches of about `stretchBytes` bytes (tests make them small to cross their edges).
@@ -101,6 +111,8 @@ public:
     std::optional<TFound> FindPrevious(const TEditorCore& core, long long before);
     // True when exactly `match` is a match of the pattern.
     bool IsMatch(const TEditorCore& core, TTextMatch match);
+    // Why the last search, check or replace found nothing (or replaced nothing).
+    TSearchFailure Failure() const { return failure_; }
 
     // Sets the replacement. In a regular expression "\0" to "\9" stand for the match and its
     // groups, "\n" for a line break, "\t" for a tab and "\\" for "\"; otherwise it is taken as
@@ -108,11 +120,12 @@ public:
     // cannot hold, an empty text otherwise.
     QString SetReplacement(const QString& replacement);
     // Replaces `match` as one undo step when it is exactly a match (see IsMatch); true when
-    // it was.
+    // it was replaced.
     bool Replace(TEditorCore& core, TTextMatch match);
     // Replaces every match as one undo step and returns how many there were. The caret
     // keeps its place in the text around it (after the replacement when it was inside a
-    // match) and nothing is selected.
+    // match) and nothing is selected. A search the engine gives up or the user stops
+    // replaces nothing and returns 0.
     long long ReplaceAll(TEditorCore& core);
 
 private:
@@ -127,6 +140,12 @@ private:
         long long Offset = 0;
     };
 
+    // Thrown where the engine gave up; the public calls turn it into TooComplex.
+    struct TEngineGaveUp {};
+    // Runs `search` with its work steps, noting in failure_ why it found nothing.
+    template <typename Result, typename Search>
+    Result Run(const TEditorCore& core, Result none, Search&& search);
+
     TLineStart LineStartAt(const TEditorCore& core, long long offset) const;
     // The first row after the logical line that starts at `row`.
     int LineEndRow(const TEditorCore& core, int row) const;
@@ -135,8 +154,19 @@ private:
     // Decodes the stretch starting at line start `line`, with own lines of at least `ownBytes`
     // bytes (one line for 1).
     const TDecodedStretch& Decode(const TEditorCore& core, TLineStart line, long long ownBytes);
-    std::optional<TTextMatch> FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow);
-    std::optional<TTextMatch> LastBefore(const TEditorCore& core, TLineStart stop, long long before);
+    std::optional<TTextMatch> FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow,
+                                        TWorkSteps& steps);
+    std::optional<TTextMatch> LastBefore(const TEditorCore& core, TLineStart stop, long long before, TWorkSteps& steps);
+    // What replacing every match makes of the text from the first match to the end of the
+    // last, and where the caret then goes.
+    struct TReplacements {
+        std::string Text;
+        TTextMatch Range;
+        long long Count = 0;
+        long long Caret = 0;
+    };
+    TReplacements CollectReplacements(const TEditorCore& core, std::string_view source, long long caret,
+                                      TWorkSteps& steps);
     // The match of the pattern that starts exactly at unit `at` of the stretch (its text cut at
     // unit `end` when given), or an unmatched result.
     QRegularExpressionMatch MatchAt(qsizetype at, qsizetype end = -1) const;
@@ -154,6 +184,7 @@ private:
     QRegularExpression nonEmptyPattern_;
     std::vector<TPiece> replacement_;
     TDecodedStretch stretch_;
+    TSearchFailure failure_ = TSearchFailure::NotFound;
 };
 
 }  // namespace tavi

@@ -35,12 +35,14 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     ApplyScrollBarPolicy();
     SetBorderStyle(tavi::bsSingle);
     core_.SetView(this);
+    core_.Document().SetWorkMeter(&workProgress_);
     resize(185, 89);
     Relayout();
 }
 
 TEditor::~TEditor()
 {
+    core_.Document().SetWorkMeter(nullptr);
     core_.SetView(nullptr);
 }
 

@@ -17,6 +17,7 @@
 #include "editor/editor_document.h"
 #include "editor/editor_types.h"
 #include "editor/reserved_words.h"
+#include "editor/work_progress.h"
 #include "platform/colors.h"
 
 // Shows the rows of its TEditorCore on a grid of CharWidth x RowPitch cells inside its
@@ -37,6 +38,9 @@ public:
     // paste; navigation, selection and copy keep working.
     bool ReadOnly() const { return core_.Options().ReadOnly; }
     void SetReadOnly(bool value);
+    // Where long work on the document shows its progress and can be stopped.
+    tavi::TWorkProgress& WorkProgress() { return workProgress_; }
+    const tavi::TWorkProgress& WorkProgress() const { return workProgress_; }
 
     // --- Appearance (a change repaints unless noted) ---
     tavi::TColor Color() const { return color_; }
@@ -302,4 +306,5 @@ private:
     QRect preeditRect_;    // where it was last drawn
     int caretHide_ = 0, underlineHide_ = 0, wheelRemainder_ = 0, paintedRows_ = 0;
     bool inBarAction_ = false;
+    tavi::TWorkProgress workProgress_{this};
 };

@@ -106,32 +106,37 @@ std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
     return WholeChange(oldRows, oldEnd);
 }
 
-// Replaces the record's band by its text; `inverse` receives what was there.
-std::optional<TChange> TDocument::Apply(TUndoRecord& record, TUndoRecord& inverse)
+// Replaces the record's band by its text; `inverse` receives what was there. Everything is
+// made ready before the rows change, so that a stop changes nothing.
+std::optional<TChange> TDocument::Apply(const TUndoRecord& record, TUndoRecord& inverse)
 {
     TChange change;
     change.First = record.Row;
     change.OldEndRow = EndRow();
     TTakenRows taken;
-    if (record.RowCount != 0)
-        taken = TakeRows(record.Row, record.RowCount);
-    const bool kept = record.KeptHead + record.KeptTail > 0;
     std::string spliced;
     std::string removed;
-    if (kept) {
-        // The band keeps its head and tail; what lies between them goes to the inverse record.
-        const std::string& band = taken.Text;
-        const std::size_t middle = band.size() - record.KeptHead - record.KeptTail;
-        spliced.reserve(band.size() - middle + record.Text.size());
-        spliced.append(band, 0, record.KeptHead).append(record.Text).append(band, record.KeptHead + middle);
-        removed = band.substr(record.KeptHead, middle);
-    } else {
-        removed = std::move(taken.Text);
-    }
-    const std::string& text = kept ? spliced : record.Text;
     RowList fresh;
-    if (record.LastEnd != -1)
-        fresh = WrapBandText(text, rule_, static_cast<TRowEnd>(record.LastEnd));
+    const bool kept = record.KeptHead + record.KeptTail > 0;
+    try {
+        TWorkSteps steps(*meter_, static_cast<long long>(record.KeptHead + record.Text.size() + record.KeptTail));
+        if (record.RowCount != 0)
+            taken = TakeRows(record.Row, record.RowCount);
+        if (kept) {
+            // The band keeps its head and tail; what lies between them goes to the inverse record.
+            const std::string& band = taken.Text;
+            const std::size_t middle = band.size() - record.KeptHead - record.KeptTail;
+            spliced.reserve(band.size() - middle + record.Text.size());
+            spliced.append(band, 0, record.KeptHead).append(record.Text).append(band, record.KeptHead + middle);
+            removed = band.substr(record.KeptHead, middle);
+        } else {
+            removed = std::move(taken.Text);
+        }
+        if (record.LastEnd != -1)
+            fresh = WrapBandText(kept ? spliced : record.Text, rule_, static_cast<TRowEnd>(record.LastEnd), &steps);
+    } catch (const TWorkStopped&) {
+        return std::nullopt;
+    }
 
     const TBandSame same = CompareBand(rows_, fresh, record.Row.Value(), taken.Count);
     change.OldRows = taken.Count;
@@ -158,9 +163,11 @@ std::optional<TChange> TDocument::Undo(TCaretPlace caret)
 {
     if (!undo_.CanUndo())
         return std::nullopt;
-    TUndoRecord& inverse = undo_.NewRedoRecord(caret);
+    TUndoRecord inverse;
+    inverse.Caret = caret;
     std::optional<TChange> change = Apply(undo_.NewestUndo(), inverse);
-    undo_.FinishUndo();
+    if (change)
+        undo_.FinishUndo(std::move(inverse));
     return change;
 }
 
@@ -168,9 +175,11 @@ std::optional<TChange> TDocument::Redo(TCaretPlace caret)
 {
     if (!undo_.CanRedo())
         return std::nullopt;
-    TUndoRecord& inverse = undo_.NewUndoRecordOfRedo(caret);
+    TUndoRecord inverse;
+    inverse.Caret = caret;
     std::optional<TChange> change = Apply(undo_.NewestRedo(), inverse);
-    undo_.FinishRedo();
+    if (change)
+        undo_.FinishRedo(std::move(inverse));
     return change;
 }
 

@@ -10,6 +10,7 @@
 #include "editor/core/coordinates.h"
 #include "editor/core/row_list.h"
 #include "editor/core/undo.h"
+#include "editor/core/work_meter.h"
 #include "editor/core/wrap_text.h"
 
 namespace tavi {
@@ -29,6 +30,8 @@ struct TReplaceOptions {
 // through Replace (every edit) and Undo or Redo (which apply a record); each returns the
 // record of what changed, or nothing when nothing did. Load and SetWrapRule start a new
 // text or lay the same one out anew, and report a whole change. The document knows no view.
+// An edit or an undo step of a large band reports to the document's work meter, and one
+// stopped there changes nothing and returns nothing.
 class TDocument {
 public:
     TDocument() = default;
@@ -89,6 +92,11 @@ public:
     // Empties both lists; the text stays what it is.
     void ClearUndo() { undo_.Clear(); }
 
+    // Where long work on the document reports (a meter that lets all work run by default);
+    // `meter` must outlive the document or be replaced first.
+    TWorkMeter& WorkMeter() const { return *meter_; }
+    void SetWorkMeter(TWorkMeter* meter) { meter_ = meter != nullptr ? meter : &ownMeter_; }
+
     // Makes `rows` the text (re-wrapped by the rule unless `wrapped` says they are):
     // a new text, which undo does not lead back from.
     TChange Load(RowList rows, bool wrapped);
@@ -106,10 +114,11 @@ public:
     void ForgetSavePoint() { savePoint_ = kNoSavePoint; }
 
 private:
-    std::optional<TChange> Apply(TUndoRecord& record, TUndoRecord& inverse);
-    // Makes the undo record of the band `change` names becoming `after` (the new rows
-    // joined), and notes in `change` the bytes that differ.
-    void RecordReplace(TChange& change, std::string_view after, TCaretPlace caret);
+    // Applies `record` and fills `inverse` with what it replaced; nothing when stopped.
+    std::optional<TChange> Apply(const TUndoRecord& record, TUndoRecord& inverse);
+    // The undo record of the band `change` names becoming `after` (the new rows joined);
+    // notes in `change` the bytes that differ.
+    TUndoRecord RecordOfReplace(TChange& change, std::string_view after, TCaretPlace caret) const;
     TChange WholeChange(int oldRows, TRow oldEnd) const;
 
     static constexpr std::uint64_t kNoSavePoint = ~std::uint64_t{0};
@@ -117,6 +126,8 @@ private:
     TWrapRule rule_;
     TEditorUndoObj undo_;
     std::uint64_t savePoint_ = 0;
+    TWorkMeter ownMeter_;
+    TWorkMeter* meter_ = &ownMeter_;
 };
 
 }  // namespace tavi

@@ -238,7 +238,7 @@ void KeepOnlyTheChange(TUndoRecord& record, std::string before, std::string_view
 
 // The rows a band's text becomes: wrapped, without an empty row after a final line break
 // unless kept.
-RowList FreshRows(const TBandText& band, const TWrapRule& rule, TReplaceOptions options)
+RowList FreshRows(const TBandText& band, const TWrapRule& rule, TReplaceOptions options, TWorkSteps& steps)
 {
     // A band text that ends the text with a line break has no empty row after it: its last
     // line keeps its break (and the empty row is not made only to be dropped).
@@ -246,7 +246,7 @@ RowList FreshRows(const TBandText& band, const TWrapRule& rule, TReplaceOptions 
     const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
     const TRowEnd lastEnd =
         endsWithBreak && band.keptEnd == reEof && !options.KeepEmptyLastRow ? reBreak : band.keptEnd;
-    RowList fresh = WrapBandText(text, rule, lastEnd);
+    RowList fresh = WrapBandText(text, rule, lastEnd, &steps);
     if (!options.KeepEmptyLastRow && fresh.Count() == 1 && fresh.End(0) == reEof && fresh.Text(0).empty())
         fresh.Delete(0, 1);
     return fresh;
@@ -290,9 +290,10 @@ bool TypedInOneRow(const RowList& rows, const RowList& fresh, const TChange& cha
 
 }  // namespace
 
-void TDocument::RecordReplace(TChange& change, std::string_view after, TCaretPlace caret)
+TUndoRecord TDocument::RecordOfReplace(TChange& change, std::string_view after, TCaretPlace caret) const
 {
-    TUndoRecord& record = undo_.NewRecord(caret);
+    TUndoRecord record;
+    record.Caret = caret;
     record.Row = change.First;
     if (change.OldRows > 0) {
         TTakenRows taken = TakeRows(change.First, change.OldRows);
@@ -303,13 +304,15 @@ void TDocument::RecordReplace(TChange& change, std::string_view after, TCaretPla
     change.ByteFrom = static_cast<long long>(record.KeptHead);
     change.OldBytes = static_cast<long long>(record.Text.size());
     change.NewBytes = static_cast<long long>(after.size() - record.KeptHead - record.KeptTail);
+    return record;
 }
 
 // The band an edit re-wraps runs from the row before `from` when that row wraps into it
 // (where a wrapped row is cut can depend on the character after it) to the end of the
 // logical line holding `to`, or to where the rows after the edit keep their places. Its
 // text is rebuilt with the bytes in place of the range, wrapped, and replaces the band as
-// one undo record.
+// one undo record. Everything is made ready before the rows change, so that a stop changes
+// nothing.
 std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std::string_view s, TReplaceOptions options,
                                           TCaretPlace caret)
 {
@@ -329,7 +332,14 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
     const TBandText band = BuildBandText(rows_, first, last, from, to, s, options.PadToFrom, last < lineEnd);
     if (oldCount == 0 && band.Text().empty())
         return std::nullopt;
-    RowList fresh = FreshRows(band, rule_, options);
+    // Wrapping the band, then taking the old band for the record: the text counted twice.
+    TWorkSteps steps(*meter_, 2 * static_cast<long long>(band.Text().size()));
+    RowList fresh;
+    try {
+        fresh = FreshRows(band, rule_, options, steps);
+    } catch (const TWorkStopped&) {
+        return std::nullopt;
+    }
     // The caret's place is found before blanks go: it may stand where they stood.
     TRowByte place = PlaceInBand(fresh, first, band.caretOffset);
     const bool stripped = options.StripBlanks && StripTrailingBlanks(fresh);
@@ -352,7 +362,13 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
 
     // The fresh rows joined are the band's text, unless blanks were stripped from them.
     const std::string strippedText = stripped ? JoinedText(fresh) : std::string();
-    RecordReplace(change, stripped ? std::string_view(strippedText) : band.Text(), caret);
+    TUndoRecord record = RecordOfReplace(change, stripped ? std::string_view(strippedText) : band.Text(), caret);
+    try {
+        steps.Advance(static_cast<long long>(band.Text().size()));
+    } catch (const TWorkStopped&) {
+        return std::nullopt;
+    }
+    undo_.AddEdit(std::move(record));
     rows_.Replace(first, oldCount, fresh);
     change.NewEndRow = EndRow();
     change.Caret = CaretPlaceOf({TRow(place.Row), TByte(place.Byte)});

@@ -44,15 +44,16 @@ void TEditorCore::FinishUpdate()
         OnChange();
 }
 
-void TEditorCore::EditText(TTextPos from, TTextPos to, std::string_view s, TReplaceOptions options)
+bool TEditorCore::EditText(TTextPos from, TTextPos to, std::string_view s, TReplaceOptions options)
 {
     const std::optional<TChange> change = doc_.Replace(from, to, s, options, Caret());
     if (!change)
-        return;
+        return false;
     view_->HideCaret();
     FollowChange(*change);
     MoveCaretTo(change->Caret.Row.Value(), change->Caret.Col.Value());
     view_->ShowCaret();
+    return true;
 }
 
 std::string TEditorCore::DisplayRowText(int r) const

@@ -132,8 +132,8 @@ public:
     // Replaces the text from offset `from` to offset `to` (offsets as SelStart counts them;
     // one inside a character counts from the character's end) by s, line breaks as SetSelText takes them, as ONE
     // undo record; the selection ends and the caret goes after s. Nothing happens with
-    // ReadOnly on.
-    void ReplaceRange(long long from, long long to, std::string_view s);
+    // ReadOnly on. False when the text did not change (ReadOnly, or the work was stopped).
+    bool ReplaceRange(long long from, long long to, std::string_view s);
     // Deletes the selected text as one undo record (also with ReadOnly on).
     void ClearSelection();
     // Puts SelText on the view's clipboard (an empty text without a selection).
@@ -170,8 +170,9 @@ public:
 
     // Replaces the text from `from` to `to` by s as one undo record, whatever ReadOnly
     // says, and follows the change: the selection ends, the view repaints, the caret goes
-    // after s. The Lines view and the edits above all come here.
-    void EditText(TTextPos from, TTextPos to, std::string_view s, TReplaceOptions options);
+    // after s. The Lines view and the edits above all come here. False when the text did
+    // not change.
+    bool EditText(TTextPos from, TTextPos to, std::string_view s, TReplaceOptions options);
     // Follows a change the document made: ends the selection, tells the view (or, inside a
     // Lines update, notes it for the update's end) and raises OnChange.
     void FollowChange(const TChange& change);
@@ -212,7 +213,7 @@ private:
     void WordRight();
     // EditText with a free caret's place padded (pad) and trailing blanks stripped while
     // DisposeBlank is on (strip).
-    void ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip);
+    bool ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip);
     void InsertTyped(std::string_view s);
     void DeleteKey();
     void BackspaceKey();

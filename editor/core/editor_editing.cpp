@@ -28,9 +28,9 @@ TTextPos At(int row, int byte)
 
 }  // namespace
 
-void TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip)
+bool TEditorCore::ReplaceText(TTextPos from, TTextPos to, std::string_view s, bool pad, bool strip)
 {
-    EditText(from, to, s, {.PadToFrom = pad, .StripBlanks = strip && disposeBlank_});
+    return EditText(from, to, s, {.PadToFrom = pad, .StripBlanks = strip && disposeBlank_});
 }
 
 void TEditorCore::InsertTyped(std::string_view s)
@@ -74,15 +74,15 @@ void TEditorCore::SetSelText(std::string_view s)
     ReplaceText(at, at, s, true, false);
 }
 
-void TEditorCore::ReplaceRange(long long from, long long to, std::string_view s)
+bool TEditorCore::ReplaceRange(long long from, long long to, std::string_view s)
 {
     if (options_.ReadOnly)
-        return;
+        return false;
     Deselect();
     from = std::max(0LL, from);
     const TTextPos start = Forward({}, from);
     const TTextPos end = to > from ? Forward({}, to) : start;
-    ReplaceText(start, end, s, false, false);
+    return ReplaceText(start, end, s, false, false);
 }
 
 void TEditorCore::ClearSelection()

@@ -11,48 +11,35 @@ TUndoRecord& TUndoDataList::Add(std::unique_ptr<TUndoRecord> record)
     return *items_.back();
 }
 
-TUndoRecord& TEditorUndoObj::AddUndo(TCaretPlace caret)
+void TEditorUndoObj::AddUndo(TUndoRecord record)
 {
-    auto record = std::make_unique<TUndoRecord>();
-    record->State = state_;
-    record->Caret = caret;
-    undo_.Add(std::move(record));
+    undo_.Add(std::make_unique<TUndoRecord>(std::move(record)));
     if (undo_.Count() > listMax_)
         undo_.DeleteFirst();
-    return undo_.Last();
 }
 
-TUndoRecord& TEditorUndoObj::NewRecord(TCaretPlace caret)
+void TEditorUndoObj::AddEdit(TUndoRecord record)
 {
-    TUndoRecord& record = AddUndo(caret);
+    record.State = state_;
+    AddUndo(std::move(record));
     redo_.Clear();
     state_ = ++lastState_;  // a new edit: a text never seen before
-    return record;
 }
 
-TUndoRecord& TEditorUndoObj::NewUndoRecordOfRedo(TCaretPlace caret)
+void TEditorUndoObj::FinishUndo(TUndoRecord inverse)
 {
-    return AddUndo(caret);
-}
-
-TUndoRecord& TEditorUndoObj::NewRedoRecord(TCaretPlace caret)
-{
-    auto record = std::make_unique<TUndoRecord>();
-    record->State = state_;
-    record->Caret = caret;
-    return redo_.Add(std::move(record));
-}
-
-void TEditorUndoObj::FinishUndo()
-{
+    inverse.State = state_;
     state_ = undo_.Last().State;
     undo_.DeleteLast();
+    redo_.Add(std::make_unique<TUndoRecord>(std::move(inverse)));
 }
 
-void TEditorUndoObj::FinishRedo()
+void TEditorUndoObj::FinishRedo(TUndoRecord inverse)
 {
+    inverse.State = state_;
     state_ = redo_.Last().State;
     redo_.DeleteLast();
+    AddUndo(std::move(inverse));
 }
 
 void TEditorUndoObj::Clear()

@@ -56,22 +56,18 @@ class TEditorUndoObj {
 public:
     static constexpr int kMinListMax = 64;
 
-    // Appends a record of an edit about to be made, with the caret before it, for the
-    // caller to fill; the text becomes a state never seen before. Drops the oldest record
-    // beyond the maximum and clears the redo list.
-    TUndoRecord& NewRecord(TCaretPlace caret);
-    // Appends the inverse of a record being undone (to the redo list) or redone (to the
-    // undo list, keeping the redo list), with the caret before the step.
-    TUndoRecord& NewRedoRecord(TCaretPlace caret);
-    TUndoRecord& NewUndoRecordOfRedo(TCaretPlace caret);
+    // Appends the record of an edit just made, which leads back to the text before it (its
+    // caret is where the caret stood then); the text becomes a state never seen before.
+    // Drops the oldest record beyond the maximum and clears the redo list.
+    void AddEdit(TUndoRecord record);
     bool CanUndo() const { return !undo_.Empty(); }
     bool CanRedo() const { return !redo_.Empty(); }
     TUndoRecord& NewestUndo() { return undo_.Last(); }
     TUndoRecord& NewestRedo() { return redo_.Last(); }
-    // Drops the newest undo (redo) record after it was applied; the text is then in the
-    // state that record returned to.
-    void FinishUndo();
-    void FinishRedo();
+    // The newest undo (redo) record was applied: it is dropped, the text is in the state it
+    // returned to, and its inverse goes to the redo (undo) list, the redo list kept.
+    void FinishUndo(TUndoRecord inverse);
+    void FinishRedo(TUndoRecord inverse);
     // Empties both lists (the text stays what it is).
     void Clear();
     // The document now holds a text that no undo or redo leads to (a load, a text set whole).
@@ -91,7 +87,7 @@ public:
     const TUndoDataList& RedoList() const { return redo_; }
 
 private:
-    TUndoRecord& AddUndo(TCaretPlace caret);
+    void AddUndo(TUndoRecord record);
 
     int listMax_ = kMinListMax;
     std::uint64_t state_ = 0;

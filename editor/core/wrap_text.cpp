@@ -5,7 +5,7 @@
 
 namespace tavi {
 
-RowList WrapText(std::string_view text, const TWrapRule& rule)
+RowList WrapText(std::string_view text, const TWrapRule& rule, TWorkSteps* steps)
 {
     RowList rows;
     if (text.empty()) {
@@ -13,21 +13,32 @@ RowList WrapText(std::string_view text, const TWrapRule& rule)
         return rows;
     }
     rows.Reserve(4, text.size());
+    std::size_t reported = 0;
+    const auto reach = [&](const char* at) {
+        if (steps != nullptr) {
+            const auto done = static_cast<std::size_t>(at - text.data());
+            steps->Advance(static_cast<long long>(done - reported));
+            reported = done;
+        }
+    };
     ForEachLine(text, [&](std::string_view line) {
+        reach(line.data());
         if (!rule.wordWrap) {
             rows.Append(line, reBreak);
             return;
         }
         ForEachWrapPiece(line, rule.wrapByte, rule.tabSpaceCount, [&](std::size_t pos, std::size_t len, TRowEnd end) {
             rows.Append(line.substr(pos, len), end);
+            reach(line.data() + pos);
         });
     });
+    reach(text.data() + text.size());
     return rows;
 }
 
-RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd)
+RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd, TWorkSteps* steps)
 {
-    RowList rows = WrapText(text, rule);
+    RowList rows = WrapText(text, rule, steps);
     if (lastEnd == reWrap && rows.Count() > 1 && rows.Text(rows.Count() - 1).empty())
         rows.Delete(rows.Count() - 1, 1);
     if (rows.End(rows.Count() - 1) != lastEnd)
@@ -35,12 +46,12 @@ RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd la
     return rows;
 }
 
-RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd)
+RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd, TWorkSteps* steps)
 {
     const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
     if (!endsWithBreak || lastEnd == reBreak)
-        return WrapTextWithEnd(text, rule, lastEnd);
-    RowList rows = WrapText(text, rule);
+        return WrapTextWithEnd(text, rule, lastEnd, steps);
+    RowList rows = WrapText(text, rule, steps);
     rows.Append({}, lastEnd);
     return rows;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "editor/core/row_list.h"
+#include "editor/core/work_meter.h"
 #include "text/shift_jis.h"
 
 namespace tavi {
@@ -34,16 +35,17 @@ void ForEachWrapPiece(std::string_view line, int wrapByte, int tabSpaceCount, F&
 
 // The rows of `text`: an empty text gives one empty row; otherwise each line (split at
 // CR LF, CR or LF, no empty line after a final break) gives its rows, wrapped when
-// rule.wordWrap is on, one row otherwise. Every line's last row is reBreak.
-RowList WrapText(std::string_view text, const TWrapRule& rule);
+// rule.wordWrap is on, one row otherwise. Every line's last row is reBreak. With `steps`,
+// each byte wrapped advances them (and a stop asked for throws TWorkStopped).
+RowList WrapText(std::string_view text, const TWrapRule& rule, TWorkSteps* steps = nullptr);
 
 // WrapText, then the last row takes `lastEnd`. When lastEnd is reWrap, an empty last
 // row is dropped first (a full row that goes on in the next row gains no empty rest).
-RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd);
+RowList WrapTextWithEnd(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd, TWorkSteps* steps = nullptr);
 
 // The rows of a band's text as TEditorCore::TakeRows joins it (CR LF after every reBreak
 // row, so a text that ends with a line break while lastEnd is not reBreak had an empty
 // last row), the last row ending with `lastEnd`.
-RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd);
+RowList WrapBandText(std::string_view text, const TWrapRule& rule, TRowEnd lastEnd, TWorkSteps* steps = nullptr);
 
 }  // namespace tavi

@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/find_bar.h"
 #include "tests/support/active_main_window.h"
@@ -141,7 +143,7 @@ TEST_F(FindBarTest, ReplacingGoesMatchByMatchAndReplaceAllIsOneUndo)
     EXPECT_EQ(Text(), "h1 { color: blue; }\r\nh2 { color: red; }\r\nh3 { color: red; }\r\n");
 }
 
-TEST_F(FindBarTest, AMalformedExpressionIsToldInTheBar)
+TEST_F(FindBarTest, AMalformedOrTooComplexExpressionIsToldInTheBar)
 {
     Load(kSheet);
     Bar()->OpenFind(QStringLiteral("color: [a-"));
@@ -149,6 +151,36 @@ TEST_F(FindBarTest, AMalformedExpressionIsToldInTheBar)
     Bar()->FindNext();
     EXPECT_TRUE(Bar()->Note().startsWith(QStringLiteral("正規表現が正しくありません")));
     EXPECT_FALSE(Core().Selected());
+
+    Load(std::string(100000, 'a') + "b\r\naaa\r\n");
+    Bar()->FindEdit->setText(QStringLiteral("(a+)+$"));
+    Bar()->FindNext();
+    EXPECT_EQ(Bar()->Note(), QStringLiteral("正規表現が複雑すぎます"));
+}
+
+// Work that runs long shows a box whose 中止 stops it; the document stays as it was.
+TEST_F(FindBarTest, ALongReplaceShowsItsProgressAndStopsAtTheUsersWord)
+{
+    Load(std::string(3 << 20, 'a') + "\r\nred\r\n");
+    const std::string before = Text();
+    tavi::TWorkProgress& progress = form->ExtMemo1->WorkProgress();
+    progress.SetShowAfter(0);
+    bool boxShown = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        boxShown = progress.Box() != nullptr && progress.Box()->isVisible();
+        // Escape stops the work wherever the focus is (here, still in the bar).
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    Bar()->OpenReplace(QStringLiteral("red"));
+    QTest::keyClicks(Bar()->ReplaceEdit, "blue");
+    Bar()->ReplaceAllButton->click();
+    EXPECT_TRUE(boxShown);
+    EXPECT_EQ(Bar()->Note(), QStringLiteral("中止しました"));
+    EXPECT_TRUE(Text() == before);  // (a failure would print megabytes)
+    EXPECT_FALSE(progress.Working());
+    EXPECT_EQ(progress.Box(), nullptr);
+    EXPECT_TRUE(Bar()->isVisible());
+    progress.SetShowAfter(2000);
 }
 
 }  // namespace

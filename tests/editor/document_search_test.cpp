@@ -268,6 +268,43 @@ TEST_P(DocumentSearchTest, ReplacingOneMatchNeedsAMatchAndARewritableDocument)
     EXPECT_EQ(Text(), "a { color: blue; }\r\n");
 }
 
+// A regular expression the engine gives up on is told apart from one without a match, and a
+// search or replace stopped on the work meter changes nothing.
+TEST_P(DocumentSearchTest, AnEngineThatGivesUpOrAStopIsNoMissAndChangesNothing)
+{
+    const std::string text = std::string(100000, 'a') + "b\r\naaa\r\n";
+    core.Lines().SetTextStr(text);
+    Search(QStringLiteral("(a+)+$"), false, false, true);
+    ASSERT_EQ(search.SetReplacement(QStringLiteral("x")), QString());
+    EXPECT_FALSE(search.FindNext(core, 0));
+    EXPECT_EQ(search.Failure(), TSearchFailure::TooComplex);
+    EXPECT_FALSE(search.FindPrevious(core, core.GetTextLen()));
+    EXPECT_EQ(search.Failure(), TSearchFailure::TooComplex);
+    EXPECT_EQ(search.ReplaceAll(core), 0);
+    EXPECT_EQ(search.Failure(), TSearchFailure::TooComplex);
+    EXPECT_EQ(Text(), text);
+    Search(QStringLiteral("zzz"), false, false, true);
+    EXPECT_FALSE(search.FindNext(core, 0));
+    EXPECT_EQ(search.Failure(), TSearchFailure::NotFound);
+
+    // Stopped at the first report, after the first MiB searched.
+    struct Stopper : TWorkMeter {
+        bool GoOn(long long, long long) override { return false; }
+    } stopper;
+    core.Lines().SetTextStr(std::string(3 << 20, 'a') + "\r\nred\r\n");
+    const std::string before = Text();
+    core.Document().SetWorkMeter(&stopper);
+    Search(QStringLiteral("red"));
+    EXPECT_FALSE(search.FindNext(core, 0));
+    EXPECT_EQ(search.Failure(), TSearchFailure::Stopped);
+    ASSERT_EQ(search.SetReplacement(QStringLiteral("blue")), QString());
+    EXPECT_EQ(search.ReplaceAll(core), 0);
+    EXPECT_EQ(search.Failure(), TSearchFailure::Stopped);
+    core.Document().SetWorkMeter(nullptr);
+    EXPECT_EQ(Text(), before);
+    EXPECT_FALSE(core.CanUndo());
+}
+
 INSTANTIATE_TEST_SUITE_P(Stretches, DocumentSearchTest, ::testing::Values(1LL << 20, 8LL));
 
 }  // namespace

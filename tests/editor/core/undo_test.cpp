@@ -181,5 +181,52 @@ TEST_F(UndoTest, KeysTypedIntoALongLineKeepOnlyWhatTheyChanged)
     EXPECT_TRUE(lines.GetTextStr() == typed);
 }
 
+// Stops the work at its n-th report (counting from 1), and counts the reports.
+class StoppingMeter : public TWorkMeter {
+public:
+    explicit StoppingMeter(int stopAt) : stopAt_(stopAt) {}
+    bool GoOn(long long done, long long total) override
+    {
+        EXPECT_LE(done, total);
+        return ++reports != stopAt_;
+    }
+    int reports = 0;
+
+private:
+    int stopAt_;
+};
+
+TEST_F(UndoTest, AnEditOrStepStoppedOnTheWorkMeterChangesNothing)
+{
+    core.SetWordWrap(true);
+    const std::string big(3 << 20, 'x');  // several report steps of wrapping
+    lines.SetTextStr("keep\r\n");
+    // The edit, then its undo, then its redo, each stopped at every report it makes in turn.
+    for (const int phase : {0, 1, 2}) {
+        for (int stopAt = 1;; ++stopAt) {
+            const std::string before = lines.GetTextStr();
+            const std::uint64_t state = core.Document().UndoObj().State();
+            const int undoCount = core.Document().UndoObj().UndoList().Count();
+            StoppingMeter meter(stopAt);
+            core.Document().SetWorkMeter(&meter);
+            const bool done = phase == 0   ? core.ReplaceRange(0, 0, big)
+                              : phase == 1 ? (core.Undo(), lines.GetTextStr() != before)
+                                           : (core.Redo(), lines.GetTextStr() != before);
+            core.Document().SetWorkMeter(nullptr);
+            if (meter.reports < stopAt) {
+                ASSERT_TRUE(done) << phase;  // ran to its end before the stop came
+                break;
+            }
+            ASSERT_FALSE(done) << phase << " " << stopAt;
+            ASSERT_EQ(lines.GetTextStr(), before);
+            ASSERT_EQ(core.Document().UndoObj().State(), state);
+            ASSERT_EQ(core.Document().UndoObj().UndoList().Count(), undoCount);
+        }
+    }
+    EXPECT_EQ(lines.GetTextStr(), big + "keep\r\n");
+    core.Undo();
+    EXPECT_EQ(lines.GetTextStr(), "keep\r\n");
+}
+
 }  // namespace
 }  // namespace tavi
