@@ -14,6 +14,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/save_notes.h"
 #include "components/text_file_dialogs.h"
 #include "editor/core/editor_error.h"
 #include "editor/core/text_file.h"
@@ -120,6 +121,7 @@ bool TForm1::SaveDocument(const QString& path)
         return false;
     const std::string name = FileSystemName(path);
     std::optional<std::uint64_t> digest;
+    const tavi::TSaveNote note(name);  // found at the next start if the save never ends
     if (encoding_ == tavi::TSheetEncoding::Cp932) {
         ExtMemo1->Lines().SaveToFile(name);
     } else {

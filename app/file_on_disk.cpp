@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/save_notes.h"
 #include "editor/editor.h"
 #include "platform/os/file_bytes.h"
 #include "platform/os/safe_save.h"
@@ -149,6 +150,16 @@ void TForm1::OfferLeftoverBackup(const QString& path)
         tavi::RestoreBackup(backups.front(), name);
     else if (answer == TKeptCopyAnswer::Discard)
         QFile::remove(backup);
+}
+
+void TForm1::OfferInterruptedSaves()
+{
+    for (const std::string& name : tavi::InterruptedSaves(IsWriterRunning)) {
+        Guarded([&] { OfferLeftoverBackup(QFile::decodeName(name.c_str())); });
+        // A backup still there (the user decides later) is offered again at the next start.
+        if (tavi::LeftoverBackups(name).empty())
+            tavi::ForgetInterruptedSave(name);
+    }
 }
 
 void TForm1::changeEvent(QEvent* event)

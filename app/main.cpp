@@ -28,7 +28,9 @@ int main(int argc, char** argv)
     TForm1 mainForm;
     Form1 = &mainForm;
     mainForm.show();
-    // Edits an earlier run left unsaved come first; a text restored takes the file's place.
+    // Saves an earlier run left half done, then edits it left unsaved; a text restored
+    // takes the file's place.
+    mainForm.OfferInterruptedSaves();
     if (!mainForm.OfferRecoveries() && !line.File.isEmpty())
         mainForm.OpenStartupFile(line.File);
     return application.exec();

@@ -84,7 +84,10 @@ public:
     // discard, or keep for the next start). True when a text was restored.
     TJournalKeeper* Journal1 = nullptr;
     bool OfferRecoveries();
-    // Whether the editor that wrote a journal still runs (its journal is then its own).
+    // At start-up: each file whose save an earlier run did not live to finish, where the
+    // text from before that save is left, is offered as when the file is opened.
+    void OfferInterruptedSaves();
+    // Whether the editor that wrote a journal or began a save still runs (they are then its own).
     std::function<bool(int pid)> IsWriterRunning = [](int pid) { return tavi::ProcessRuns(pid); };
 
     // Main menu

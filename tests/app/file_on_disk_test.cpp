@@ -3,6 +3,8 @@
 #include <unistd.h>
 #include <utime.h>
 
+#include <map>
+
 #include "platform/os/safe_save.h"
 #include "tests/app/file_commands_fixture.h"
 
@@ -173,4 +175,51 @@ TEST_F(FileOnDiskTest, ABackupLeftByAnInterruptedSaveIsOfferedWhenTheFileIsOpene
     form->DropFiles({Path("a.css")});
     EXPECT_EQ(Text(), "ne");
     EXPECT_FALSE(QFile::exists(leftover));
+}
+
+TEST_F(FileOnDiskTest, ASaveKilledWhileWritingInPlaceIsOfferedAtTheNextStart)
+{
+    QTemporaryDir stateHome;
+    const QByteArray runStateHome = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", stateHome.path().toLocal8Bit());
+    const QDir stateFolder(stateHome.path() + "/tavi-css-editor");
+    WriteFile(Path("a.css"), "old text\r\n");
+    ASSERT_EQ(::link(QFile::encodeName(Path("a.css")).constData(), QFile::encodeName(Path("b.css")).constData()), 0);
+    form->DropFiles({Path("a.css")});
+    Type("new");
+    // Killed just after the backup was made: the state folder and the files as they were then.
+    QString backup;
+    std::map<QString, QByteArray> notes;
+    tavi::TemporaryFileCreated = [&](const std::string& made) {
+        if (!made.ends_with(".bak"))
+            return;
+        backup = QFile::decodeName(made.c_str());
+        for (const QString& note : stateFolder.entryList({"*.saving"}, QDir::Files))
+            notes[stateFolder.filePath(note)] = ReadFile(stateFolder.filePath(note));
+    };
+    form->SpeedButton1->click();
+    tavi::TemporaryFileCreated = nullptr;
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_TRUE(stateFolder.entryList({"*.saving"}, QDir::Files).isEmpty());  // a save that ended
+    for (const auto& [path, bytes] : notes)
+        WriteFile(path, bytes);
+    WriteFile(backup, "old text\r\n");
+    WriteFile(Path("a.css"), "ne");
+
+    NoQuestionWatch watch;
+    form->OfferInterruptedSaves();  // the writer still runs: its save is its own
+    EXPECT_TRUE(watch.seen.isEmpty());
+    form->IsWriterRunning = [](int) { return false; };
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);  // later: offered again next time
+    form->OfferInterruptedSaves();
+    EXPECT_TRUE(asked.text.startsWith("ファイル a.css の保存が途中で止まったため")) << asked.text.toStdString();
+    asked = {};
+    RecordNextMessageBox(asked, QMessageBox::AcceptRole);  // restore
+    form->OfferInterruptedSaves();
+    EXPECT_FALSE(asked.text.isEmpty());
+    EXPECT_EQ(ReadFile(Path("a.css")), "old text\r\n");
+    EXPECT_FALSE(QFile::exists(backup));
+    EXPECT_TRUE(stateFolder.entryList({"*.saving"}, QDir::Files).isEmpty());
+    qputenv("XDG_STATE_HOME", runStateHome);
 }
