@@ -9,7 +9,7 @@
 #include "editor/core/editor_core.h"
 #include "platform/code_page.h"
 #include "platform/os/large_pages.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

@@ -7,7 +7,7 @@
 #include "editor/editor.h"
 #include "editor/grid_text.h"
 #include "editor/text_input.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 QRect TEditor::PreeditRect() const
 {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 #include "platform/code_page.h"
 
 namespace tavi {

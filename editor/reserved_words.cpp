@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editor/core/band_compare.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

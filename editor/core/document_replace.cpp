@@ -6,7 +6,7 @@
 #include "editor/core/document.h"
 #include "editor/core/text_lines.h"
 #include "platform/os/large_pages.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/core/editor_core.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

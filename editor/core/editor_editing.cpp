@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "editor/core/editor_core.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

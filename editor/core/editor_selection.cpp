@@ -5,7 +5,7 @@
 
 #include "editor/core/editor_core.h"
 #include "platform/os/large_pages.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/os/large_pages.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

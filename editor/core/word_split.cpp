@@ -1,7 +1,7 @@
 // Splitting a row's display text into words at delimiter bytes, as colouring and word jumps see them.
 #include "editor/core/word_split.h"
 
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

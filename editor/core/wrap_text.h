@@ -5,7 +5,7 @@
 
 #include "editor/core/row_list.h"
 #include "editor/core/work_meter.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 

@@ -1,5 +1,5 @@
 // Tests of the Shift-JIS rules: lead bytes, column maps, tab expansion and wrap points.
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 namespace {

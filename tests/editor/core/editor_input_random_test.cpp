@@ -7,7 +7,7 @@
 #include "editor/core/journal.h"
 #include "editor_fixture.h"
 #include "row_invariants.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "editor/core/editor_core.h"
 #include "editor/core/wrap_text.h"
-#include "text/shift_jis.h"
+#include "text/row_text.h"
 
 namespace tavi::testing {
 
