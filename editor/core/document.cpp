@@ -10,14 +10,15 @@ namespace tavi {
 
 int TDocument::RowWidth(TRow r) const
 {
-    return ExpandedLength(RowText(r), rule_.tabSpaceCount);
+    return ExpandedLength(RowText(r), rule_.tabSpaceCount, rule_.encoding);
 }
 
 TColumn TDocument::ColumnOf(TTextPos p) const
 {
     const std::string_view text = RowText(p.Row);
     const int inside = std::min(p.Byte.Value(), static_cast<int>(text.size()));
-    return TColumn(DisplayWidth(text.substr(0, inside), rule_.tabSpaceCount) + (p.Byte.Value() - inside));
+    return TColumn(DisplayWidth(text.substr(0, inside), rule_.tabSpaceCount, rule_.encoding) +
+                   (p.Byte.Value() - inside));
 }
 
 TCaretPlace TDocument::CaretPlaceOf(TTextPos p) const
@@ -72,13 +73,15 @@ TChange TDocument::WholeChange(int oldRows, TRow oldEnd) const
     return change;
 }
 
-TChange TDocument::Load(RowList rows, bool wrapped)
+TChange TDocument::Load(RowList rows, bool wrapped, std::optional<TTextEncoding> encoding)
 {
     const int oldRows = rows_.Count();
     const TRow oldEnd = EndRow();
     rows_.TakeRows(std::move(rows));
+    if (encoding)
+        rule_.encoding = *encoding;
     if (rule_.wordWrap && !wrapped)
-        rows_.Rewrap(rule_.wrapByte, rule_.tabSpaceCount);
+        rows_.Rewrap(rule_);
     undo_.Clear();
     undo_.StartNewText();
     TChange change = WholeChange(oldRows, oldEnd);
@@ -89,7 +92,8 @@ TChange TDocument::Load(RowList rows, bool wrapped)
 std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
 {
     const TWrapRule old = rule_;
-    if (rule.wordWrap == old.wordWrap && rule.wrapByte == old.wrapByte && rule.tabSpaceCount == old.tabSpaceCount)
+    if (rule.wordWrap == old.wordWrap && rule.wrapByte == old.wrapByte && rule.tabSpaceCount == old.tabSpaceCount &&
+        rule.encoding == old.encoding)
         return std::nullopt;
     rule_ = rule;
     undo_.Clear();
@@ -97,11 +101,12 @@ std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
     const TRow oldEnd = EndRow();
     bool changed = false;
     if (rule.wordWrap)
-        changed = rows_.Rewrap(rule.wrapByte, rule.tabSpaceCount);
+        changed = rows_.Rewrap(rule);
     else if (old.wordWrap)
         changed = rows_.Unwrap();
-    // A new tab width moves every cell after a tab even where no row changes.
-    if (!changed && rule.tabSpaceCount == old.tabSpaceCount)
+    // A new tab width moves every cell after a tab even where no row changes; a new
+    // encoding makes new characters of the same bytes.
+    if (!changed && rule.tabSpaceCount == old.tabSpaceCount && rule.encoding == old.encoding)
         return std::nullopt;
     return WholeChange(oldRows, oldEnd);
 }

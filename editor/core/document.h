@@ -97,11 +97,13 @@ public:
     TWorkMeter& WorkMeter() const { return *meter_; }
     void SetWorkMeter(TWorkMeter* meter) { meter_ = meter != nullptr ? meter : &ownMeter_; }
 
-    // Makes `rows` the text (re-wrapped by the rule unless `wrapped` says they are):
-    // a new text, which undo does not lead back from.
-    TChange Load(RowList rows, bool wrapped);
-    // Wrapping, wrap width and tab width. A change lays the text out anew and clears undo
-    // and redo, whose records hold rows cut by the old rule; Modified stays as it was.
+    // Makes `rows` the text (re-wrapped by the rule unless `wrapped` says they are), in
+    // `encoding` when given, else in the document's: a new text, which undo does not lead
+    // back from.
+    TChange Load(RowList rows, bool wrapped, std::optional<TTextEncoding> encoding = std::nullopt);
+    // Wrapping, wrap width, tab width and the encoding. A change lays the text out anew and
+    // clears undo and redo, whose records hold rows cut by the old rule; Modified stays as
+    // it was.
     const TWrapRule& WrapRule() const { return rule_; }
     std::optional<TChange> SetWrapRule(const TWrapRule& rule);
 

@@ -52,7 +52,7 @@ void TEditorCore::PlaceCaretAt(int row, int col)
 // CaretInTab) and, with WordWrap on, inside the wrap width.
 void TEditorCore::FitCaretCol(bool vertical, int dir)
 {
-    const TColumnMap map = BuildColumnMap(RowText(caretRow_), TabSpaceCount());
+    const TColumnMap map = ColumnMapOf(caretRow_);
     const int width = static_cast<int>(map.size());
     const auto at = [&](int col) { return CellAt(map, col); };
     if (!vertical)
@@ -106,7 +106,7 @@ void TEditorCore::MoveCaretTo(int row, int col)
 
 TTextPos TEditorCore::CaretPos() const
 {
-    return {TRow(caretRow_), TByte(ColumnToByte(BuildColumnMap(RowText(caretRow_), TabSpaceCount()), caretCol_))};
+    return {TRow(caretRow_), TByte(ColumnToByte(ColumnMapOf(caretRow_), caretCol_))};
 }
 
 int TEditorCore::ColOf(TTextPos p) const
@@ -122,7 +122,7 @@ void TEditorCore::MoveCaretToPos(TTextPos p)
 
 bool TEditorCore::CaretOnDoubleByte() const
 {
-    return CellAt(BuildColumnMap(RowText(caretRow_), TabSpaceCount()), caretCol_) == TCell::Lead;
+    return CellAt(ColumnMapOf(caretRow_), caretCol_) == TCell::Lead;
 }
 
 TCaretShape CaretShapeIn(TCaretStyle style, bool onDoubleByte, int charWidth, int characterMargin, int rowHeight)

@@ -58,7 +58,7 @@ bool TEditorCore::EditText(TTextPos from, TTextPos to, std::string_view s, TRepl
 
 std::string TEditorCore::DisplayRowText(int r) const
 {
-    return ExpandTabs(RowText(r), TabSpaceCount());
+    return ExpandTabs(RowText(r), TabSpaceCount(), Encoding());
 }
 
 void TEditorCore::SetModified(bool value)

@@ -52,6 +52,10 @@ public:
     int WrapByte() const { return doc_.WrapRule().wrapByte; }
     void SetWrapByte(int value);  // clamped to 20..250
     int TabSpaceCount() const { return doc_.WrapRule().tabSpaceCount; }
+    // What a character of the document is (set by a load).
+    TTextEncoding Encoding() const { return doc_.WrapRule().encoding; }
+    // The column map of row r.
+    TColumnMap ColumnMapOf(int r) const { return BuildColumnMap(RowText(r), TabSpaceCount(), Encoding()); }
     // Clamped to 2..8, odd values lowered by one. A change re-wraps the document and
     // clears undo and redo, as WrapByte's does: records hold rows cut at the old width.
     void SetTabSpaceCount(int value);
@@ -98,7 +102,7 @@ public:
     // characters of `cp932` are inserted at the caret as one edit (one undo record), after
     // any selection is deleted; other bytes (controls, line breaks, a lead byte without
     // its trail) are dropped. An input method's committed string goes here too.
-    void TypeChars(std::string_view cp932);
+    void TypeChars(std::string_view bytes);
     // Moves the view by n rows and the caret with it (PgUp, PgDn).
     void ScrollRows(int n);
 

@@ -5,20 +5,50 @@
 
 #include "editor/core/editor_core.h"
 #include "text/row_text.h"
+#include "text/utf8.h"
 
 namespace tavi {
 
 namespace {
 
 // Byte index of the last character of text (0 for an empty text).
-int LastCharStart(std::string_view text)
+int LastCharStart(std::string_view text, TTextEncoding encoding)
 {
     int start = 0;
     for (int i = 0; i < static_cast<int>(text.size());) {
         start = i;
-        i += IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+        i += CharAt(text, static_cast<std::size_t>(i), encoding).Bytes;
     }
     return start;
+}
+
+// What of `bytes` can be typed: whole characters that show (no control character, no
+// half of one).
+std::string TypeableChars(std::string_view bytes, TTextEncoding encoding)
+{
+    std::string typed;
+    if (encoding == TTextEncoding::Utf8) {
+        for (std::size_t i = 0; i < bytes.size();) {
+            const TUtf8Sequence s = Utf8SequenceAt(bytes, i);
+            if (s.WellFormed && s.CodePoint >= 0x20 && s.CodePoint != 0x7F &&
+                !(s.CodePoint >= 0x80 && s.CodePoint < 0xA0))
+                typed.append(bytes.substr(i, static_cast<std::size_t>(s.Length)));
+            i += static_cast<std::size_t>(s.Length);
+        }
+        return typed;
+    }
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (IsLeadByte(c)) {
+            // A lead byte without its trail would swallow the next byte of the row.
+            if (i + 1 < bytes.size() && IsTrailByte(static_cast<unsigned char>(bytes[i + 1])))
+                typed.append(bytes.substr(i, 2));
+            ++i;
+        } else if ((c >= 0x20 && c <= 0x7E) || (c >= 0xA1 && c <= 0xDF)) {
+            typed += static_cast<char>(c);
+        }
+    }
+    return typed;
 }
 
 TTextPos At(int row, int byte)
@@ -41,22 +71,11 @@ void TEditorCore::InsertTyped(std::string_view s)
     ReplaceText(at, at, s, true, true);
 }
 
-void TEditorCore::TypeChars(std::string_view cp932)
+void TEditorCore::TypeChars(std::string_view bytes)
 {
     if (options_.ReadOnly)
         return;
-    std::string typed;
-    for (std::size_t i = 0; i < cp932.size(); ++i) {
-        const auto c = static_cast<unsigned char>(cp932[i]);
-        if (IsLeadByte(c)) {
-            // A lead byte without its trail would swallow the next byte of the row.
-            if (i + 1 < cp932.size() && IsTrailByte(static_cast<unsigned char>(cp932[i + 1])))
-                typed.append(cp932.substr(i, 2));
-            ++i;
-        } else if ((c >= 0x20 && c <= 0x7E) || (c >= 0xA1 && c <= 0xDF)) {
-            typed += static_cast<char>(c);
-        }
-    }
+    const std::string typed = TypeableChars(bytes, Encoding());
     if (typed.empty())
         return;
     ClearSelection();
@@ -112,14 +131,14 @@ void TEditorCore::DeleteKey()
     const int len = static_cast<int>(text.size());
     const TTextPos at = CaretPos();
     if (at.Byte.Value() < len) {
-        const int size = IsLeadByte(static_cast<unsigned char>(text[at.Byte.Value()])) ? 2 : 1;
+        const int size = CharAt(text, static_cast<std::size_t>(at.Byte.Value()), Encoding()).Bytes;
         ReplaceText(at, At(row, std::min(len, at.Byte.Value() + size)), {}, false, false);
     } else if (Rows().End(row) == reBreak) {
         // Joins the next line (or removes the final line break) after filler spaces up to a free caret.
         ReplaceText(at, At(row + 1, 0), {}, true, false);
     } else if (Rows().End(row) == reWrap) {
         const std::string_view next = RowText(row + 1);
-        const int size = !next.empty() && IsLeadByte(static_cast<unsigned char>(next[0])) ? 2 : 1;
+        const int size = next.empty() ? 1 : CharAt(next, 0, Encoding()).Bytes;
         ReplaceText(At(row + 1, 0), At(row + 1, std::min<int>(size, next.size())), {}, false, false);
     }
 }
@@ -140,12 +159,13 @@ void TEditorCore::BackspaceKey()
     if (at.Byte.Value() > static_cast<int>(text.size()) || (at.Byte.Value() == 0 && row == 0)) {
         SetCaretCol(caretCol_ - 1);  // free space: the caret only steps left
     } else if (at.Byte.Value() > 0) {
-        const TColumnMap map = BuildColumnMap(text, TabSpaceCount());
+        const TColumnMap map = ColumnMapOf(row);
         if (CellAt(map, caretCol_) == TCell::TabRest) {
             ReplaceText(at, At(row, at.Byte.Value() + 1), {}, false, false);  // inside a tab: the tab itself
         } else {
-            const int size = CellAt(map, caretCol_ - 1) == TCell::Trail ? 2 : 1;
-            ReplaceText(At(row, at.Byte.Value() - size), at, {}, false, false);
+            // The character before the caret: where the column before it starts.
+            const int col = caretCol_ - (CellAt(map, caretCol_ - 1) == TCell::Trail ? 2 : 1);
+            ReplaceText(At(row, ColumnToByte(map, std::max(0, col))), at, {}, false, false);
         }
     } else {
         const std::string_view prev = Rows().Text(row - 1);
@@ -153,7 +173,7 @@ void TEditorCore::BackspaceKey()
         // At the start of a continuation row the previous row's last character goes;
         // otherwise the line break before the caret row.
         if (Rows().End(row - 1) == reWrap) {
-            ReplaceText(At(row - 1, LastCharStart(prev)), At(row - 1, prevLen), {}, false, false);
+            ReplaceText(At(row - 1, LastCharStart(prev, Encoding())), At(row - 1, prevLen), {}, false, false);
         } else {
             ReplaceText(At(row - 1, prevLen), At(row, 0), {}, false, false);
         }

@@ -18,11 +18,11 @@ int SeparatorBytes(TRowEnd end)
 }
 
 // The first character boundary of `text` at or after byte b.
-int BoundaryAtOrAfter(std::string_view text, int b)
+int BoundaryAtOrAfter(std::string_view text, int b, TTextEncoding encoding)
 {
     int i = 0;
     while (i < b && i < static_cast<int>(text.size()))
-        i += IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+        i += CharAt(text, static_cast<std::size_t>(i), encoding).Bytes;
     return std::min(i, static_cast<int>(text.size()));
 }
 
@@ -51,7 +51,7 @@ TTextPos TEditorCore::Forward(TTextPos p, long long n) const
         const std::string_view text = Rows().Text(r);
         const int len = static_cast<int>(text.size());
         if (b + n <= len)
-            return {TRow(r), TByte(BoundaryAtOrAfter(text, b + static_cast<int>(n)))};
+            return {TRow(r), TByte(BoundaryAtOrAfter(text, b + static_cast<int>(n), Encoding()))};
         n -= len - b;
         const int sep = SeparatorBytes(Rows().End(r));
         if (n < sep || Rows().End(r) == reEof)
@@ -246,7 +246,7 @@ void TEditorCore::MouseDown(int row, int col, int x, int y)
     Deselect();
     row = std::clamp(row, 0, LastCaretRow());
     // A click on the second half of a double-byte character means the character.
-    if (CellAt(BuildColumnMap(RowText(row), TabSpaceCount()), col) == TCell::Trail)
+    if (CellAt(ColumnMapOf(row), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
     mouse_ = {true, caretRow_, caretCol_, InRow(CaretPos()).Byte.Value(), x, y};
@@ -257,7 +257,7 @@ void TEditorCore::MouseMove(int row, int col, int x, int y, int startDistance)
     if (!mouse_.Down)
         return;
     row = std::clamp(row, 0, LastCaretRow());
-    if (CellAt(BuildColumnMap(RowText(row), TabSpaceCount()), col) == TCell::Trail)
+    if (CellAt(ColumnMapOf(row), col) == TCell::Trail)
         --col;
     MoveCaretTo(row, col);
     if (!selected_ && (std::abs(x - mouse_.X) >= startDistance || std::abs(y - mouse_.Y) >= startDistance))

@@ -140,10 +140,10 @@ void TEditorStrings::SetTextStr(std::string_view s)
     ReplaceAllRows(std::move(fresh));
 }
 
-void TEditorStrings::ReplaceAllRows(RowList fresh, bool wrapped)
+void TEditorStrings::ReplaceAllRows(RowList fresh, bool wrapped, std::optional<TTextEncoding> encoding)
 {
     BeginUpdate();
-    editor_.FollowChange(editor_.Document().Load(std::move(fresh), wrapped));
+    editor_.FollowChange(editor_.Document().Load(std::move(fresh), wrapped, encoding));
     editor_.PlaceCaretAt(0, 0);
     EndUpdate();
 }
@@ -163,11 +163,13 @@ void TEditorStrings::Assign(const std::vector<std::string>& lines)
     editor_.PlaceCaretAt(editor_.Rows().Count(), 0);
 }
 
-void TEditorStrings::LoadFromBytes(std::string bytes)
+void TEditorStrings::LoadFromBytes(std::string bytes, std::optional<TTextEncoding> encoding)
 {
     TLineEnd lineEnd = TLineEnd::CrLf;
-    RowList fresh = RowsOfFileBytes(std::move(bytes), editor_.Document().WrapRule(), &lineEnd);
-    ReplaceAllRows(std::move(fresh), true);
+    TWrapRule rule = editor_.Document().WrapRule();
+    rule.encoding = encoding.value_or(rule.encoding);
+    RowList fresh = RowsOfFileBytes(std::move(bytes), rule, &lineEnd);
+    ReplaceAllRows(std::move(fresh), true, rule.encoding);
     lineEnd_ = lineEnd;
     editor_.SetModified(false);  // the loaded text is the save point
 }

@@ -1,6 +1,7 @@
 // Lines: the logical-line view of the editor's rows, through which documents are edited, loaded and saved.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,7 @@ public:
     // Replaces the document by `bytes` taken as a file's content (line ends and Ctrl-Z as
     // RowsOfFileBytes reads them); undo is emptied, the caret goes to 0,0, the loaded text
     // is the save point and LineEnd() becomes the line end the bytes use most.
-    void LoadFromBytes(std::string bytes);
+    void LoadFromBytes(std::string bytes, std::optional<TTextEncoding> encoding = std::nullopt);
     // The line end the file is written with: CR LF until a file is loaded.
     TLineEnd LineEnd() const { return lineEnd_; }
     void SetLineEnd(TLineEnd lineEnd) { lineEnd_ = lineEnd; }
@@ -76,7 +77,7 @@ public:
 
     // Clears the document (and its undo) and makes `fresh` its rows, re-wrapped when wrapping
     // unless `wrapped` says they already are.
-    void ReplaceAllRows(RowList fresh, bool wrapped = false);
+    void ReplaceAllRows(RowList fresh, bool wrapped = false, std::optional<TTextEncoding> encoding = std::nullopt);
 
 private:
     std::string PrepareText(std::string_view s) const;

@@ -12,6 +12,8 @@
 
 namespace tavi {
 
+struct TWrapRule;
+
 // What follows a row. Only the last row may be reEof; reWrap rows exist only while
 // word wrapping is on.
 enum TRowEnd : int {
@@ -20,7 +22,7 @@ enum TRowEnd : int {
     reEof = 2,    // the last row of a text that ends without a line break
 };
 
-// An ordered list of rows, each a Shift-JIS byte string without line-break bytes and a
+// An ordered list of rows, each a byte string in the document's encoding without line-break bytes and a
 // row end. Texts live in one byte arena and rows are 8-byte records, so a document of a
 // million rows costs its bytes plus 8 bytes per row. A logical line is a maximal run of
 // rows of which every row but the last is reWrap; the last row always ends one.
@@ -83,10 +85,9 @@ public:
     // Appends a row whose text is bytes [off, off + len) of the storage.
     void AppendStored(std::size_t off, std::size_t len, TRowEnd end);
 
-    // Wraps every logical line at `wrapByte` columns (see WrapCutLength); the last row
-    // takes the end the last row had before (reWrap counting as reEof). Returns whether
-    // any row changed.
-    bool Rewrap(int wrapByte, int tabSpaceCount);
+    // Wraps every logical line by `rule` (see WrapCutLength); the last row takes the end
+    // the last row had before (reWrap counting as reEof). Returns whether any row changed.
+    bool Rewrap(const TWrapRule& rule);
     // Joins every logical line into one reBreak row; the last row keeps the final end
     // as in Rewrap. Returns whether any row changed.
     bool Unwrap();
@@ -110,7 +111,7 @@ private:
     std::uint32_t Store(std::string_view text);
     std::uint32_t LineBytes(int first, int last, std::size_t& len);
     TRowEnd FinalEnd() const;
-    int FirstLineToRewrap(int wrapByte, int tabSpaceCount) const;
+    int FirstLineToRewrap(const TWrapRule& rule) const;
     void Changed(int fromRow);
     void MaybeCompact();
 

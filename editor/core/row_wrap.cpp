@@ -5,7 +5,7 @@
 namespace tavi {
 
 // First row of the first logical line whose rows differ from what wrapping gives, or -1.
-int RowList::FirstLineToRewrap(int wrapByte, int tabSpaceCount) const
+int RowList::FirstLineToRewrap(const TWrapRule& rule) const
 {
     const TRowEnd finalEnd = FinalEnd();
     const int n = Count();
@@ -23,7 +23,7 @@ int RowList::FirstLineToRewrap(int wrapByte, int tabSpaceCount) const
         }
         int k = r;
         bool same = true;
-        ForEachWrapPiece(line, wrapByte, tabSpaceCount, [&](std::size_t, std::size_t len, TRowEnd end) {
+        ForEachWrapPiece(line, rule, [&](std::size_t, std::size_t len, TRowEnd end) {
             if (e == n - 1 && end == reBreak)
                 end = finalEnd;
             if (k > e || rows_[k].Len() != len || End(k) != end)
@@ -37,11 +37,11 @@ int RowList::FirstLineToRewrap(int wrapByte, int tabSpaceCount) const
     return -1;
 }
 
-bool RowList::Rewrap(int wrapByte, int tabSpaceCount)
+bool RowList::Rewrap(const TWrapRule& rule)
 {
     if (rows_.empty())
         return false;
-    const int first = FirstLineToRewrap(wrapByte, tabSpaceCount);
+    const int first = FirstLineToRewrap(rule);
     if (first < 0)
         return false;
     const TRowEnd finalEnd = FinalEnd();
@@ -57,7 +57,7 @@ bool RowList::Rewrap(int wrapByte, int tabSpaceCount)
         std::size_t len = 0;
         const std::uint32_t off = LineBytes(r, e, len);
         const std::string_view line(arena_.data() + off, len);
-        ForEachWrapPiece(line, wrapByte, tabSpaceCount, [&](std::size_t pos, std::size_t pieceLen, TRowEnd end) {
+        ForEachWrapPiece(line, rule, [&](std::size_t pos, std::size_t pieceLen, TRowEnd end) {
             out.push_back(MakeRow(off + pos, pieceLen, end));
         });
         r = e + 1;

@@ -24,10 +24,9 @@ void AppendLine(RowList& rows, std::size_t off, std::size_t len, bool tab, TRowE
         rows.AppendStored(off, len, end);
         return;
     }
-    ForEachWrapPiece(storage.substr(off, len), rule.wrapByte, rule.tabSpaceCount,
-                     [&](std::size_t pos, std::size_t pieceLen, TRowEnd pieceEnd) {
-                         rows.AppendStored(off + pos, pieceLen, pieceEnd == reBreak ? end : pieceEnd);
-                     });
+    ForEachWrapPiece(storage.substr(off, len), rule, [&](std::size_t pos, std::size_t pieceLen, TRowEnd pieceEnd) {
+        rows.AppendStored(off + pos, pieceLen, pieceEnd == reBreak ? end : pieceEnd);
+    });
 }
 
 // How many line ends of each kind a text holds.
@@ -49,7 +48,10 @@ struct TLineEndCount {
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule, TLineEnd* lineEnd)
 {
     TLineEndCount ends;
-    if (const void* stop = std::memchr(bytes.data(), kCtrlZ, bytes.size()))
+    // Ctrl-Z ends a code page 932 text, as such files were written; in UTF-8 it is a character.
+    const void* stop =
+        rule.encoding == TTextEncoding::Cp932 ? std::memchr(bytes.data(), kCtrlZ, bytes.size()) : nullptr;
+    if (stop != nullptr)
         bytes.resize(static_cast<std::size_t>(static_cast<const char*>(stop) - bytes.data()));
     const std::size_t n = bytes.size();
     // Style sheets end their lines with LF or CR LF: the LFs count the rows, and an eighth

@@ -17,8 +17,8 @@ enum class TLineEnd {
 };
 
 // The rows of a file's bytes, which become the rows' storage: lines end at CR LF, CR or
-// LF (CR LF counts once); the byte 0x1A (Ctrl-Z) ends the text and nothing after it is
-// read; a final line without a line end becomes a reEof row, every other row is reBreak.
+// LF (CR LF counts once); in code page 932 the byte 0x1A (Ctrl-Z) ends the text and
+// nothing after it is read; a final line without a line end becomes a reEof row, every other row is reBreak.
 // All other bytes, NUL included, are kept in their rows. Each line is wrapped by `rule`
 // (as RowList::Rewrap would) as it is found when rule.wordWrap is on. Throws
 // std::length_error for a text larger than rows can hold.

@@ -27,7 +27,7 @@ RowList WrapText(std::string_view text, const TWrapRule& rule, TWorkSteps* steps
             rows.Append(line, reBreak);
             return;
         }
-        ForEachWrapPiece(line, rule.wrapByte, rule.tabSpaceCount, [&](std::size_t pos, std::size_t len, TRowEnd end) {
+        ForEachWrapPiece(line, rule, [&](std::size_t pos, std::size_t len, TRowEnd end) {
             rows.Append(line.substr(pos, len), end);
             reach(line.data() + pos);
         });

@@ -14,17 +14,18 @@ struct TWrapRule {
     bool wordWrap = false;
     int wrapByte = 80;
     int tabSpaceCount = 8;
+    TTextEncoding encoding = TTextEncoding::Cp932;  // what a character is
 };
 
-// Calls piece(offset, length, end) for the rows one line wraps into at `wrapByte`
+// Calls piece(offset, length, end) for the rows one line wraps into at rule.wrapByte
 // columns: the cut pieces as reWrap, then the rest (possibly empty) as reBreak. A line
 // exactly wrapByte columns wide gives a full piece and an empty rest.
 template <class F>
-void ForEachWrapPiece(std::string_view line, int wrapByte, int tabSpaceCount, F&& piece)
+void ForEachWrapPiece(std::string_view line, const TWrapRule& rule, F&& piece)
 {
     std::size_t pos = 0;
     for (;;) {
-        const std::size_t cut = WrapCutLength(line.substr(pos), wrapByte, tabSpaceCount);
+        const std::size_t cut = WrapCutLength(line.substr(pos), rule.wrapByte, rule.tabSpaceCount, rule.encoding);
         if (cut == 0)
             break;
         piece(pos, cut, reWrap);

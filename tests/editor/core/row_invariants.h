@@ -56,7 +56,7 @@ inline void ExpectLegalCaret(const TEditorCore& core)
 {
     const int row = core.CaretRow();
     const int col = core.CaretCol();
-    const TColumnMap map = BuildColumnMap(core.RowText(row), core.TabSpaceCount());
+    const TColumnMap map = core.ColumnMapOf(row);
     const int width = static_cast<int>(map.size());
     ASSERT_GE(col, 0);
     ASSERT_NE(CellAt(map, col), TCell::Trail) << row << "," << col;

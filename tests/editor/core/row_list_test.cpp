@@ -84,13 +84,13 @@ TEST(RowListTest, RewrapJoinsAndCutsLinesInPlace)
     rows.Append("short", reBreak);
     rows.Append(std::string(45, 'b'), reWrap);  // wrapped at another width before
     rows.Append(std::string(45, 'c'), reEof);
-    EXPECT_TRUE(rows.Rewrap(40, 8));
+    EXPECT_TRUE(rows.Rewrap({true, 40, 8}));
     EXPECT_EQ(DumpLengths(rows), "40|W 40|W 20|B 5|B 40|W 40|W 10|E");
     EXPECT_EQ(rows.Text(4), std::string(40, 'b'));
     EXPECT_EQ(rows.Text(5), std::string(5, 'b') + std::string(35, 'c'));
-    EXPECT_FALSE(rows.Rewrap(40, 8));  // already wrapped
+    EXPECT_FALSE(rows.Rewrap({true, 40, 8}));  // already wrapped
     // A wider width with the same number of rows still moves the cuts.
-    EXPECT_TRUE(rows.Rewrap(45, 8));
+    EXPECT_TRUE(rows.Rewrap({true, 45, 8}));
     EXPECT_EQ(DumpLengths(rows), "45|W 45|W 10|B 5|B 45|W 45|W 0|E");
     EXPECT_TRUE(rows.Unwrap());
     EXPECT_EQ(DumpLengths(rows), "100|B 5|B 90|E");
@@ -103,7 +103,7 @@ TEST(RowListTest, FinalWrapRowBecomesEofWhenRewrapped)
     EXPECT_TRUE(rows.Unwrap());
     EXPECT_EQ(Dump(rows), "abc|E");
     RowList open = Rows({{"x", reBreak}, {"abc", reWrap}});
-    EXPECT_TRUE(open.Rewrap(20, 8));
+    EXPECT_TRUE(open.Rewrap({true, 20, 8}));
     EXPECT_EQ(Dump(open), "x|B abc|E");
 }
 
