@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "editor/scroll_bar.h"
+#include "editor/text_input.h"
 #include "platform/code_page.h"
 #include "platform/font_names.h"
 
@@ -278,17 +279,17 @@ std::string TEditor::ClipboardText() const
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)
         return {};
-    // Plain text ends at its first NUL character, as a text buffer does; characters code
-    // page 932 lacks become "?".
+    // Plain text ends at its first NUL character, as a text buffer does; characters the
+    // document's encoding lacks (code page 932) become "?".
     QString text = clipboard->text();
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
         text.truncate(nul);
-    return tavi::ToCp932String(text);
+    return tavi::DocumentBytes(text, core_.Encoding());
 }
 
 void TEditor::SetClipboardText(const std::string& text)
 {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(tavi::FromCp932(text));
+        clipboard->setText(tavi::DocumentText(text, core_.Encoding()));
 }

@@ -16,6 +16,7 @@
 #include "editor/core/editor_input.h"
 #include "editor/editor_document.h"
 #include "editor/editor_types.h"
+#include "editor/grid_text.h"
 #include "editor/reserved_words.h"
 #include "editor/work_progress.h"
 #include "platform/colors.h"
@@ -218,9 +219,11 @@ private:
         int Row = 0;
         int X = 0;
         int Top = 0;
-        std::string Text;
+        std::string Text;  // one byte per column (see TEditorCore::DisplayRowText)
         tavi::TRowEnd End = tavi::reBreak;
         bool Last = false;
+        std::optional<tavi::TCellGlyphs> Glyphs;  // what a UTF-8 row draws
+        const tavi::TCellGlyphs* GlyphsOrNull() const { return Glyphs ? &*Glyphs : nullptr; }
     };
 
     // editor_metrics.cpp

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "editor/core/editor_core.h"
-#include "platform/code_page.h"
+#include "editor/text_input.h"
 
 // What the main window's commands call on the editor control. Texts are code page 932
 // bytes; offsets count the bytes of each row plus 2 after every line break. TEditor
@@ -39,7 +39,7 @@ public:
     // line breaks and the caret ends after the text. Nothing happens with ReadOnly on.
     void SetSelText(std::string_view cp932) { core_.SetSelText(cp932); }
     // The same for Unicode text; characters code page 932 lacks become "?".
-    void SetSelText(QStringView text) { core_.SetSelText(tavi::ToCp932String(text)); }
+    void SetSelText(QStringView text) { core_.SetSelText(tavi::DocumentBytes(text, core_.Encoding())); }
     void Undo() { core_.Undo(); }
     void Redo() { core_.Redo(); }
     bool CanUndo() const { return core_.CanUndo(); }

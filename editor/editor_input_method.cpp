@@ -3,6 +3,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QPainter>
+#include <climits>
 
 #include "editor/editor.h"
 #include "editor/grid_text.h"
@@ -14,14 +15,14 @@ QRect TEditor::PreeditRect() const
     if (preedit_.empty())
         return {};
     const QPoint cell = CellPos(core_.CaretRow(), core_.CaretCol());
-    const int width = static_cast<int>(preedit_.size()) * charWidth_;
+    const int width = tavi::DisplayWidth(preedit_, core_.TabSpaceCount(), core_.Encoding()) * charWidth_;
     return QRect(cell, QSize(width, rowHeight_)).intersected(TextArea());
 }
 
 void TEditor::SetPreedit(const QString& text)
 {
     // Shown as the document would hold it; characters it cannot hold show as "?".
-    std::string bytes = tavi::ToCp932String(text);
+    std::string bytes = tavi::DocumentBytes(text, core_.Encoding());
     if (bytes == preedit_)
         return;
     viewport()->update(preeditRect_);
@@ -42,7 +43,7 @@ void TEditor::inputMethodEvent(QInputMethodEvent* event)
     SetPreedit({});
     // One insertion, one undo step, however long the result; characters the document
     // cannot hold are left out.
-    const std::string typed = tavi::InsertableCp932(event->commitString());
+    const std::string typed = tavi::InsertableText(event->commitString(), core_.Encoding());
     if (!typed.empty()) {
         HideCaret();
         core_.TypeChars(typed);
@@ -61,8 +62,10 @@ void TEditor::PaintPreedit(QPainter& p)
     p.setClipRect(preeditRect_, Qt::IntersectClip);
     p.fillRect(preeditRect_, Qc(color_));
     const QColor text = Qc(fontColor_);
-    tavi::DrawGridText(p, font_, text, preedit_, 0, static_cast<int>(preedit_.size()), cell.x(), cell.y() + ascent_,
-                       charWidth_);
+    const bool utf8 = core_.Encoding() == tavi::TTextEncoding::Utf8;
+    const tavi::TCellGlyphs glyphs = utf8 ? tavi::CellGlyphsOf(preedit_, core_.TabSpaceCount()) : tavi::TCellGlyphs();
+    tavi::DrawGridText(p, font_, text, preedit_, 0, INT_MAX, cell.x(), cell.y() + ascent_, charWidth_,
+                       utf8 ? &glyphs : nullptr);
     p.fillRect(QRect(preeditRect_.left(), cell.y() + rowHeight_ - 1, preeditRect_.width(), 1), text);
     p.restore();
 }
@@ -82,13 +85,13 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const
         case Qt::ImFont:
             return font_;
         case Qt::ImSurroundingText:
-            return tavi::FromCp932(text);
+            return tavi::DocumentText(text, core_.Encoding());
         case Qt::ImCursorPosition:
         case Qt::ImAnchorPosition: {
             // The caret's character index in its row; a free caret counts as the row's end.
-            const tavi::TColumnMap map = tavi::BuildColumnMap(text, core_.TabSpaceCount());
+            const tavi::TColumnMap map = core_.ColumnMapOf(row);
             const int byte = std::min<int>(tavi::ColumnToByte(map, core_.CaretCol()), static_cast<int>(text.size()));
-            return static_cast<int>(tavi::FromCp932(text.substr(0, byte)).size());
+            return static_cast<int>(tavi::DocumentText(text.substr(0, byte), core_.Encoding()).size());
         }
         case Qt::ImCurrentSelection:
             return QString();

@@ -57,7 +57,7 @@ bool TEditor::OwnsKey(const QKeyEvent& key) const
         return core_.Options().WantTabs && key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
     if (edit == tavi::TEditKey::Enter)
         return core_.Options().WantReturns;
-    return edit.has_value() || !tavi::InsertableCp932(key.text()).empty();
+    return edit.has_value() || !tavi::InsertableText(key.text(), core_.Encoding()).empty();
 }
 
 bool TEditor::event(QEvent* event)
@@ -97,7 +97,7 @@ void TEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Control characters and characters code page 932 cannot hold are not typed.
-    const std::string typed = tavi::InsertableCp932(event->text());
+    const std::string typed = tavi::InsertableText(event->text(), core_.Encoding());
     if (typed.empty()) {
         event->ignore();
         return;

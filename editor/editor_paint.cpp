@@ -99,6 +99,8 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
                 row.X = x;
                 row.Top = rowTop;
                 row.Text = core_.DisplayRowText(r);
+                if (core_.Encoding() == tavi::TTextEncoding::Utf8)
+                    row.Glyphs = tavi::CellGlyphsOf(core_.RowText(r), core_.TabSpaceCount());
                 row.End = core_.RowEnd(r);
                 row.Last = r == count - 1;
                 PaintRow(p, row);

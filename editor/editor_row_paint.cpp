@@ -75,7 +75,7 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
     const auto [from, to] = BytesIn(text, row.X, cw, rect.left(), rect.right() + 1);
     const bool colouring = reserveWordColor_ && !reserved_.Empty();
     if (!eventDrawing && !colouring) {
-        Pending().Normal.Add(text, from, to, row.X, baseline, cw);
+        Pending().Normal.Add(text, from, to, row.X, baseline, cw, row.GlyphsOrNull());
         return;
     }
     if (eventDrawing && text.empty()) {
@@ -106,7 +106,7 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
             if (!eventDrawing) {
                 if (isReserved && fillReserved)
                     p.fillRect(cells, reserveBk);
-                (isReserved ? reserved : normal).Add(text, s, e, row.X, baseline, cw);
+                (isReserved ? reserved : normal).Add(text, s, e, row.X, baseline, cw, row.GlyphsOrNull());
                 continue;
             }
             if (isReserved != (pass == 1))
@@ -114,7 +114,7 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
             tavi::TWordStyle style = StyleFor(isReserved);
             OnBeforeDrawWord(this, text.substr(s, e - s), isReserved, style);
             p.fillRect(cells, style.Background);
-            tavi::DrawGridText(p, style.Font, style.Color, text, s, e, row.X, baseline, cw);
+            tavi::DrawGridText(p, style.Font, style.Color, text, s, e, row.X, baseline, cw, row.GlyphsOrNull());
         }
     }
 }
@@ -147,7 +147,7 @@ void TEditor::PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int 
         tavi::TWordStyle style = StyleFor(isReserved);
         if (OnBeforeDrawWord)
             OnBeforeDrawWord(this, word, isReserved, style);
-        tavi::DrawGridText(p, style.Font, selected, text, s, e, row.X, row.Top + ascent_, cw);
+        tavi::DrawGridText(p, style.Font, selected, text, s, e, row.X, row.Top + ascent_, cw, row.GlyphsOrNull());
     }
     p.restore();
 }

@@ -9,8 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "text/row_text.h"
 #include "platform/code_page.h"
+#include "text/row_text.h"
+#include "text/utf8.h"
 
 namespace tavi {
 
@@ -91,8 +92,47 @@ int CharStartAt(std::string_view text, int i)
     return start;
 }
 
-void TGridBatch::Add(std::string_view text, int from, int to, int x0, int baseline, int cellWidth)
+TCellGlyphs CellGlyphsOf(std::string_view text, int tabSpaceCount)
 {
+    TCellGlyphs glyphs;
+    int col = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const TCharSpan span = CharAt(text, i, TTextEncoding::Utf8);
+        const auto c = static_cast<unsigned char>(text[i]);
+        const int columns = c == '\t' ? TabWidthAt(col, tabSpaceCount) : span.Columns;
+        const std::string_view bytes = text.substr(i, static_cast<std::size_t>(span.Bytes));
+        const bool blank = c <= 0x20 || c == 0x7F || bytes == "\xE3\x80\x80";
+        if (!blank) {
+            const bool wellFormed = c < 0x80 || Utf8SequenceAt(text, i).WellFormed;
+            glyphs.Columns.push_back(col);
+            glyphs.Widths.push_back(columns);
+            glyphs.Texts.push_back(wellFormed ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                                              : QString(QChar::ReplacementCharacter));
+        }
+        col += columns;
+        i += static_cast<std::size_t>(span.Bytes);
+    }
+    return glyphs;
+}
+
+void TGridBatch::Add(std::string_view text, int from, int to, int x0, int baseline, int cellWidth,
+                     const TCellGlyphs* glyphs)
+{
+    if (glyphs != nullptr) {
+        const auto first = std::lower_bound(glyphs->Columns.begin(), glyphs->Columns.end(), from);
+        for (auto k = static_cast<std::size_t>(first - glyphs->Columns.begin());
+             k < glyphs->Columns.size() && glyphs->Columns[k] < to; ++k) {
+            const QString& s = glyphs->Texts[static_cast<qsizetype>(k)];
+            const QPointF at(x0 + glyphs->Columns[k] * cellWidth, baseline);
+            if (s.size() == 1) {
+                chars_.append(s[0]);
+                positions_.append(at);
+            } else {
+                clusters_.push_back({s, at, glyphs->Widths[k] * cellWidth});
+            }
+        }
+        return;
+    }
     const int size = static_cast<int>(text.size());
     const int n = std::min(to, size);
     for (int b = std::max(from, 0); b < n; ++b) {
@@ -114,6 +154,17 @@ void TGridBatch::Add(std::string_view text, int from, int to, int x0, int baseli
 
 void TGridBatch::Flush(QPainter& p, const QFont& font, const QColor& color)
 {
+    for (const TCluster& cluster : clusters_) {
+        p.save();
+        p.setPen(color);
+        p.setFont(font);
+        // Only across: the rows' own clip already bounds the height.
+        p.setClipRect(QRectF(cluster.Position.x(), cluster.Position.y() - 4096, cluster.Width, 8192),
+                      Qt::IntersectClip);
+        p.drawText(cluster.Position, cluster.Text);
+        p.restore();
+    }
+    clusters_.clear();
     if (chars_.isEmpty())
         return;
     const QRawFont& raw = RawFontFor(font);
@@ -154,10 +205,10 @@ void TGridBatch::Flush(QPainter& p, const QFont& font, const QColor& color)
 }
 
 void DrawGridText(QPainter& p, const QFont& font, const QColor& color, std::string_view text, int from, int to, int x0,
-                  int baseline, int cellWidth)
+                  int baseline, int cellWidth, const TCellGlyphs* glyphs)
 {
     TGridBatch batch;
-    batch.Add(text, from, to, x0, baseline, cellWidth);
+    batch.Add(text, from, to, x0, baseline, cellWidth, glyphs);
     batch.Flush(p, font, color);
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/row_invariants.h"
 #include "editor_fixture.h"
+#include "platform/code_page.h"
 
 namespace {
 
