@@ -107,7 +107,7 @@ void TForm1::ReplaceSelection(const QString& before, const QString& after)
 {
     // The selection is read once and replaced in one write, so the command is one undo step.
     const std::string selected = ExtMemo1->SelText();
-    ExtMemo1->SetSelText(tavi::ToCp932String(before) + selected + tavi::ToCp932String(after));
+    ExtMemo1->SetSelText(ExtMemo1->ToDocument(before) + selected + ExtMemo1->ToDocument(after));
 }
 
 void TForm1::N13Click()

@@ -114,9 +114,6 @@ void TForm1::UpdateFileBoxes(const QString& path)
 
 bool TForm1::SaveDocument(const QString& path)
 {
-    // Writing "?" where the file had characters would lose them for good.
-    if (lossy_)
-        throw tavi::TEditorError("このファイルには Shift-JIS で表せない文字があるため保存できません");
     if (!ConfirmSaveOverDisk(path))
         return false;
     const std::string name = FileSystemName(path);
@@ -148,15 +145,13 @@ void TForm1::LoadDocument(const QString& path)
     const std::uint64_t digest = tavi::ContentDigest(bytes);
     tavi::TSheetText sheet = tavi::DecodeSheet(std::move(bytes), name);
     try {
-        ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Cp932));
+        ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Bytes), tavi::DocumentEncodingOf(sheet.Encoding));
     } catch (const std::length_error&) {
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));  // more than rows can hold
     } catch (const std::bad_alloc&) {
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
     }
     encoding_ = sheet.Encoding;
-    lossy_ = !sheet.Lossless;
-    ExtMemo1->SetReadOnly(lossy_);
     ShowEncoding();
     RememberDiskFile(path, digest);
 }
@@ -166,22 +161,12 @@ void TForm1::OpenDocument(const QString& path)
     OfferLeftoverBackup(path);
     LoadDocument(path);
     UpdateFileBoxes(path);
-    if (lossy_) {
-        QMessageBox box(QMessageBox::Information, Application() ? Application()->Title() : QString(),
-                        QStringLiteral("このファイルには Shift-JIS (コードページ 932) で表せない文字があります。\n"
-                                       "文字を失わないよう、読み取り専用で開きました。表せない文字は「?」で表示され、"
-                                       "保存はできません。"),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
 }
 
 void TForm1::ShowEncoding()
 {
     QString tip = QStringLiteral("文字コード: ") + tavi::SheetEncodingName(encoding_) + QStringLiteral("、改行: ") +
                   LineEndName(ExtMemo1->Lines().LineEnd());
-    if (lossy_)
-        tip += QStringLiteral("（Shift-JIS で表せない文字があるため読み取り専用）");
     Edit3->setToolTip(tip);
     Edit3->setAccessibleDescription(tip);
 }

@@ -191,7 +191,8 @@ bool TFindBar::TakeReplacement()
         SetNote(QStringLiteral("読み取り専用のため置換できません"), true);
         return false;
     }
-    if (const QString error = search_.SetReplacement(ReplaceEdit->text()); !error.isEmpty()) {
+    if (const QString error = search_.SetReplacement(ReplaceEdit->text(), editor_->Core().Encoding());
+        !error.isEmpty()) {
         SetNote(error, true);
         return false;
     }

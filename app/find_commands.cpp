@@ -21,7 +21,7 @@ QString TForm1::SelectionToFind() const
     const std::string text = core.SelText();
     if (text.find_first_of("\r\n") != std::string::npos)
         return {};
-    return tavi::FromCp932(text);
+    return ExtMemo1->FromDocument(text);
 }
 
 void TForm1::Find1Click()

@@ -321,7 +321,6 @@ private:
 
     bool shownBefore_ = false;
     tavi::TSheetEncoding encoding_ = tavi::TSheetEncoding::Cp932;
-    bool lossy_ = false;  // the file held characters the document stands "?" for
     TDiskFile disk_;
     bool deletionReported_ = false;
     bool checkingDisk_ = false;  // a question about the file is open

@@ -68,11 +68,12 @@ void TForm1::TakeRecoveredText(const tavi::TJournalFile& journal, const std::str
         OpenDocument(QFile::decodeName(journal.Field("path").c_str()));
     const long long encoding = ToNumber(journal.Field("encoding"));
     const long long lineEnd = ToNumber(journal.Field("lineend"));
-    ExtMemo1->Lines().LoadFromBytes(text);
-    if (lineEnd >= 0 && lineEnd <= 2)
-        ExtMemo1->Lines().SetLineEnd(static_cast<tavi::TLineEnd>(lineEnd));
+    // Onto its file the text is in the file's encoding, as loaded; otherwise in the one noted.
     if (!ontoFile && encoding >= 0 && encoding <= 2)
         encoding_ = static_cast<tavi::TSheetEncoding>(encoding);
+    ExtMemo1->Lines().LoadFromBytes(text, tavi::DocumentEncodingOf(encoding_));
+    if (lineEnd >= 0 && lineEnd <= 2)
+        ExtMemo1->Lines().SetLineEnd(static_cast<tavi::TLineEnd>(lineEnd));
     ExtMemo1->SetModified(true);  // recovered, not saved
     ShowEncoding();
     Journal1->Start();

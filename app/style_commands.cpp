@@ -59,7 +59,7 @@ void TForm1::ConnectCommands()
 
 void TForm1::AppendLine(const QString& line)
 {
-    ExtMemo1->Lines().Add(tavi::ToCp932String(line));
+    ExtMemo1->Lines().Add(ExtMemo1->ToDocument(line));
 }
 
 void TForm1::N3Click()

@@ -42,8 +42,7 @@ void TForm1::WriteSettingsFile()
 
 bool TForm1::SaveChangesFirst()
 {
-    // A document that cannot be saved without loss was never editable: nothing to save.
-    if (!ExtMemo1->Modified() || lossy_)
+    if (!ExtMemo1->Modified())
         return true;
     switch (AskToSave()) {
         case TSaveAnswer::Cancel:

@@ -7,15 +7,17 @@
 #include <string_view>
 
 #include "editor/core/editor_core.h"
+#include "editor/text_input.h"
 #include "platform/code_page.h"
 #include "platform/os/large_pages.h"
 #include "text/row_text.h"
+#include "text/utf8.h"
 
 namespace tavi {
 
 namespace {
 
-constexpr std::size_t kBlockWords = 4096 / 64;  // words of wide-character bits per block
+constexpr std::size_t kBlockWords = 4096 / 64;  // words of byte-count bits per block
 
 // Bytes a row takes in text offsets: its own and its line break's. The final "[EOF]" row's
 // extra offset is left out: no character stands for it.
@@ -31,7 +33,9 @@ void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offs
 {
     const RowList& rows = core.Rows();
     // No character gives more than one unit: a row needs at most as many units as its bytes.
-    wide_.assign(wide_.size(), 0);
+    for (std::vector<std::uint64_t>& plane : extra_)
+        plane.assign(plane.size(), 0);
+    const bool utf8 = core.Encoding() == TTextEncoding::Utf8;
     MakeRoom(static_cast<qsizetype>(ownBytes + moreBytes + 4096));
     const TCp932Units units = Cp932Units();
     qsizetype n = 0;
@@ -39,10 +43,10 @@ void TDecodedStretch::Read(const TEditorCore& core, int firstRow, long long offs
     long long limit = ownBytes;
     ownEnd_ = -1;
     for (int r = firstRow; r < rows.Count(); ++r) {
-        n = DecodeRow(rows.Text(r), n, units);
+        n = utf8 ? DecodeUtf8Row(rows.Text(r), n) : DecodeRow(rows.Text(r), n, units);
         bytes += RowBytes(rows, r);
         if (rows.End(r) == reBreak) {
-            MarkWide(n);
+            SetExtra(n, 1);
             reinterpret_cast<char16_t*>(text_.data())[n++] = u'\n';
         }
         if (rows.End(r) != reWrap && bytes >= limit) {
@@ -80,7 +84,7 @@ qsizetype TDecodedStretch::DecodeRow(std::string_view row, qsizetype n, const TC
         if (IsLeadByte(c) && i + 1 < size) {
             const unsigned char trail = data[i + 1];
             unit = IsTrailByte(trail) ? units.pairs[c << 8 | trail] : 0;
-            MarkWide(n);
+            SetExtra(n, 1);
             i += 2;
         } else {
             unit = units.single[c];
@@ -95,27 +99,61 @@ void TDecodedStretch::MakeRoom(qsizetype units)
 {
     if (units > text_.size())
         text_.resize(std::max(units, 2 * text_.size()));
-    if (const std::size_t words = static_cast<std::size_t>(units / 64 + 1); words > wide_.size())
-        wide_.resize(std::max(words, 2 * wide_.size()), 0);
+    if (const std::size_t words = static_cast<std::size_t>(units / 64 + 1); words > extra_[0].size()) {
+        for (std::vector<std::uint64_t>& plane : extra_)
+            plane.resize(std::max(words, 2 * plane.size()), 0);
+    }
+}
+
+qsizetype TDecodedStretch::DecodeUtf8Row(std::string_view row, qsizetype n)
+{
+    MakeRoom(n + static_cast<qsizetype>(row.size()) + 1);
+    char16_t* const out = reinterpret_cast<char16_t*>(text_.data());
+    for (std::size_t i = 0; i < row.size();) {
+        if (static_cast<unsigned char>(row[i]) < 0x80) {
+            out[n++] = static_cast<char16_t>(row[i++]);
+            continue;
+        }
+        const TUtf8Sequence s = Utf8SequenceAt(row, i);
+        i += static_cast<std::size_t>(s.Length);
+        if (!s.WellFormed) {
+            out[n++] = u'\uFFFD';
+        } else if (s.CodePoint < 0x10000) {
+            SetExtra(n, s.Length - 1);
+            out[n++] = static_cast<char16_t>(s.CodePoint);
+        } else {
+            SetExtra(n, 2);  // four bytes over the two units of a surrogate pair
+            out[n++] = static_cast<char16_t>(0xD800 + ((s.CodePoint - 0x10000) >> 10));
+            out[n++] = static_cast<char16_t>(0xDC00 + ((s.CodePoint - 0x10000) & 0x3FF));
+        }
+    }
+    return n;
+}
+
+long long TDecodedStretch::ExtraOfWords(std::size_t first, std::size_t last) const
+{
+    long long extra = 0;
+    for (std::size_t w = first; w < last; ++w)
+        extra += std::popcount(extra_[0][w]) + 2 * std::popcount(extra_[1][w]);
+    return extra;
 }
 
 void TDecodedStretch::IndexBlocks(qsizetype n)
 {
     blockOffsets_.assign(static_cast<std::size_t>(n / kBlock + 1), 0);
-    long long wide = 0;
+    long long extra = 0;
     for (std::size_t k = 0; k < blockOffsets_.size(); ++k) {
-        blockOffsets_[k] = static_cast<long long>(k) * kBlock + wide;
+        blockOffsets_[k] = static_cast<long long>(k) * kBlock + extra;
         const std::size_t first = k * kBlockWords;
-        const std::size_t last = std::min(wide_.size(), first + kBlockWords);
-        for (std::size_t w = first; w < last; ++w)
-            wide += std::popcount(wide_[w]);
+        extra += ExtraOfWords(first, std::min(extra_[0].size(), first + kBlockWords));
     }
 }
 
 void TDecodedStretch::Clear()
 {
     text_ = QString();
-    wide_ = {};
+    extra_[0] = {};
+    extra_[1] = {};
     blockOffsets_ = {};
     ownEnd_ = 0;
 }
@@ -126,10 +164,11 @@ long long TDecodedStretch::OffsetOfUnit(qsizetype i) const
     const std::size_t block = static_cast<std::size_t>(i / kBlock);
     long long offset = offset_ + blockOffsets_.at(block) + (i - static_cast<qsizetype>(block) * kBlock);
     const std::size_t word = static_cast<std::size_t>(i >> 6);
-    for (std::size_t w = block * kBlockWords; w < word; ++w)
-        offset += std::popcount(wide_[w]);
-    if (const int bits = static_cast<int>(i & 63))
-        offset += std::popcount(wide_[word] & ((std::uint64_t{1} << bits) - 1));
+    offset += ExtraOfWords(block * kBlockWords, word);
+    if (const int bits = static_cast<int>(i & 63)) {
+        const std::uint64_t below = (std::uint64_t{1} << bits) - 1;
+        offset += std::popcount(extra_[0][word] & below) + 2 * std::popcount(extra_[1][word] & below);
+    }
     return offset;
 }
 
@@ -143,7 +182,7 @@ qsizetype TDecodedStretch::UnitAtOffset(long long offset) const
     qsizetype unit = block * kBlock;
     long long at = blockOffsets_[static_cast<std::size_t>(block)];
     while (unit < text_.size() && at < offset) {
-        at += 1 + static_cast<long long>((wide_[static_cast<std::size_t>(unit >> 6)] >> (unit & 63)) & 1);
+        at += 1 + ExtraAt(unit);
         ++unit;
     }
     return unit;
@@ -376,19 +415,19 @@ std::optional<QRegularExpressionMatch> TDocumentSearch::ExactMatch(const TEditor
     return std::nullopt;
 }
 
-QString TDocumentSearch::SetReplacement(const QString& replacement)
+QString TDocumentSearch::SetReplacement(const QString& replacement, TTextEncoding encoding)
 {
     replacement_.clear();
-    if (!FitsCp932(replacement))
+    if (encoding == TTextEncoding::Cp932 && !FitsCp932(replacement))
         return QStringLiteral("置換後の文字列に Shift-JIS で表せない文字があります");
     if (!options_.RegularExpression) {
-        replacement_.push_back({ToCp932String(replacement)});
+        replacement_.push_back({DocumentBytes(replacement, encoding)});
         return {};
     }
     QString literal;
     const auto takeLiteral = [&] {
         if (!literal.isEmpty())
-            replacement_.push_back({ToCp932String(literal)});
+            replacement_.push_back({DocumentBytes(literal, encoding)});
         literal.clear();
     };
     for (qsizetype i = 0; i < replacement.size(); ++i) {

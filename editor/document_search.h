@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/core/work_meter.h"
+#include "text/row_text.h"
 
 namespace tavi {
 
@@ -38,11 +39,11 @@ struct TTextMatch {
     long long End() const { return Start + Length; }
 };
 
-// A stretch of whole lines of the document decoded one UTF-16 unit per character as the
-// editor steps over characters: a lead byte and the byte after it in the same row are one
-// character, any other byte is one, and every line break is one "\n". Characters the code
-// page leaves undefined read as U+FFFD, so a search for "\" or "[" can never find the trail
-// byte of "ソ" or "ボ".
+// A stretch of whole lines of the document decoded as the editor steps over characters.
+// Code page 932: one UTF-16 unit per character, a lead byte and the byte after it in the
+// same row being one, and characters the code page leaves undefined reading as U+FFFD, so
+// that a search for "\" or "[" can never find the trail byte of "ソ" or "ボ". UTF-8: each
+// code point its units, an ill-formed byte U+FFFD. Every line break is one "\n".
 class TDecodedStretch {
 public:
     // Decodes whole lines from row `firstRow`, which starts a line at text offset `offset`:
@@ -62,18 +63,38 @@ public:
     qsizetype UnitAtOffset(long long offset) const;
 
 private:
-    // Room for `units` units in the text and its wide-character bits; the buffers keep their
-    // room from one stretch to the next.
+    // Room for `units` units in the text and its byte counts; the buffers keep their room
+    // from one stretch to the next.
     void MakeRoom(qsizetype units);
     // Appends the units of one row's bytes from unit n on; returns the units then.
     qsizetype DecodeRow(std::string_view row, qsizetype n, const TCp932Units& units);
-    void MarkWide(qsizetype i) { wide_[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); }
-    // The offsets of every kBlock-th of the first n units, from the wide-character bits.
+    qsizetype DecodeUtf8Row(std::string_view row, qsizetype n);
+    // Unit i stands for 1 + extra bytes (extra 0 to 2).
+    void SetExtra(qsizetype i, int extra)
+    {
+        const std::uint64_t bit = std::uint64_t{1} << (i & 63);
+        const auto word = static_cast<std::size_t>(i >> 6);
+        if (extra & 1)
+            extra_[0][word] |= bit;
+        if (extra & 2)
+            extra_[1][word] |= bit;
+    }
+    int ExtraAt(qsizetype i) const
+    {
+        const auto word = static_cast<std::size_t>(i >> 6);
+        return static_cast<int>((extra_[0][word] >> (i & 63)) & 1) +
+               2 * static_cast<int>((extra_[1][word] >> (i & 63)) & 1);
+    }
+    // The extra bytes of whole words [first, last) of units.
+    long long ExtraOfWords(std::size_t first, std::size_t last) const;
+    // The offsets of every kBlock-th of the first n units, from the byte counts.
     void IndexBlocks(qsizetype n);
     static constexpr qsizetype kBlock = 4096;  // units between stored offsets; 64 words of bits
 
     QString text_;
-    std::vector<std::uint64_t> wide_;      // bit i: unit i stands for two bytes
+    // Two bit planes of each unit's extra bytes: a double-byte character or line break has
+    // 1, a UTF-8 sequence its length less one (a surrogate pair 2 and 0).
+    std::vector<std::uint64_t> extra_[2];
     std::vector<long long> blockOffsets_;  // offset of unit k * kBlock from the stretch's start
     long long offset_ = 0;                 // of the stretch's start
     qsizetype ownEnd_ = 0;
@@ -116,9 +137,9 @@ public:
 
     // Sets the replacement. In a regular expression "\0" to "\9" stand for the match and its
     // groups, "\n" for a line break, "\t" for a tab and "\\" for "\"; otherwise it is taken as
-    // it stands. Returns an error for the user when it holds characters code page 932
-    // cannot hold, an empty text otherwise.
-    QString SetReplacement(const QString& replacement);
+    // it stands; it is written in the document's `encoding`. Returns an error for the user
+    // when a code page 932 document cannot hold its characters, an empty text otherwise.
+    QString SetReplacement(const QString& replacement, TTextEncoding encoding = TTextEncoding::Cp932);
     // Replaces `match` as one undo step when it is exactly a match (see IsMatch); true when
     // it was replaced.
     bool Replace(TEditorCore& core, TTextMatch match);

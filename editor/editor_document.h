@@ -35,11 +35,16 @@ public:
     void PasteFromClipboard() { core_.PasteFromClipboard(); }
     // The selected bytes, logical lines joined with CR LF; empty without a selection.
     std::string SelText() const { return core_.SelText(); }
-    // Replaces the selection (or inserts at the caret); CR LF, CR and LF in `cp932` become
-    // line breaks and the caret ends after the text. Nothing happens with ReadOnly on.
-    void SetSelText(std::string_view cp932) { core_.SetSelText(cp932); }
-    // The same for Unicode text; characters code page 932 lacks become "?".
-    void SetSelText(QStringView text) { core_.SetSelText(tavi::DocumentBytes(text, core_.Encoding())); }
+    // Replaces the selection (or inserts at the caret); CR LF, CR and LF in `bytes` (in the
+    // document's encoding) become line breaks and the caret ends after the text. Nothing
+    // happens with ReadOnly on.
+    void SetSelText(std::string_view bytes) { core_.SetSelText(bytes); }
+    // The same for Unicode text (see ToDocument).
+    void SetSelText(QStringView text) { core_.SetSelText(ToDocument(text)); }
+    // Text as the document holds it (a code page 932 document has "?" for what it lacks),
+    // and the document's bytes as text.
+    std::string ToDocument(QStringView text) const { return tavi::DocumentBytes(text, core_.Encoding()); }
+    QString FromDocument(std::string_view bytes) const { return tavi::DocumentText(bytes, core_.Encoding()); }
     void Undo() { core_.Undo(); }
     void Redo() { core_.Redo(); }
     bool CanUndo() const { return core_.CanUndo(); }

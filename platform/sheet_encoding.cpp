@@ -43,8 +43,8 @@ std::optional<TSheetEncoding> DeclaredEncoding(std::string_view bytes)
     const std::string name = Lowered(rest.substr(0, quote));
     if (name == "utf-8" || name == "utf8")
         return TSheetEncoding::Utf8;
-    static const std::array<std::string_view, 8> kShiftJis = {"shift_jis", "shift-jis", "sjis",   "x-sjis",
-                                                              "windows-31j", "cp932",   "ms_kanji", "csshiftjis"};
+    static const std::array<std::string_view, 8> kShiftJis = {"shift_jis",   "shift-jis", "sjis",     "x-sjis",
+                                                              "windows-31j", "cp932",     "ms_kanji", "csshiftjis"};
     if (std::find(kShiftJis.begin(), kShiftJis.end(), name) != kShiftJis.end())
         return TSheetEncoding::Cp932;
     return std::nullopt;
@@ -115,80 +115,44 @@ TUtf8Check CheckUtf8(std::string_view bytes)
 
 }  // namespace
 
-namespace {
-
-// The encoding, and for UTF-8 found by its look whether it was checked well-formed.
-struct TDetected {
-    TSheetEncoding Encoding;
-    bool CheckedUtf8 = false;
-};
-
-TDetected Detect(std::string_view bytes, const std::string& fileName)
+TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fileName)
 {
     if (StartsWith(bytes, kUtf8Bom))
-        return {TSheetEncoding::Utf8WithBom};
+        return TSheetEncoding::Utf8WithBom;
     if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF"))
         throw TUnsupportedEncoding("ﾌｧｲﾙ " + fileName + " は UTF-16 で書かれているため開けません");
     if (const std::optional<TSheetEncoding> declared = DeclaredEncoding(bytes))
-        return {*declared};
+        return *declared;
     const TUtf8Check check = CheckUtf8(bytes);
-    if (check.Valid && check.NonAscii)
-        return {TSheetEncoding::Utf8, true};
-    return {TSheetEncoding::Cp932};
-}
-
-}  // namespace
-
-TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fileName)
-{
-    return Detect(bytes, fileName).Encoding;
+    return check.Valid && check.NonAscii ? TSheetEncoding::Utf8 : TSheetEncoding::Cp932;
 }
 
 TSheetText DecodeSheet(std::string bytes, const std::string& fileName)
 {
     TSheetText sheet;
-    const TDetected detected = Detect(bytes, fileName);
-    sheet.Encoding = detected.Encoding;
-    if (sheet.Encoding == TSheetEncoding::Cp932) {
-        sheet.Cp932 = std::move(bytes);
-        return sheet;
-    }
-    std::string_view text = bytes;
+    sheet.Encoding = DetectSheetEncoding(bytes, fileName);
     if (sheet.Encoding == TSheetEncoding::Utf8WithBom)
-        text.remove_prefix(kUtf8Bom.size());
-    if (detected.CheckedUtf8 || CheckUtf8(text).Valid) {
-        sheet.Cp932 = Utf8ToCp932(text, &sheet.Lossless);
-    } else {
-        // Declared UTF-8 yet not well-formed: shown as far as it can be, never saved over.
-        const QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        sheet.Cp932 = ToCp932String(decoded);
-        sheet.Lossless = false;
-    }
+        bytes.erase(0, kUtf8Bom.size());
+    sheet.Bytes = std::move(bytes);
     return sheet;
 }
 
-std::string EncodeSheet(std::string cp932, TSheetEncoding encoding)
+std::string EncodeSheet(std::string bytes, TSheetEncoding encoding)
 {
-    if (encoding == TSheetEncoding::Cp932)
-        return cp932;
-    const QByteArray utf8 = FromCp932(cp932).toUtf8();
-    std::string bytes;
-    bytes.reserve(utf8.size() + kUtf8Bom.size());
     if (encoding == TSheetEncoding::Utf8WithBom)
-        bytes += kUtf8Bom;
-    bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        bytes.insert(0, kUtf8Bom);
     return bytes;
 }
 
 QString SheetEncodingName(TSheetEncoding encoding)
 {
     switch (encoding) {
-    case TSheetEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case TSheetEncoding::Utf8WithBom:
-        return QStringLiteral("UTF-8 (BOM 付き)");
-    case TSheetEncoding::Cp932:
-        break;
+        case TSheetEncoding::Utf8:
+            return QStringLiteral("UTF-8");
+        case TSheetEncoding::Utf8WithBom:
+            return QStringLiteral("UTF-8 (BOM 付き)");
+        case TSheetEncoding::Cp932:
+            break;
     }
     return QStringLiteral("Shift-JIS");
 }

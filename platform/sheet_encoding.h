@@ -6,19 +6,26 @@
 #include <string>
 #include <string_view>
 
+#include "text/row_text.h"
+
 namespace tavi {
 
 enum class TSheetEncoding {
-    Cp932,        // Shift-JIS (code page 932): the document's own bytes
+    Cp932,        // Shift-JIS (code page 932)
     Utf8,         // UTF-8 without a byte-order mark
     Utf8WithBom,  // UTF-8 after the byte-order mark EF BB BF
 };
 
-// A file's text as the editor holds it.
+// The encoding a document in the file's encoding holds its text in.
+constexpr TTextEncoding DocumentEncodingOf(TSheetEncoding encoding)
+{
+    return encoding == TSheetEncoding::Cp932 ? TTextEncoding::Cp932 : TTextEncoding::Utf8;
+}
+
+// A file's text as the editor holds it: the file's own bytes, without a byte-order mark.
 struct TSheetText {
     TSheetEncoding Encoding = TSheetEncoding::Cp932;
-    std::string Cp932;     // the document in code page 932
-    bool Lossless = true;  // false: characters code page 932 cannot hold stand as "?"
+    std::string Bytes;
 };
 
 // A file the editor will not open: its encoding cannot be edited (UTF-16).
@@ -33,14 +40,13 @@ public:
 // `fileName` names the file in the error.
 TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fileName);
 
-// The file's text in code page 932. UTF-8 is converted character by character to the code
-// page's bytes for it; a character without any, or whose bytes stand for another character,
-// becomes "?" and makes the text lossy (it must not be saved over the file).
+// The file's text and its encoding (see DetectSheetEncoding). The bytes are kept as they
+// are, ill-formed UTF-8 included, so that saving without an edit writes the same file.
 TSheetText DecodeSheet(std::string bytes, const std::string& fileName);
 
-// The bytes to save for the document `cp932` in `encoding`: the bytes themselves, or their
-// text in UTF-8 (after a byte-order mark when the file had one).
-std::string EncodeSheet(std::string cp932, TSheetEncoding encoding);
+// The bytes to save for a document's bytes in `encoding`: the bytes themselves, after a
+// byte-order mark when the file had one.
+std::string EncodeSheet(std::string bytes, TSheetEncoding encoding);
 
 // How the encoding is named to users: "Shift-JIS", "UTF-8", "UTF-8 (BOM 付き)".
 QString SheetEncodingName(TSheetEncoding encoding);

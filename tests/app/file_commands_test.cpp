@@ -361,7 +361,7 @@ TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
     const QByteArray sheet = "/* \xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97 */\r\nP { }\r\n";  // 見出し
     WriteFile(Path("u.css"), bom + sheet);
     form->DropFiles({Path("u.css")});
-    EXPECT_EQ(Text(), "/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\nP { }\r\n");
+    EXPECT_EQ(Text(), sheet.toStdString());
     EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8 (BOM 付き)、改行: CR LF");
     form->SpeedButton1->click();
     EXPECT_EQ(ReadFile(Path("u.css")), bom + sheet);  // unchanged without an edit
@@ -373,35 +373,23 @@ TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
     EXPECT_FALSE(form->ExtMemo1->ReadOnly());
 }
 
-// Characters code page 932 cannot hold: the sheet opens read-only, the user is told why, and
-// it is never saved over; the next sheet opened is editable again.
-TEST_F(FileCommandsTest, ASheetWithCharactersTheCodePageLacksOpensReadOnlyAndIsNeverSaved)
+// Characters code page 932 lacks (emoji, a flag, typographic signs) are a UTF-8 sheet's own:
+// it opens editable without a word, takes more of them, and keeps them all.
+TEST_F(FileCommandsTest, AUtf8SheetWithCharactersTheCodePageLacksIsEditedAndSavedWhole)
 {
-    const QByteArray emoji =
+    const QByteArray sheet =
         "a\xF0\x9F\x98\x80"
-        "b\r\n";
-    WriteFile(Path("e.css"), emoji);
-    SeenMessageBox told;
-    RecordNextMessageBox(told);
-    form->DropFiles({Path("e.css")});
-    EXPECT_TRUE(told.text.contains("読み取り専用")) << told.text.toStdString();
-    EXPECT_EQ(Text(), "a?b\r\n");
-    EXPECT_TRUE(form->ExtMemo1->ReadOnly());
-    EXPECT_TRUE(form->Edit3->toolTip().contains("読み取り専用"));
-
-    SeenMessageBox refused;
-    RecordNextMessageBox(refused);
-    form->SpeedButton1->click();
-    EXPECT_EQ(refused.text, "このファイルには Shift-JIS で表せない文字があるため保存できません.");
-    EXPECT_EQ(ReadFile(Path("e.css")), emoji);
-
-    // Nothing could change, so nothing is asked before the next file.
-    WriteFile(Path("a.css"), "A\r\n");
+        "b\r\n\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5 \xE2\x80\x94\xC2\xA0\xE2\x80\x99\r\n";
+    WriteFile(Path("e.css"), sheet);
     NoQuestionWatch watch;
-    form->DropFiles({Path("a.css")});
+    form->DropFiles({Path("e.css")});
     EXPECT_TRUE(watch.seen.isEmpty());
     EXPECT_FALSE(form->ExtMemo1->ReadOnly());
-    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: CR LF");
+    EXPECT_EQ(Text(), sheet.toStdString());
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: CR LF");
+    form->ExtMemo1->SetSelText(QStringLiteral("👍あ"));
+    form->SpeedButton1->click();
+    EXPECT_EQ(ReadFile(Path("e.css")), "\xF0\x9F\x91\x8D\xE3\x81\x82" + sheet);
 }
 
 TEST_F(FileCommandsTest, AUtf16SheetIsRefusedAndTheDocumentStaysAsItWas)

@@ -305,6 +305,23 @@ TEST_P(DocumentSearchTest, AnEngineThatGivesUpOrAStopIsNoMissAndChangesNothing)
     EXPECT_FALSE(core.CanUndo());
 }
 
+// In a UTF-8 document matches are characters, whatever their length in bytes.
+TEST_P(DocumentSearchTest, AUtf8DocumentIsSearchedAndReplacedByItsCharacters)
+{
+    core.Lines().LoadFromBytes("a { content: \"\xE2\x80\x94\xF0\x9F\x98\x80\"; }\r\n\xE3\x81\x82\xE3\x81\x82 b\r\n",
+                               TTextEncoding::Utf8);
+    Search(QStringLiteral("😀"));
+    EXPECT_EQ(All(), std::vector<std::string>({"17+4"}));
+    Search(QStringLiteral("あ b"));
+    EXPECT_EQ(All(), std::vector<std::string>({"30+5"}));
+    Search(QStringLiteral("\\p{So}|—"), true, false, true);
+    EXPECT_EQ(All(), std::vector<std::string>({"14+3", "17+4"}));
+    EXPECT_EQ(AllBackwards(), All());
+    ASSERT_EQ(search.SetReplacement(QStringLiteral("👍"), TTextEncoding::Utf8), QString());
+    EXPECT_EQ(search.ReplaceAll(core), 2);
+    EXPECT_EQ(Text(), "a { content: \"\xF0\x9F\x91\x8D\xF0\x9F\x91\x8D\"; }\r\n\xE3\x81\x82\xE3\x81\x82 b\r\n");
+}
+
 INSTANTIATE_TEST_SUITE_P(Stretches, DocumentSearchTest, ::testing::Values(1LL << 20, 8LL));
 
 }  // namespace
