@@ -1,6 +1,5 @@
 // Saves a picture of the main window as it first shows, for the README and for looking at the layout.
 // Usage: grab-main-window <file.png> [style sheet to show in the editor [text to find, with the replace row]]
-#include <QFile>
 #include <QTimer>
 #include <iostream>
 
@@ -20,14 +19,9 @@ int main(int argc, char** argv)
     TForm1 form;
     Form1 = &form;
     if (argc > 2) {
-        // The bytes go to the editor as they are: the document is code page 932.
-        QFile sheet(QString::fromLocal8Bit(argv[2]));
-        if (!sheet.open(QIODevice::ReadOnly)) {
-            std::cerr << "cannot read " << argv[2] << "\n";
-            return 1;
-        }
-        const QByteArray bytes = sheet.readAll();
-        form.ExtMemo1->Lines().SetTextStr(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        // Opened as a dropped file is: its encoding is found as Open finds it.
+        form.DropFiles({QString::fromLocal8Bit(argv[2])});
+        form.ExtMemo1->Core().PlaceCaretAt(2, 5);  // inside the text, where a caret row shows
     }
     form.show();
     if (argc > 3) {
