@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/code_page.h"
+#include "text/shift_jis.h"
 
 namespace tavi {
 
@@ -55,6 +56,9 @@ std::optional<TSheetEncoding> DeclaredEncoding(std::string_view bytes)
 struct TUtf8Check {
     bool Valid = true;
     bool NonAscii = false;
+    // Every non-ASCII sequence is two bytes (Latin, Greek, Cyrillic and the like; never
+    // Japanese, whose UTF-8 takes three).
+    bool OnlyTwoByteSequences = true;
 };
 
 TUtf8Check CheckUtf8(std::string_view bytes)
@@ -102,6 +106,8 @@ TUtf8Check CheckUtf8(std::string_view bytes)
             check.Valid = false;
             return check;
         }
+        if (length != 2)
+            check.OnlyTwoByteSequences = false;
         for (std::size_t k = 2; k < length; ++k) {
             if (p[i + k] < 0x80 || p[i + k] > 0xBF) {
                 check.Valid = false;
@@ -111,6 +117,21 @@ TUtf8Check CheckUtf8(std::string_view bytes)
         i += length;
     }
     return check;
+}
+
+// Whether every byte belongs to a character of code page 932: ASCII, a half-width katakana
+// (0xA1 to 0xDF), or a lead byte with a trail byte after it.
+bool IsWellFormedCp932(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80 || (c >= 0xA1 && c <= 0xDF))
+            continue;
+        if (!IsLeadByte(c) || i + 1 == bytes.size() || !IsTrailByte(static_cast<unsigned char>(bytes[i + 1])))
+            return false;
+        ++i;
+    }
+    return true;
 }
 
 }  // namespace
@@ -124,13 +145,30 @@ TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fi
     if (const std::optional<TSheetEncoding> declared = DeclaredEncoding(bytes))
         return *declared;
     const TUtf8Check check = CheckUtf8(bytes);
-    return check.Valid && check.NonAscii ? TSheetEncoding::Utf8 : TSheetEncoding::Cp932;
+    if (!check.Valid || !check.NonAscii)
+        return TSheetEncoding::Cp932;
+    // Text that reads as a few Latin or Cyrillic letters in UTF-8 and as Japanese in code
+    // page 932 alike ("б" is the bytes of "ﾐｱ") is taken for the Japanese, which a Japanese
+    // sheet holds far more often.
+    return check.OnlyTwoByteSequences && IsWellFormedCp932(bytes) ? TSheetEncoding::Cp932 : TSheetEncoding::Utf8;
 }
 
 TSheetText DecodeSheet(std::string bytes, const std::string& fileName)
 {
     TSheetText sheet;
     sheet.Encoding = DetectSheetEncoding(bytes, fileName);
+    if (sheet.Encoding == TSheetEncoding::Utf8WithBom)
+        bytes.erase(0, kUtf8Bom.size());
+    sheet.Bytes = std::move(bytes);
+    return sheet;
+}
+
+TSheetText DecodeSheetAs(std::string bytes, TTextEncoding document)
+{
+    TSheetText sheet;
+    sheet.Encoding = document == TTextEncoding::Cp932 ? TSheetEncoding::Cp932
+                     : StartsWith(bytes, kUtf8Bom)    ? TSheetEncoding::Utf8WithBom
+                                                      : TSheetEncoding::Utf8;
     if (sheet.Encoding == TSheetEncoding::Utf8WithBom)
         bytes.erase(0, kUtf8Bom.size());
     sheet.Bytes = std::move(bytes);

@@ -36,13 +36,19 @@ public:
 
 // The encoding of a file's bytes, found in this order: a byte-order mark (UTF-8; UTF-16 in
 // either order throws TUnsupportedEncoding); an @charset rule at the very start naming UTF-8
-// or Shift-JIS; text that is valid UTF-8 and holds bytes above 0x7F; otherwise code page 932.
+// or Shift-JIS; text that is valid UTF-8 and holds bytes above 0x7F, unless all of its
+// non-ASCII characters are of two bytes and the text is code page 932 as well; otherwise
+// code page 932.
 // `fileName` names the file in the error.
 TSheetEncoding DetectSheetEncoding(std::string_view bytes, const std::string& fileName);
 
 // The file's text and its encoding (see DetectSheetEncoding). The bytes are kept as they
 // are, ill-formed UTF-8 included, so that saving without an edit writes the same file.
 TSheetText DecodeSheet(std::string bytes, const std::string& fileName);
+
+// The file's text read in the encoding the user chose (`document`), whatever detection
+// would say: UTF-8 after a byte-order mark when the file has one.
+TSheetText DecodeSheetAs(std::string bytes, TTextEncoding document);
 
 // The bytes to save for a document's bytes in `encoding`: the bytes themselves, after a
 // byte-order mark when the file had one.
