@@ -134,7 +134,7 @@ bool TForm1::SaveDocument(const QString& path)
     return true;
 }
 
-void TForm1::LoadDocument(const QString& path)
+void TForm1::LoadDocument(const QString& path, std::optional<tavi::TTextEncoding> encoding)
 {
     const std::string name = FileSystemName(path);
     // Only regular files: reading a device or a pipe could block the window for good.
@@ -143,7 +143,8 @@ void TForm1::LoadDocument(const QString& path)
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
     std::string bytes = tavi::ReadFileBytes(name);
     const std::uint64_t digest = tavi::ContentDigest(bytes);
-    tavi::TSheetText sheet = tavi::DecodeSheet(std::move(bytes), name);
+    tavi::TSheetText sheet =
+        encoding ? tavi::DecodeSheetAs(std::move(bytes), *encoding) : tavi::DecodeSheet(std::move(bytes), name);
     try {
         ExtMemo1->Lines().LoadFromBytes(std::move(sheet.Bytes), tavi::DocumentEncodingOf(sheet.Encoding));
     } catch (const std::length_error&) {
@@ -218,6 +219,15 @@ void TForm1::Open2Click()
     if (!RunFileDialog(*OpenDialog1))
         return;
     OpenDocument(OpenDialog1->FileName());
+}
+
+void TForm1::ReopenAs(tavi::TTextEncoding encoding)
+{
+    if (IsUntitled() || !SaveChangesFirst())
+        return;
+    const QString path = DocumentPath();
+    LoadDocument(path, encoding);
+    UpdateFileBoxes(path);
 }
 
 void TForm1::OpenStartupFile(const QString& path)

@@ -97,6 +97,9 @@ public:
     QAction* SaveAs1;
     QAction* N14;
     QAction* Open2;
+    QMenu* ReopenAs1;
+    QAction* ReopenShiftJis1;
+    QAction* ReopenUtf81;
     QMenu* Edit1;
     QMenu* N1;
     QAction* N3;
@@ -190,6 +193,12 @@ public slots:
     void SaveAs1Click();
     // Open: offers to save a changed document, then loads the file the user chooses.
     void Open2Click();
+    // Reopen in an encoding: offers to save a changed document, then loads its file again
+    // read in `encoding` (the user overrules what the file seemed to be). Nothing happens
+    // for an untitled document.
+    void ReopenAs(tavi::TTextEncoding encoding);
+    void ReopenShiftJis1Click() { ReopenAs(tavi::TTextEncoding::Cp932); }
+    void ReopenUtf81Click() { ReopenAs(tavi::TTextEncoding::Utf8); }
     void SpeedButton2Click() { Open2Click(); }
     // Loads the file named on the command line as Open would, its error shown in the
     // error box (the document then stays empty).
@@ -272,15 +281,14 @@ private:
     bool IsUntitled() const;
     QString DocumentPath() const;
     void UpdateFileBoxes(const QString& path);
-    // Writes the document in its file's encoding; refuses (throws) while it holds characters
-    // code page 932 could not hold. False when the user chose not to write over the
-    // document's file that another program changed or removed.
+    // Writes the document in its file's encoding. False when the user chose not to write
+    // over the document's file that another program changed or removed.
     bool SaveDocument(const QString& path);
-    // Reads the file in its encoding (see tavi::DecodeSheet) into the document; whatever
-    // fails, the document, its undo history and the boxes stay as they were.
-    void LoadDocument(const QString& path);
-    // LoadDocument, then the boxes name the file; a document that cannot be saved without
-    // loss is read-only, and the user is told why.
+    // Reads the file in its encoding (see tavi::DecodeSheet), or in `encoding` when given,
+    // into the document; whatever fails, the document, its undo history and the boxes stay
+    // as they were.
+    void LoadDocument(const QString& path, std::optional<tavi::TTextEncoding> encoding = std::nullopt);
+    // LoadDocument, then the boxes name the file.
     void OpenDocument(const QString& path);
     // The file-name box's tip tells the document's encoding.
     void ShowEncoding();

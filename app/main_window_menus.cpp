@@ -57,6 +57,12 @@ void TForm1::CreateMainMenu()
     SaveAs1 = Item(hu1, "SaveAs1", QStringLiteral("名前を付けて保存(&A)..."));
     N14 = Separator(hu1, "N14");
     Open2 = Item(hu1, "Open2", QStringLiteral("開く(&O)..."));
+    ReopenAs1 = Submenu(hu1, "ReopenAs1", QStringLiteral("文字コードを指定して開き直す(&R)"));
+    hu1->addMenu(ReopenAs1);
+    ReopenShiftJis1 = Item(ReopenAs1, "ReopenShiftJis1", QStringLiteral("Shift-JIS(&S)"));
+    ReopenUtf81 = Item(ReopenAs1, "ReopenUtf81", QStringLiteral("UTF-8(&U)"));
+    // Only a document with a file can be read again.
+    connect(hu1, &QMenu::aboutToShow, this, [this] { ReopenAs1->setEnabled(!IsUntitled()); });
 
     Edit1 = Submenu(this, "Edit1", QStringLiteral("編集(&E)"));
     MainMenu1->addMenu(Edit1);

@@ -53,6 +53,8 @@ void TForm1::ConnectCommands()
     ConnectCommand(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     ConnectCommand(SaveAs1, &QAction::triggered, this, &TForm1::SaveAs1Click);
     ConnectCommand(Open2, &QAction::triggered, this, &TForm1::Open2Click);
+    ConnectCommand(ReopenShiftJis1, &QAction::triggered, this, &TForm1::ReopenShiftJis1Click);
+    ConnectCommand(ReopenUtf81, &QAction::triggered, this, &TForm1::ReopenUtf81Click);
     ConnectCommand(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
     ConnectEditCommands();
 }

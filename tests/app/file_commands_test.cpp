@@ -1,4 +1,6 @@
 // Tests of the document file commands: Save, Save As, Open with its question, dropped files, and their failures.
+#include <QMenu>
+
 #include "tests/app/file_commands_fixture.h"
 
 TEST_F(FileCommandsTest, FirstSaveAsksForANameTheSecondWritesWithoutAsking)
@@ -390,6 +392,36 @@ TEST_F(FileCommandsTest, AUtf8SheetWithCharactersTheCodePageLacksIsEditedAndSave
     form->ExtMemo1->SetSelText(QStringLiteral("👍あ"));
     form->SpeedButton1->click();
     EXPECT_EQ(ReadFile(Path("e.css")), "\xF0\x9F\x91\x8D\xE3\x81\x82" + sheet);
+}
+
+// The user overrules what the file seemed to be: the same bytes read again in the encoding
+// chosen, after the usual question for a changed document.
+TEST_F(FileCommandsTest, ReopeningInAnEncodingReadsTheSameBytesAgainAsTheUserSays)
+{
+    emit form->hu1->aboutToShow();  // an untitled document has no file to read again
+    EXPECT_FALSE(form->ReopenAs1->isEnabled());
+    const QByteArray bytes = "/* \xEF\xBE\x90\xEF\xBD\xB1 */\r\n";  // ﾐｱ in UTF-8, other characters in Shift-JIS
+    WriteFile(Path("k.css"), bytes);
+    form->DropFiles({Path("k.css")});
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: CR LF");
+    emit form->hu1->aboutToShow();
+    EXPECT_TRUE(form->ReopenAs1->isEnabled());
+    form->ReopenShiftJis1->trigger();
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: CR LF");
+    EXPECT_EQ(Text(), bytes.toStdString());
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Cp932);
+
+    Type("x");
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::RejectRole);  // cancel: nothing is read again
+    form->ReopenUtf81->trigger();
+    EXPECT_EQ(asked.text, "作業中のファイルを保存しますか?");
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Cp932);
+    RecordNextMessageBox(asked, QMessageBox::NoRole);  // the change goes
+    form->ReopenUtf81->trigger();
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Utf8);
+    EXPECT_EQ(Text(), bytes.toStdString());
+    EXPECT_FALSE(form->ExtMemo1->Modified());
 }
 
 TEST_F(FileCommandsTest, AUtf16SheetIsRefusedAndTheDocumentStaysAsItWas)

@@ -231,7 +231,9 @@ TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
     ExpectItems(form->hu1, {{"Open1", "保存(&S)", {}},
                             {"SaveAs1", "名前を付けて保存(&A)...", {}},
                             {"N14", "-", {}},
-                            {"Open2", "開く(&O)...", {}}});
+                            {"Open2", "開く(&O)...", {}},
+                            {"ReopenAs1", "文字コードを指定して開き直す(&R)", {}}});
+    ExpectItems(form->ReopenAs1, {{"ReopenShiftJis1", "Shift-JIS(&S)", {}}, {"ReopenUtf81", "UTF-8(&U)", {}}});
     ExpectItems(form->Edit1, {{"N1", "スタイル指定(&S)...", {}},
                               {"N15", "-", {}},
                               {"N7", "全て選択", Qt::CTRL | Qt::Key_F1},
