@@ -68,7 +68,7 @@ int main(int argc, char** argv)
         rows = Floor(argv[1]);
     } else if (std::strcmp(argv[2], "utf8") == 0) {
         tavi::TSheetText sheet = tavi::DecodeSheet(tavi::ReadFileBytes(argv[1]), argv[1]);
-        core.Lines().LoadFromBytes(std::move(sheet.Cp932));
+        core.Lines().LoadFromBytes(std::move(sheet.Bytes), tavi::DocumentEncodingOf(sheet.Encoding));
         rows = static_cast<std::size_t>(core.Rows().Count());
     } else {
         core.Lines().LoadFromBytes(tavi::ReadFileBytes(argv[1]));
