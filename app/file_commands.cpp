@@ -141,7 +141,7 @@ void TForm1::LoadDocument(const QString& path, std::optional<tavi::TTextEncoding
     // Whatever fails, the document, its undo history and the boxes stay as they were.
     if (!QFileInfo(path).isFile())
         throw tavi::TEditorError(tavi::FormatMessage(tavi::kCannotOpenFile, name));
-    std::string bytes = tavi::ReadFileBytes(name);
+    std::string bytes = tavi::ReadFileBytes(name, tavi::TSpareRoom::ForEdits);
     const std::uint64_t digest = tavi::ContentDigest(bytes);
     tavi::TSheetText sheet =
         encoding ? tavi::DecodeSheetAs(std::move(bytes), *encoding) : tavi::DecodeSheet(std::move(bytes), name);

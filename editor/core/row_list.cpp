@@ -28,13 +28,17 @@ std::uint32_t RowList::Store(std::string_view text)
     if (arena_.size() + text.size() > kMaxArenaBytes)
         throw std::length_error("document too large");
     const auto off = static_cast<std::uint32_t>(arena_.size());
-    // The arena of a loaded document is exactly full: growing it by an eighth, rather than
-    // doubling it, keeps the first edits of a large document from costing its size again.
-    if (arena_.size() + text.size() > arena_.capacity())
-        arena_.reserve(
-            std::min(kMaxArenaBytes, arena_.size() + text.size() + std::max<std::size_t>(arena_.size() / 8, 4096)));
+    MakeArenaRoom(text.size());
     arena_.append(text);
     return off;
+}
+
+void RowList::MakeArenaRoom(std::size_t more)
+{
+    // A loaded document's arena is the file's bytes, read with room for the first edits
+    // (see TSpareRoom); past that room it grows by an eighth at least.
+    if (arena_.size() + more > arena_.capacity())
+        arena_.reserve(std::min(kMaxArenaBytes, arena_.size() + more + std::max<std::size_t>(arena_.size() / 8, 4096)));
 }
 
 int RowList::LineCount() const
@@ -113,7 +117,7 @@ void RowList::Replace(int at, int count, const RowList& rows)
         return;
     if (arena_.size() + rows.live_ > kMaxArenaBytes)
         throw std::length_error("document too large");
-    arena_.reserve(arena_.size() + rows.live_);
+    MakeArenaRoom(rows.live_);
     for (int r = at; r < at + count; ++r) {
         live_ -= rows_[r].Len();
         if (End(r) != reWrap)

@@ -109,6 +109,7 @@ private:
     };
     static Row MakeRow(std::size_t off, std::size_t len, TRowEnd end);
     std::uint32_t Store(std::string_view text);
+    void MakeArenaRoom(std::size_t more);
     std::uint32_t LineBytes(int first, int last, std::size_t& len);
     TRowEnd FinalEnd() const;
     int FirstLineToRewrap(const TWrapRule& rule) const;

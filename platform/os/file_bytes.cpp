@@ -18,10 +18,10 @@ namespace tavi {
 namespace {
 
 // All bytes of an open file: as many as its size says, and more if it grew meanwhile.
-std::string ReadAll(int fd, std::size_t sizeHint)
+std::string ReadAll(int fd, std::size_t sizeHint, std::size_t spare)
 {
     std::string bytes;
-    bytes.reserve(sizeHint);
+    bytes.reserve(sizeHint + spare);
     PreferLargePages(bytes.data(), sizeHint);
     bytes.resize(sizeHint);
     std::size_t got = 0;
@@ -60,7 +60,7 @@ struct TFdCloser {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& fileName)
+std::string ReadFileBytes(const std::string& fileName, TSpareRoom room)
 {
     const std::string message = FormatMessage(kCannotOpenFile, fileName);
     // Opened without waiting, so that a pipe with no writer cannot block; only regular
@@ -73,7 +73,8 @@ std::string ReadFileBytes(const std::string& fileName)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0)
         throw TUserError(message);
     try {
-        return ReadAll(fd, static_cast<std::size_t>(st.st_size));
+        const auto size = static_cast<std::size_t>(st.st_size);
+        return ReadAll(fd, size, room == TSpareRoom::ForEdits ? size / 8 + 4096 : 0);
     } catch (const std::bad_alloc&) {
         throw TUserError(message);
     } catch (const std::length_error&) {

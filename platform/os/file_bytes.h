@@ -7,10 +7,18 @@
 
 namespace tavi {
 
+// Room reserved after a file's bytes when they are read.
+enum class TSpareRoom {
+    None,
+    // An eighth more: bytes that become a document's rows take its first edits without
+    // being copied (the room costs no memory until it is written).
+    ForEdits,
+};
+
 // Every byte of the regular file `fileName`. Throws TUserError "ﾌｧｲﾙ %s は開けません"
 // (with fileName as given) when the file cannot be opened or read to its end, or is no
 // regular file (a folder, a device, a pipe: reading one could block for good).
-std::string ReadFileBytes(const std::string& fileName);
+std::string ReadFileBytes(const std::string& fileName, TSpareRoom room = TSpareRoom::None);
 
 // Hands out one piece of a file's new content; false when writing it failed.
 using TPieceWriter = std::function<bool(std::string_view piece)>;
