@@ -95,6 +95,7 @@ int CharStartAt(std::string_view text, int i)
 TCellGlyphs CellGlyphsOf(std::string_view text, int tabSpaceCount)
 {
     TCellGlyphs glyphs;
+    glyphs.Text.reserve(static_cast<qsizetype>(text.size()));
     int col = 0;
     for (std::size_t i = 0; i < text.size();) {
         const TCharSpan span = CharAt(text, i, TTextEncoding::Utf8);
@@ -103,11 +104,15 @@ TCellGlyphs CellGlyphsOf(std::string_view text, int tabSpaceCount)
         const std::string_view bytes = text.substr(i, static_cast<std::size_t>(span.Bytes));
         const bool blank = c <= 0x20 || c == 0x7F || bytes == "\xE3\x80\x80";
         if (!blank) {
-            const bool wellFormed = c < 0x80 || Utf8SequenceAt(text, i).WellFormed;
             glyphs.Columns.push_back(col);
             glyphs.Widths.push_back(columns);
-            glyphs.Texts.push_back(wellFormed ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                              : QString(QChar::ReplacementCharacter));
+            glyphs.Starts.push_back(static_cast<int>(glyphs.Text.size()));
+            if (c < 0x80 && span.Bytes == 1)
+                glyphs.Text.append(QChar(c));
+            else if (c < 0x80 || Utf8SequenceAt(text, i).WellFormed)
+                glyphs.Text.append(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+            else
+                glyphs.Text.append(QChar::ReplacementCharacter);
         }
         col += columns;
         i += static_cast<std::size_t>(span.Bytes);
@@ -122,13 +127,15 @@ void TGridBatch::Add(std::string_view text, int from, int to, int x0, int baseli
         const auto first = std::lower_bound(glyphs->Columns.begin(), glyphs->Columns.end(), from);
         for (auto k = static_cast<std::size_t>(first - glyphs->Columns.begin());
              k < glyphs->Columns.size() && glyphs->Columns[k] < to; ++k) {
-            const QString& s = glyphs->Texts[static_cast<qsizetype>(k)];
+            const int start = glyphs->Starts[k];
+            const int end =
+                k + 1 < glyphs->Starts.size() ? glyphs->Starts[k + 1] : static_cast<int>(glyphs->Text.size());
             const QPointF at(x0 + glyphs->Columns[k] * cellWidth, baseline);
-            if (s.size() == 1) {
-                chars_.append(s[0]);
+            if (end - start == 1) {
+                chars_.append(glyphs->Text[start]);
                 positions_.append(at);
             } else {
-                clusters_.push_back({s, at, glyphs->Widths[k] * cellWidth});
+                clusters_.push_back({glyphs->Text.mid(start, end - start), at, glyphs->Widths[k] * cellWidth});
             }
         }
         return;

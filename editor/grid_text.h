@@ -7,7 +7,6 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
-#include <QStringList>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +23,8 @@ int CharStartAt(std::string_view text, int i);
 struct TCellGlyphs {
     std::vector<int> Columns;  // ascending
     std::vector<int> Widths;   // the cells each covers
-    QStringList Texts;         // a character with the marks shown with it
+    std::vector<int> Starts;   // where each begins in Text, which ends the last
+    QString Text;              // the characters, each with the marks shown with it
 };
 TCellGlyphs CellGlyphsOf(std::string_view text, int tabSpaceCount);
 

@@ -52,12 +52,19 @@ TUtf8Sequence Utf8SequenceAt(std::string_view text, std::size_t i)
 
 bool IsWideCodePoint(char32_t c)
 {
-    return c >= 0x1100 && InRanges(kWideRanges, c);
+    if (c < 0x1100)
+        return false;
+    // Kana and the common ideographs, most of a Japanese sheet's characters.
+    if ((c >= 0x3041 && c <= 0x3096) || (c >= 0x30A0 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF))
+        return true;
+    return InRanges(kWideRanges, c);
 }
 
 bool JoinsPrevious(char32_t c)
 {
-    return c >= 0x300 && InRanges(kJoiningRanges, c);
+    if (c < 0x300 || (c >= 0x3100 && c <= 0xA66E))  // no marks among these (ideographs, kana after the voicing marks)
+        return false;
+    return InRanges(kJoiningRanges, c);
 }
 
 void AppendUtf8(std::string& out, char32_t c)
