@@ -35,6 +35,11 @@ TCharSpan Utf8CharAt(std::string_view text, std::size_t i)
         bool joinNext = false;  // after a joiner: the next code point joins whatever it is
         bool flagHalf = IsRegionalIndicator(first.CodePoint);
         while (end < text.size()) {
+            // No code point that starts with these bytes joins the one before: ASCII, the
+            // letters up to U+02FF, the ideographs U+4000 to U+9FFF.
+            const auto lead = static_cast<unsigned char>(text[end]);
+            if (!joinNext && (lead < 0xCC || (lead >= 0xE4 && lead <= 0xE9)))
+                break;
             const TUtf8Sequence next = Utf8SequenceAt(text, end);
             if (!next.WellFormed || next.CodePoint < 0x20)
                 break;
