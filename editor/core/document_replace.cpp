@@ -356,8 +356,13 @@ std::optional<TChange> TDocument::Replace(TTextPos fromPos, TTextPos toPos, std:
         change.Typed = true;
         change.TypedRow = TRow(from.Row);
         change.TypedCol = ColumnOf({TRow(from.Row), TByte(from.Byte)});
-        change.TypedGrowth =
-            static_cast<int>(fresh.Text(from.Row - first).size()) - static_cast<int>(rows_.Text(from.Row).size());
+        // Without tabs a code page 932 row is as wide as it is long; a UTF-8 one is measured.
+        const std::string_view after = fresh.Text(from.Row - first);
+        const std::string_view before = rows_.Text(from.Row);
+        change.TypedGrowth = rule_.encoding == TTextEncoding::Cp932
+                                 ? static_cast<int>(after.size()) - static_cast<int>(before.size())
+                                 : DisplayWidth(after, rule_.tabSpaceCount, rule_.encoding) -
+                                       DisplayWidth(before, rule_.tabSpaceCount, rule_.encoding);
     }
 
     // The fresh rows joined are the band's text, unless blanks were stripped from them.

@@ -27,6 +27,29 @@ TEST_F(EditingTest, TypingInsertsAtTheCaretAsOneRecordAndRepaintsOnlyTheChange)
     EXPECT_EQ(Caret(), "0,2");
 }
 
+// In UTF-8 a typed character moves the rest of its row by its columns, not its bytes; Delete
+// and Backspace take whole characters, marks and flags included.
+TEST_F(EditingTest, Utf8CharactersAreTypedAndDeletedWhole)
+{
+    core.Lines().LoadFromBytes({}, TTextEncoding::Utf8);
+    Load(
+        "a\xE3\x81\x82"
+        "e\xCC\x81\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5z\r\n",
+        0, 3);  // aあé🇯🇵z
+    view.Reset();
+    core.TypeChars("\xE2\x80\x94\xE3\x81\x84");  // —い: 1 + 2 columns
+    EXPECT_EQ(view.Paints(), (std::vector<std::string>{"typed 0 3 1 3"}));
+    EXPECT_EQ(Caret(), "0,6");
+    Key(TEditKey::Delete);  // é, its mark with it
+    Key(TEditKey::Delete);  // the flag
+    EXPECT_EQ(Text(), "a\xE3\x81\x82\xE2\x80\x94\xE3\x81\x84z\r\n");
+    Key(TEditKey::Backspace);
+    Key(TEditKey::Backspace);
+    Key(TEditKey::Backspace);
+    EXPECT_EQ(Text(), "az\r\n");
+    EXPECT_EQ(Caret(), "0,1");
+}
+
 TEST_F(EditingTest, TypingAfterALoneLeadByteAtTheEndInsertsJustWhatIsTyped)
 {
     // A file ending in a lone lead byte: the byte is one column wide and nothing is padded.
