@@ -38,7 +38,7 @@ void TWorkProgress::Begin()
 
 void TWorkProgress::End()
 {
-    if (depth_ > 0 && --depth_ == 0) {
+    if (depth_ > 0 && --depth_ == 0 && box_ != nullptr) {
         QCoreApplication::instance()->removeEventFilter(this);
         delete box_;
     }
@@ -82,9 +82,9 @@ void TWorkProgress::ShowBox()
     box_->setAutoReset(false);
     box_->setMinimumDuration(0);
     // 中止, Escape (which rejects the box) and closing the box all stop the work.
-    QObject::connect(box_, &QProgressDialog::canceled, [this] { stopped_ = true; });
-    QObject::connect(box_, &QDialog::rejected, [this] { stopped_ = true; });
-    QObject::connect(box_, &QObject::destroyed, [this] { stopped_ = depth_ > 0; });
+    connect(box_, &QProgressDialog::canceled, this, [this] { stopped_ = true; });
+    connect(box_, &QDialog::rejected, this, [this] { stopped_ = true; });
+    connect(box_, &QObject::destroyed, this, [this] { stopped_ = depth_ > 0; });
     box_->show();
     QCoreApplication::instance()->installEventFilter(this);
 }
