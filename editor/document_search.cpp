@@ -271,6 +271,15 @@ TTextMatch TDocumentSearch::ToOffsets(const QRegularExpressionMatch& m) const
     return {from, stretch_.OffsetOfUnit(m.capturedEnd()) - from};
 }
 
+TDocumentSearch::TLineStart TDocumentSearch::PastStretch(const TDecodedStretch& stretch, TLineStart line,
+                                                         TWorkSteps& steps)
+{
+    // Read before the report: the window may take the stretch back while it repaints.
+    const TLineStart next{stretch.OwnEndRow(), stretch.OwnEndOffset()};
+    steps.Advance(next.Offset - line.Offset);
+    return next;
+}
+
 std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TLineStart line, long long from,
                                                      int endRow, TWorkSteps& steps)
 {
@@ -288,10 +297,7 @@ std::optional<TTextMatch> TDocumentSearch::FirstFrom(const TEditorCore& core, TL
         }
         if (!matches.isValid())
             throw TEngineGaveUp{};
-        // Read before the report: the window may take the stretch back while it repaints.
-        const TLineStart next{stretch.OwnEndRow(), stretch.OwnEndOffset()};
-        steps.Advance(next.Offset - line.Offset);
-        line = next;
+        line = PastStretch(stretch, line, steps);
     }
     return std::nullopt;
 }
@@ -526,10 +532,7 @@ TDocumentSearch::TReplacements TDocumentSearch::CollectReplacements(const TEdito
         }
         if (!matches.isValid())
             throw TEngineGaveUp{};
-        // Read before the report: the window may take the stretch back while it repaints.
-        const TLineStart next{stretch.OwnEndRow(), stretch.OwnEndOffset()};
-        steps.Advance(next.Offset - line.Offset);
-        line = next;
+        line = PastStretch(stretch, line, steps);
     }
     all.Range.Length = last - first;
     return all;

@@ -175,6 +175,9 @@ private:
     // Decodes the stretch starting at line start `line`, with own lines of at least `ownBytes`
     // bytes (one line for 1).
     const TDecodedStretch& Decode(const TEditorCore& core, TLineStart line, long long ownBytes);
+    // The line start after the own lines of `stretch` (which began at `line`), their bytes
+    // reported done.
+    static TLineStart PastStretch(const TDecodedStretch& stretch, TLineStart line, TWorkSteps& steps);
     std::optional<TTextMatch> FirstFrom(const TEditorCore& core, TLineStart line, long long from, int endRow,
                                         TWorkSteps& steps);
     std::optional<TTextMatch> LastBefore(const TEditorCore& core, TLineStart stop, long long before, TWorkSteps& steps);

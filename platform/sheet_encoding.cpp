@@ -10,6 +10,7 @@
 
 #include "platform/code_page.h"
 #include "text/shift_jis.h"
+#include "text/utf8.h"
 
 namespace tavi {
 
@@ -76,45 +77,19 @@ TUtf8Check CheckUtf8(std::string_view bytes)
                 continue;
             }
         }
-        const unsigned char c = p[i];
-        if (c < 0x80) {
+        if (p[i] < 0x80) {
             ++i;
             continue;
         }
         check.NonAscii = true;
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0)
-                low = 0xA0;
-            if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0)
-                low = 0x90;
-            if (c == 0xF4)
-                high = 0x8F;
-        } else {
+        const TUtf8Sequence sequence = Utf8SequenceAt(bytes, i);
+        if (!sequence.WellFormed) {
             check.Valid = false;
             return check;
         }
-        if (i + length > n || p[i + 1] < low || p[i + 1] > high) {
-            check.Valid = false;
-            return check;
-        }
-        if (length != 2)
+        if (sequence.Length != 2)
             check.OnlyTwoByteSequences = false;
-        for (std::size_t k = 2; k < length; ++k) {
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF) {
-                check.Valid = false;
-                return check;
-            }
-        }
-        i += length;
+        i += static_cast<std::size_t>(sequence.Length);
     }
     return check;
 }

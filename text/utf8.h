@@ -1,7 +1,6 @@
 // UTF-8 as row texts hold it: sequences, code points, and how wide a row shows them.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace tavi {
@@ -81,11 +80,5 @@ constexpr bool IsRegionalIndicator(char32_t c)
 {
     return c >= 0x1F1E6 && c <= 0x1F1FF;
 }
-
-// Appends the UTF-8 sequence of a code point (U+FFFD for one that has none).
-void AppendUtf8(std::string& out, char32_t c);
-
-// Whether every byte of text belongs to a well-formed sequence.
-bool IsWellFormedUtf8(std::string_view text);
 
 }  // namespace tavi

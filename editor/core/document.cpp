@@ -166,25 +166,25 @@ std::optional<TChange> TDocument::Apply(const TUndoRecord& record, TUndoRecord& 
 
 std::optional<TChange> TDocument::Undo(TCaretPlace caret)
 {
-    if (!undo_.CanUndo())
-        return std::nullopt;
-    TUndoRecord inverse;
-    inverse.Caret = caret;
-    std::optional<TChange> change = Apply(undo_.NewestUndo(), inverse);
-    if (change)
-        undo_.FinishUndo(std::move(inverse));
-    return change;
+    return Step(false, caret);
 }
 
 std::optional<TChange> TDocument::Redo(TCaretPlace caret)
 {
-    if (!undo_.CanRedo())
+    return Step(true, caret);
+}
+
+std::optional<TChange> TDocument::Step(bool redo, TCaretPlace caret)
+{
+    if (redo ? !undo_.CanRedo() : !undo_.CanUndo())
         return std::nullopt;
     TUndoRecord inverse;
     inverse.Caret = caret;
-    std::optional<TChange> change = Apply(undo_.NewestRedo(), inverse);
-    if (change)
+    std::optional<TChange> change = Apply(redo ? undo_.NewestRedo() : undo_.NewestUndo(), inverse);
+    if (change && redo)
         undo_.FinishRedo(std::move(inverse));
+    else if (change)
+        undo_.FinishUndo(std::move(inverse));
     return change;
 }
 

@@ -116,6 +116,8 @@ public:
     void ForgetSavePoint() { savePoint_ = kNoSavePoint; }
 
 private:
+    // Applies the newest redo (undo) record and files its inverse.
+    std::optional<TChange> Step(bool redo, TCaretPlace caret);
     // Applies `record` and fills `inverse` with what it replaced; nothing when stopped.
     std::optional<TChange> Apply(const TUndoRecord& record, TUndoRecord& inverse);
     // The undo record of the band `change` names becoming `after` (the new rows joined);

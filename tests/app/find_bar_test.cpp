@@ -180,6 +180,16 @@ TEST_F(FindBarTest, ALongReplaceShowsItsProgressAndStopsAtTheUsersWord)
     EXPECT_FALSE(progress.Working());
     EXPECT_EQ(progress.Box(), nullptr);
     EXPECT_TRUE(Bar()->isVisible());
+
+    // The box's 中止 button stops a search the same way.
+    QTimer::singleShot(0, form.get(), [&] {
+        if (QPushButton* stop = progress.Box() ? progress.Box()->findChild<QPushButton*>() : nullptr)
+            stop->click();
+    });
+    Bar()->FindEdit->setText(QStringLiteral("blue"));
+    Bar()->FindNext();
+    EXPECT_EQ(Bar()->Note(), QStringLiteral("中止しました"));
+    EXPECT_FALSE(progress.Working());
     progress.SetShowAfter(2000);
 }
 
