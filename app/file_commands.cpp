@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
@@ -55,20 +56,6 @@ QStringList DroppedFiles(const QMimeData* data)
     return paths;
 }
 
-// How a line end is named in the file-name box's tip.
-QString LineEndName(tavi::TLineEnd lineEnd)
-{
-    switch (lineEnd) {
-        case tavi::TLineEnd::Lf:
-            return QStringLiteral("LF");
-        case tavi::TLineEnd::Cr:
-            return QStringLiteral("CR");
-        case tavi::TLineEnd::CrLf:
-            break;
-    }
-    return QStringLiteral("CR LF");
-}
-
 }  // namespace
 
 std::string FileSystemName(const QString& path)
@@ -112,26 +99,90 @@ void TForm1::UpdateFileBoxes(const QString& path)
         box->setCursorPosition(0);
 }
 
-bool TForm1::SaveDocument(const QString& path)
+std::optional<TForm1::TSaveFormat> TForm1::RunSaveDialog()
+{
+    SaveDialog1->SetSaveEncoding(encoding_);
+    SaveDialog1->SetSaveLineEnd(ExtMemo1->Lines().LineEnd());
+    if (!RunFileDialog(*SaveDialog1))
+        return std::nullopt;
+    return TSaveFormat{SaveDialog1->SaveEncoding(), SaveDialog1->SaveLineEnd()};
+}
+
+bool TForm1::SaveDocument(const QString& path, std::optional<TSaveFormat> format)
 {
     if (!ConfirmSaveOverDisk(path))
         return false;
+    tavi::TEditorStrings& lines = ExtMemo1->Lines();
+    const TSaveFormat target = format.value_or(TSaveFormat{encoding_, lines.LineEnd()});
+    const tavi::TTextEncoding held = ExtMemo1->Core().Encoding();
+    const tavi::TTextEncoding wanted = tavi::DocumentEncodingOf(target.Encoding);
+    const tavi::TLineEnd oldLineEnd = lines.LineEnd();
+    lines.SetLineEnd(target.LineEnd);
+    std::optional<tavi::TSheetConversion> conversion;
     const std::string name = FileSystemName(path);
     std::optional<std::uint64_t> digest;
-    const tavi::TSaveNote note(name);  // found at the next start if the save never ends
-    if (encoding_ == tavi::TSheetEncoding::Cp932) {
-        ExtMemo1->Lines().SaveToFile(name);
-    } else {
-        const std::string bytes = tavi::EncodeSheet(ExtMemo1->Lines().FileText(), encoding_);
-        tavi::WriteFileBytes(name, bytes);
-        digest = tavi::ContentDigest(bytes);
+    try {
+        if (wanted != held) {
+            const std::string oldText = lines.FileText();
+            conversion = tavi::ConvertSheetBytes(oldText, held, wanted);
+            if (conversion->Escaped > 0 && !ConfirmEscapes(*conversion, oldText, target.Encoding)) {
+                lines.SetLineEnd(oldLineEnd);
+                return false;
+            }
+        }
+        const tavi::TSaveNote note(name);  // found at the next start if the save never ends
+        if (target.Encoding == tavi::TSheetEncoding::Cp932 && !conversion) {
+            lines.SaveToFile(name);
+        } else {
+            const std::string bytes =
+                tavi::EncodeSheet(conversion ? conversion->Bytes : lines.FileText(), target.Encoding);
+            tavi::WriteFileBytes(name, bytes);
+            digest = tavi::ContentDigest(bytes);
+        }
+    } catch (...) {
+        lines.SetLineEnd(oldLineEnd);  // nothing was written
+        throw;
     }
+    if (conversion) {
+        // The document holds the file's text in the file's encoding from now on.
+        const int caretRow = ExtMemo1->Core().CaretRow();
+        const int topRow = ExtMemo1->TopRow();
+        lines.LoadFromBytes(std::move(conversion->Bytes), wanted);
+        lines.SetLineEnd(target.LineEnd);
+        ExtMemo1->SetTopRow(topRow);
+        ExtMemo1->Core().PlaceCaretAt(caretRow, 0);
+    }
+    encoding_ = target.Encoding;
+    ShowEncoding();
     // Written: the text is the file's now (a failed write threw and left it modified), and
     // what is on disk is this program's own.
     ExtMemo1->SetModified(false);
     RememberDiskFile(path, digest);
     Journal1->Discard();  // saved: nothing left to recover
     return true;
+}
+
+bool TForm1::ConfirmEscapes(const tavi::TSheetConversion& conversion, const std::string& oldText,
+                            tavi::TSheetEncoding encoding)
+{
+    const std::string_view before = std::string_view(oldText).substr(0, conversion.FirstEscapedAt);
+    const char lineEnd = ExtMemo1->Lines().LineEnd() == tavi::TLineEnd::Cr ? '\r' : '\n';
+    const auto line = std::count(before.begin(), before.end(), lineEnd) + 1;
+    const QString code = QString::number(static_cast<uint>(conversion.FirstEscaped), 16).toUpper();
+    const QString text =
+        tavi::SheetEncodingName(encoding) + QStringLiteral(
+                                                " で表せない文字が %1 個あります (最初は %2 行目の U+%3)。\n"
+                                                "それらを CSS のエスケープ (\\%3 など) に置き換えて保存しますか?")
+                                                .arg(conversion.Escaped)
+                                                .arg(line)
+                                                .arg(code.rightJustified(4, QLatin1Char('0')));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("確認"), text, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void TForm1::LoadDocument(const QString& path, std::optional<tavi::TTextEncoding> encoding)
@@ -196,19 +247,21 @@ void TForm1::Open1Click()
         SaveDocument(DocumentPath());
         return;
     }
-    if (!RunFileDialog(*SaveDialog1))
+    const std::optional<TSaveFormat> format = RunSaveDialog();
+    if (!format)
         return;
     const QString path = SaveDialog1->FileName();
-    if (SaveDocument(path))
+    if (SaveDocument(path, format))
         UpdateFileBoxes(path);
 }
 
 void TForm1::SaveAs1Click()
 {
-    if (!RunFileDialog(*SaveDialog1))
+    const std::optional<TSaveFormat> format = RunSaveDialog();
+    if (!format)
         return;
     const QString path = SaveDialog1->FileName();
-    if (SaveDocument(path))
+    if (SaveDocument(path, format))
         UpdateFileBoxes(path);
 }
 

@@ -12,7 +12,9 @@
 #include "app/journal_keeper.h"
 #include "platform/os/file_identity.h"
 #include "platform/os/state_files.h"
+#include "platform/sheet_conversion.h"
 #include "platform/sheet_encoding.h"
+#include "text/line_end.h"
 
 class QAction;
 class QLabel;
@@ -281,9 +283,23 @@ private:
     bool IsUntitled() const;
     QString DocumentPath() const;
     void UpdateFileBoxes(const QString& path);
-    // Writes the document in its file's encoding. False when the user chose not to write
-    // over the document's file that another program changed or removed.
-    bool SaveDocument(const QString& path);
+    // The encoding and line end a save writes.
+    struct TSaveFormat {
+        tavi::TSheetEncoding Encoding;
+        tavi::TLineEnd LineEnd;
+    };
+    // Runs the save dialog with the document's encoding and line end preselected; the
+    // user's choice of both, or nothing when the dialog was cancelled.
+    std::optional<TSaveFormat> RunSaveDialog();
+    // Writes the document in its file's encoding and line end, or in `format`. Another
+    // encoding converts the text (CSS escapes for the characters it lacks, once the user
+    // agrees) and the document then holds the converted text, with a fresh undo history.
+    // False when the user chose not to write, here or over the document's file that
+    // another program changed or removed.
+    bool SaveDocument(const QString& path, std::optional<TSaveFormat> format = std::nullopt);
+    // Asks to write the characters a conversion to `encoding` escaped. True to go on.
+    bool ConfirmEscapes(const tavi::TSheetConversion& conversion, const std::string& oldText,
+                        tavi::TSheetEncoding encoding);
     // Reads the file in its encoding (see tavi::DecodeSheet), or in `encoding` when given,
     // into the document; whatever fails, the document, its undo history and the boxes stay
     // as they were.

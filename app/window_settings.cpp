@@ -50,14 +50,17 @@ bool TForm1::SaveChangesFirst()
         case TSaveAnswer::No:
             Journal1->Discard();  // the user let the changes go
             return true;
-        case TSaveAnswer::Yes:
+        case TSaveAnswer::Yes: {
+            std::optional<TSaveFormat> format;
             if (IsUntitled()) {
-                if (!RunFileDialog(*SaveDialog1))
+                format = RunSaveDialog();
+                if (!format)
                     return false;
                 // Named before the write: should it fail, the boxes already show the chosen file.
                 UpdateFileBoxes(SaveDialog1->FileName());
             }
-            return SaveDocument(DocumentPath());
+            return SaveDocument(DocumentPath(), format);
+        }
     }
     return false;
 }

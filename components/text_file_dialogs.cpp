@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "components/entry_interfaces.h"
 #include "components/form_resource_text.h"
@@ -367,11 +371,87 @@ QString TTextOpenDialog::PreviewText(const QString& path)
     return PreviewTextOf(file.read(kPreviewBytes));
 }
 
+QString LineEndName(tavi::TLineEnd lineEnd)
+{
+    switch (lineEnd) {
+        case tavi::TLineEnd::Lf:
+            return QStringLiteral("LF");
+        case tavi::TLineEnd::Cr:
+            return QStringLiteral("CR");
+        case tavi::TLineEnd::CrLf:
+            break;
+    }
+    return QStringLiteral("CR LF");
+}
+
+namespace {
+
+// A labelled list whose items carry the enum values they stand for.
+template <typename T>
+QComboBox* AddChoiceBox(QHBoxLayout* row, const QString& caption, std::initializer_list<std::pair<QString, T>> items)
+{
+    auto* label = new QLabel(caption);
+    auto* box = new QComboBox;
+    for (const auto& [name, value] : items)
+        box->addItem(name, static_cast<int>(value));
+    label->setBuddy(box);
+    row->addWidget(label);
+    row->addWidget(box);
+    return box;
+}
+
+template <typename T>
+void SelectChoice(QComboBox* box, T value)
+{
+    box->setCurrentIndex(std::max(0, box->findData(static_cast<int>(value))));
+}
+
+}  // namespace
+
 TTextSaveDialog::TTextSaveDialog(QWidget* parent) : TTextOpenDialog(parent)
 {
     setAcceptMode(QFileDialog::AcceptSave);
     // Changing the mode rebuilds the dialog's buttons with the toolkit's captions.
     SetCaptions(QStringLiteral("名前を付けて保存"), QStringLiteral("保存(&S)"));
+
+    using tavi::TLineEnd;
+    using tavi::TSheetEncoding;
+    auto* row = new QHBoxLayout;
+    encodingBox_ = AddChoiceBox<TSheetEncoding>(
+        row, QStringLiteral("文字コード(&E):"),
+        {{tavi::SheetEncodingName(TSheetEncoding::Cp932), TSheetEncoding::Cp932},
+         {tavi::SheetEncodingName(TSheetEncoding::Utf8), TSheetEncoding::Utf8},
+         {tavi::SheetEncodingName(TSheetEncoding::Utf8WithBom), TSheetEncoding::Utf8WithBom}});
+    row->addSpacing(12);
+    lineEndBox_ = AddChoiceBox<TLineEnd>(row, QStringLiteral("改行(&L):"),
+                                         {{LineEndName(TLineEnd::CrLf), TLineEnd::CrLf},
+                                          {LineEndName(TLineEnd::Lf), TLineEnd::Lf},
+                                          {LineEndName(TLineEnd::Cr), TLineEnd::Cr}});
+    row->addStretch(1);
+    // Above the preview, in the order the keyboard reaches them.
+    static_cast<QVBoxLayout*>(ExtensionPanel()->layout())->insertLayout(0, row);
+    setTabOrder(encodingBox_, lineEndBox_);
+    setTabOrder(lineEndBox_, PreviewCheckBox());
+}
+
+tavi::TSheetEncoding TTextSaveDialog::SaveEncoding() const
+{
+    return static_cast<tavi::TSheetEncoding>(encodingBox_->currentData().toInt());
+}
+
+void TTextSaveDialog::SetSaveEncoding(tavi::TSheetEncoding encoding)
+{
+    SelectChoice(encodingBox_, encoding);
+}
+
+tavi::TLineEnd TTextSaveDialog::SaveLineEnd() const
+{
+    return static_cast<tavi::TLineEnd>(lineEndBox_->currentData().toInt());
+}
+
+void TTextSaveDialog::SetSaveLineEnd(tavi::TLineEnd lineEnd)
+{
+    SelectChoice(lineEndBox_, lineEnd);
 }
 
 void TTextSaveDialog::accept()

@@ -4,7 +4,11 @@
 #include <QFileDialog>
 #include <QString>
 
+#include "platform/sheet_encoding.h"
+#include "text/line_end.h"
+
 class QCheckBox;
+class QComboBox;
 class QPlainTextEdit;
 
 // A file dialog (always the toolkit's own, never the desktop's, so that it can carry our
@@ -95,7 +99,8 @@ public:
     // What the preview shows for `path`: empty for a name with "*" or "?", for a folder,
     // a missing file or anything but a regular file; for a file ending ".dfm" or ".~df"
     // in compiled form its text form; otherwise the file's first kPreviewBytes bytes.
-    // Bytes are decoded from code page 932 (a character cut at the end shows broken);
+    // Bytes are decoded as Open would decode the file, from UTF-8 or code page 932 (a
+    // character cut at the end shows broken);
     // text stops at the first NUL byte, as it would in a text control.
     static QString PreviewText(const QString& path);
 
@@ -109,7 +114,11 @@ private:
     QString current_;
 };
 
-// The save variant of the dialog with a preview.
+// How a line end is named to users: "CR LF", "LF", "CR".
+QString LineEndName(tavi::TLineEnd lineEnd);
+
+// The save variant of the dialog with a preview, which also asks for the encoding and the
+// line end to write: "文字コード(&E):" and "改行(&L):" above the preview.
 class TTextSaveDialog : public TTextOpenDialog {
     Q_OBJECT
 public:
@@ -118,4 +127,16 @@ public:
     // A chosen file that exists is replaced only after the user agrees ("… は既に存在
     // します。置き換えますか?"); "いいえ" keeps the dialog open for another name.
     void accept() override;
+
+    tavi::TSheetEncoding SaveEncoding() const;
+    void SetSaveEncoding(tavi::TSheetEncoding encoding);
+    tavi::TLineEnd SaveLineEnd() const;
+    void SetSaveLineEnd(tavi::TLineEnd lineEnd);
+
+    QComboBox* EncodingBox() const { return encodingBox_; }
+    QComboBox* LineEndBox() const { return lineEndBox_; }
+
+private:
+    QComboBox* encodingBox_;
+    QComboBox* lineEndBox_;
 };

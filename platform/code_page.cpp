@@ -14,6 +14,7 @@
 
 #include "platform/os/large_pages.h"
 #include "text/shift_jis.h"
+#include "text/utf8.h"
 
 namespace tavi {
 
@@ -265,7 +266,7 @@ bool FitsCp932(QStringView text)
     return !encoder.hasError();
 }
 
-std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
+std::string Utf8ToCp932(std::string_view utf8, const TLackingCharacter& lacking)
 {
     const TCodeTables& t = CodeTables();
     const std::vector<std::uint16_t>& fromUnicode = FromUnicodeTable();
@@ -274,7 +275,6 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
     std::string out;
     out.reserve(n);
     PreferLargePages(out.data(), n);
-    *lossless = true;
     for (std::size_t i = 0; i < n;) {
         const unsigned char c = in[i];
         if (c < 0x80) {
@@ -298,22 +298,18 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless)
             i = end;
             continue;
         }
-        // The text is valid UTF-8: the lead byte tells the sequence's length.
-        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        char32_t point = c & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length && i + k < n; ++k)
-            point = point << 6 | (in[i + k] & 0x3F);
-        i += length;
-        const std::uint16_t code = point < 0x10000 ? fromUnicode[point] : 0;
+        const TUtf8Sequence sequence = Utf8SequenceAt(utf8, i);
+        const char32_t point = sequence.WellFormed ? sequence.CodePoint : U'\uFFFD';
+        const std::uint16_t code = sequence.WellFormed && point < 0x10000 ? fromUnicode[point] : 0;
         if (code == 0) {
-            out += '?';
-            *lossless = false;
+            lacking(point, i, out);
         } else if (code < 0x100) {
             out += static_cast<char>(code);
         } else {
             out += static_cast<char>(code >> 8);
             out += static_cast<char>(code & 0xFF);
         }
+        i += static_cast<std::size_t>(sequence.Length);
     }
     return out;
 }

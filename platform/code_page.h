@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +21,12 @@ std::string ToCp932String(QStringView text);
 // equivalents above).
 bool FitsCp932(QStringView text);
 
-// Converts valid UTF-8 to code page 932, each character to the bytes the code page decodes
-// back to that very character; a character without such bytes becomes "?" and sets
-// *lossless to false (it is true otherwise).
-std::string Utf8ToCp932(std::string_view utf8, bool* lossless);
+// Converts UTF-8 to code page 932, each character to the bytes the code page decodes back to
+// that very character. A character without such bytes, and each byte of an ill-formed
+// sequence (as U+FFFD), goes to `lacking` with its byte offset in `utf8`; it appends to
+// `out` what stands for it.
+using TLackingCharacter = std::function<void(char32_t c, std::size_t offset, std::string& out)>;
+std::string Utf8ToCp932(std::string_view utf8, const TLackingCharacter& lacking);
 
 // Decodes code page 932 bytes; bytes that form no character become U+FFFD. Control
 // characters (U+0000 to U+001F and U+007F) are their own bytes in every conversion here.

@@ -90,19 +90,6 @@ RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule, TLineEnd* line
     return rows;
 }
 
-std::string_view LineEndBytes(TLineEnd lineEnd)
-{
-    switch (lineEnd) {
-        case TLineEnd::Lf:
-            return "\n";
-        case TLineEnd::Cr:
-            return "\r";
-        case TLineEnd::CrLf:
-            break;
-    }
-    return "\r\n";
-}
-
 std::string FileTextOf(const RowList& rows, TLineEnd lineEnd)
 {
     const std::string_view ending = LineEndBytes(lineEnd);

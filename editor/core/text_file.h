@@ -6,15 +6,9 @@
 
 #include "editor/core/row_list.h"
 #include "editor/core/wrap_text.h"
+#include "text/line_end.h"
 
 namespace tavi {
-
-// How a file ends its lines.
-enum class TLineEnd {
-    CrLf,  // CR LF: new documents, and files without a line break
-    Lf,
-    Cr,
-};
 
 // The rows of a file's bytes, which become the rows' storage: lines end at CR LF, CR or
 // LF (CR LF counts once); in code page 932 the byte 0x1A (Ctrl-Z) ends the text and
@@ -25,9 +19,6 @@ enum class TLineEnd {
 // `lineEnd`, when given, receives the line end the text uses most (CR LF on a tie or when
 // there is none), so that saving writes the lines as the file had them.
 RowList RowsOfFileBytes(std::string bytes, const TWrapRule& rule, TLineEnd* lineEnd = nullptr);
-
-// The bytes of a line end.
-std::string_view LineEndBytes(TLineEnd lineEnd);
 
 // The bytes saving writes: every row in order, `lineEnd` after each reBreak row.
 std::string FileTextOf(const RowList& rows, TLineEnd lineEnd = TLineEnd::CrLf);

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <csignal>
+#include <functional>
 #include <memory>
 
 #include "app/main_window.h"
@@ -103,6 +104,8 @@ protected:
             const QString answer = answers.takeFirst();
             if (answer.isNull())
                 return false;
+            if (&dialog == form->SaveDialog1 && chooseInSaveDialog)
+                chooseInSaveDialog(*form->SaveDialog1);
             dialog.SetFileName(answer);
             return true;
         };
@@ -160,6 +163,8 @@ protected:
     QTemporaryDir otherDir;
     std::unique_ptr<TForm1> form;
     QStringList answers;
+    // What the user picks in the save dialog besides the name.
+    std::function<void(TTextSaveDialog&)> chooseInSaveDialog;
     QStringList dialogsRun;
     QStringList boxChanges;
 };

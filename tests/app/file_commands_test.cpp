@@ -355,8 +355,7 @@ TEST_F(FileCommandsTest, AFailedSaveForYesStopsTheOpen)
     EXPECT_EQ(Text(), "draft\r\n");
 }
 
-// A UTF-8 sheet is edited in code page 932 and saved back in UTF-8, with its byte-order mark;
-// Save As keeps the encoding.
+// A UTF-8 sheet is saved back in UTF-8, with its byte-order mark; Save As keeps the encoding.
 TEST_F(FileCommandsTest, AUtf8SheetIsSavedBackInUtf8)
 {
     const QByteArray bom = "\xEF\xBB\xBF";
@@ -421,6 +420,64 @@ TEST_F(FileCommandsTest, ReopeningInAnEncodingReadsTheSameBytesAgainAsTheUserSay
     form->ReopenUtf81->trigger();
     EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Utf8);
     EXPECT_EQ(Text(), bytes.toStdString());
+    EXPECT_FALSE(form->ExtMemo1->Modified());
+}
+
+// Save As writes the encoding and line end the user picks, and the document holds that text
+// from then on; characters Shift-JIS lacks become CSS escapes only once the user agrees.
+TEST_F(FileCommandsTest, SaveAsConvertsToTheEncodingAndLineEndChosen)
+{
+    using tavi::TLineEnd;
+    using tavi::TSheetEncoding;
+    WriteFile(Path("s.css"), "@charset \"Shift_JIS\";\r\n/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\n");  // 見出し
+    form->DropFiles({Path("s.css")});
+    const auto choose = [this](TSheetEncoding encoding, TLineEnd lineEnd) {
+        chooseInSaveDialog = [encoding, lineEnd](TTextSaveDialog& dialog) {
+            dialog.SetSaveEncoding(encoding);
+            dialog.SetSaveLineEnd(lineEnd);
+        };
+    };
+    chooseInSaveDialog = [](TTextSaveDialog& dialog) {  // offered as the document is
+        EXPECT_EQ(dialog.SaveEncoding(), TSheetEncoding::Cp932);
+        EXPECT_EQ(dialog.SaveLineEnd(), TLineEnd::CrLf);
+        dialog.SetSaveEncoding(TSheetEncoding::Utf8);
+        dialog.SetSaveLineEnd(TLineEnd::Lf);
+    };
+    answers << Path("u.css");
+    {
+        NoQuestionWatch watch;
+        form->SaveAs1->trigger();
+        EXPECT_TRUE(watch.seen.isEmpty());
+    }
+    EXPECT_EQ(ReadFile(Path("u.css")), "@charset \"UTF-8\";\n/* \xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97 */\n");
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Utf8);
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: LF");
+    EXPECT_FALSE(form->ExtMemo1->Modified());
+
+    Type("a { content: \"\xE2\x80\x94\" }");  // an em dash
+    const QStringList boxes = Boxes();
+    choose(TSheetEncoding::Cp932, TLineEnd::CrLf);
+    answers << Path("j.css");
+    SeenMessageBox asked;
+    RecordNextMessageBox(asked, QMessageBox::NoRole);
+    form->SaveAs1->trigger();
+    EXPECT_EQ(asked.text,
+              "Shift-JIS で表せない文字が 1 個あります (最初は 3 行目の U+2014)。\n"
+              "それらを CSS のエスケープ (\\2014 など) に置き換えて保存しますか?");
+    EXPECT_FALSE(QFile::exists(Path("j.css")));
+    EXPECT_EQ(Boxes(), boxes);
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Utf8);
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: UTF-8、改行: LF");
+    EXPECT_TRUE(form->ExtMemo1->Modified());
+
+    answers << Path("j.css");
+    RecordNextMessageBox(asked, QMessageBox::YesRole);
+    form->SaveAs1->trigger();
+    const QByteArray converted =
+        "@charset \"Shift_JIS\";\r\n/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\na { content: \"\\2014 \" }\r\n";
+    EXPECT_EQ(ReadFile(Path("j.css")), converted);
+    EXPECT_EQ(Text(), converted.toStdString());
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: CR LF");
     EXPECT_FALSE(form->ExtMemo1->Modified());
 }
 

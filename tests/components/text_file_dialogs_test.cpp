@@ -228,6 +228,38 @@ TEST_F(TextFileDialogTest, PreviewFollowsTheSelectionAndTheBox)
     EXPECT_EQ(dialog.PreviewMemo()->toPlainText(), "");
 }
 
+// The encoding and line end to write are picked from the keyboard, by their labels' keys.
+TEST_F(TextFileDialogTest, TheSaveDialogOffersTheEncodingAndLineEndToWrite)
+{
+    TTextSaveDialog dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QStringList labels;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy() == dialog.EncodingBox() || label->buddy() == dialog.LineEndBox())
+            labels << label->text();
+    }
+    labels.sort();
+    EXPECT_EQ(labels, QStringList({"改行(&L):", "文字コード(&E):"}));
+    const auto items = [](QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    EXPECT_EQ(items(dialog.EncodingBox()), QStringList({"Shift-JIS", "UTF-8", "UTF-8 (BOM 付き)"}));
+    EXPECT_EQ(items(dialog.LineEndBox()), QStringList({"CR LF", "LF", "CR"}));
+
+    dialog.SetSaveEncoding(tavi::TSheetEncoding::Utf8WithBom);
+    dialog.SetSaveLineEnd(tavi::TLineEnd::Cr);
+    EXPECT_EQ(dialog.EncodingBox()->currentText(), "UTF-8 (BOM 付き)");
+    dialog.EncodingBox()->setFocus();
+    QTest::keyClick(dialog.EncodingBox(), Qt::Key_Up);
+    QTest::keyClick(dialog.LineEndBox(), Qt::Key_Up);
+    EXPECT_EQ(dialog.SaveEncoding(), tavi::TSheetEncoding::Utf8);
+    EXPECT_EQ(dialog.SaveLineEnd(), tavi::TLineEnd::Lf);
+}
+
 TEST_F(TextFileDialogTest, ChoosingAFileTypeChangesTheTypedExtension)
 {
     TTextSaveDialog dialog;

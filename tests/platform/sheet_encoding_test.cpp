@@ -1,9 +1,11 @@
-// Tests of the encodings style sheets are opened in and saved back to, byte for byte.
+// Tests of the encodings style sheets are opened in and saved back to, byte for byte, and of converting between them.
 #include "platform/sheet_encoding.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "platform/sheet_conversion.h"
 
 namespace tavi {
 namespace {
@@ -320,6 +322,60 @@ TEST(SheetEncoding, RefusesUtf16InEitherByteOrder)
             ADD_FAILURE() << "opened";
         } catch (const TUnsupportedEncoding& error) {
             EXPECT_STREQ(error.what(), "ﾌｧｲﾙ w.css は UTF-16 で書かれているため開けません");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavi
+
+namespace tavi {
+namespace {
+
+struct TConversionCase {
+    const char* name;
+    std::string from;
+    TTextEncoding fromEncoding;
+    std::string to;
+    std::size_t escaped;
+    std::size_t firstAt;
+    char32_t first;
+};
+
+// Converting keeps every character a browser would read: what the new encoding lacks becomes
+// a CSS escape, and so do bytes that were no character; a leading @charset follows along.
+TEST(SheetConversion, RewritesTextWithEscapesForWhatTheNewEncodingLacks)
+{
+    constexpr auto cp932 = TTextEncoding::Cp932;
+    constexpr auto utf8 = TTextEncoding::Utf8;
+    const TConversionCase cases[] = {
+        {"Japanese and half-width katakana to UTF-8", "/* \x8C\xA9\x8F\x6F\x82\xB5 \xB1 */\r\n", cp932,
+         "/* \xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97 \xEF\xBD\xB1 */\r\n", 0, 0, 0},
+        {"back to Shift-JIS", "/* \xE8\xA6\x8B\xE5\x87\xBA\xE3\x81\x97 \xEF\xBD\xB1 */\r\n", utf8,
+         "/* \x8C\xA9\x8F\x6F\x82\xB5 \xB1 */\r\n", 0, 0, 0},
+        {"an em dash, an emoji and a no-break space", "a:\"\xE2\x80\x94\xF0\x9F\x98\x80\xC2\xA0\"", utf8,
+         "a:\"\\2014 \\1F600 \\A0 \"", 3, 3, U'\u2014'},
+        {"ill-formed UTF-8", "x\xC3(\xFF", utf8, "x\\FFFD (\\FFFD ", 2, 1, U'\uFFFD'},
+        {"U+001A, which would end a Shift-JIS text",
+         "a\x1A"
+         "b",
+         utf8, "a\\1A b", 1, 1, U'\x1A'},
+        {"bytes Shift-JIS leaves undefined",
+         "a\x80"
+         "b\xFD",
+         cp932, "a\\FFFD b\\FFFD ", 2, 1, U'\uFFFD'},
+        {"a lead byte at the end", "a\x82", cp932, "a\\FFFD ", 1, 1, U'\uFFFD'},
+        {"@charset named for UTF-8", "@charset \"Shift_JIS\";\r\nP{}", cp932, "@charset \"UTF-8\";\r\nP{}", 0, 0, 0},
+        {"@charset named for Shift-JIS", "@charset \"utf-8\";\nP{}", utf8, "@charset \"Shift_JIS\";\nP{}", 0, 0, 0},
+    };
+    for (const TConversionCase& c : cases) {
+        const TTextEncoding to = c.fromEncoding == cp932 ? utf8 : cp932;
+        const TSheetConversion result = ConvertSheetBytes(c.from, c.fromEncoding, to);
+        EXPECT_EQ(result.Bytes, c.to) << c.name;
+        EXPECT_EQ(result.Escaped, c.escaped) << c.name;
+        if (c.escaped > 0) {
+            EXPECT_EQ(result.FirstEscapedAt, c.firstAt) << c.name;
+            EXPECT_EQ(result.FirstEscaped, c.first) << c.name;
         }
     }
 }
