@@ -25,6 +25,14 @@ inline TUtf8Sequence Utf8SequenceAt(std::string_view text, std::size_t i)
     const unsigned char b0 = byte(i);
     if (b0 < 0x80)
         return {b0, 1, true};
+    // Kana and ideographs, most of what a Japanese sheet holds beyond ASCII: three bytes led by
+    // 0xE1 to 0xEF but 0xED, where every continuation byte is allowed.
+    if (b0 >= 0xE1 && b0 != 0xED && b0 <= 0xEF && i + 2 < text.size()) {
+        const unsigned char b1 = byte(i + 1);
+        const unsigned char b2 = byte(i + 2);
+        if ((b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80)
+            return {static_cast<char32_t>((b0 & 0x0F) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F)), 3, true};
+    }
     int length = 0;
     char32_t c = 0;
     char32_t least = 0;
