@@ -15,6 +15,6 @@ check_folder(platform "#include [\"<]editor/" "platform/ includes an editor head
 # The toolkit, the window system and everything above the core.
 set(above "Q[A-Za-z]+|qt|X11/|app/|components/|dialogs/|editor/[a-z_]+\\.h|platform/[a-z_]+\\.h")
 check_folder(editor/core "#include [\"<](${above})" "the core includes the toolkit or a layer above it")
-foreach(folder platform/os text)
+foreach(folder platform/os text css)
   check_folder(${folder} "#include [\"<](${above}|editor/)" "a layer below the core includes the toolkit or a layer above it")
 endforeach()
