@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
@@ -47,7 +48,7 @@ TForm12::TForm12(TEditor* mainEditor, QWidget* parent) : QDialog(parent), main_(
 {
     setWindowTitle(QStringLiteral("メインエディタのカスタマイズ"));
     setFont(tavi::FormFont(12));
-    setFixedSize(655, 417);
+    setFixedSize(845, 417);
     move(126, 177);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ColorDialog1 = new THTMLcolorDialog(this);
@@ -58,6 +59,7 @@ TForm12::TForm12(TEditor* mainEditor, QWidget* parent) : QDialog(parent), main_(
     CreateTexts();
     CreatePreview();
     CreateOptions();
+    CreateSyntaxOptions();
     LinkOptions();
     FormCreate();
 }
@@ -89,7 +91,8 @@ void TForm12::CreatePreview()
     Editor1->SetWrapByte(20);
     Editor1->SetReserveWordList({"Reserved"});
     Editor1->Lines().SetTextStr(tavi::ToCp932String(
-        QStringLiteral("TAVI CSS Editor \r\nスタイルシート・エディタ\r\n\r\n\r\nMain Editor Style Editor\r\n\r\n"
+        QStringLiteral("TAVI CSS Editor \r\nスタイルシート・エディタ\r\n/* コメント */\r\nP { color:#f00 }\r\n"
+                       "Main Editor Style Editor\r\n\r\n"
                        "Reserved Word Color\r\nText Color\r\n")));
     Editor1->SetModified(false);
     Editor1->setAccessibleName(QStringLiteral("プレビュー"));
@@ -177,6 +180,53 @@ void TForm12::CreateOptions()
     BitBtn4->setGeometry(552, 352, 75, 25);
 }
 
+void TForm12::CreateSyntaxOptions()
+{
+    CheckBox18 = Box(this, {648, 72}, QStringLiteral("CSS の構文で色分け"));
+    const QString names[] = {QStringLiteral("コメント"),
+                             QStringLiteral("文字列と URL"),
+                             QStringLiteral("セレクタ"),
+                             QStringLiteral("プロパティ名"),
+                             QStringLiteral("未知のプロパティ名"),
+                             QStringLiteral("値のキーワード"),
+                             QStringLiteral("数値と単位"),
+                             QStringLiteral("色の値"),
+                             QStringLiteral("@規則"),
+                             QStringLiteral("!important")};
+    for (std::size_t i = 0; i < SyntaxColorButtons.size(); ++i) {
+        const auto cls = static_cast<tavi::TCssClass>(i + 1);
+        auto* button = new QToolButton(this);
+        button->setGeometry(664, 100 + static_cast<int>(i) * 25, 170, 24);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        button->setText(names[i]);
+        button->setAccessibleName(names[i] + QStringLiteral("の色の選択"));
+        button->setEnabled(false);
+        connect(button, &QToolButton::clicked, this, [this, cls] {
+            ColorDialog1->SetColor(Editor1->SyntaxColor(cls));
+            if (ColorDialog1->Execute()) {
+                Editor1->SetSyntaxColor(cls, ColorDialog1->Color());
+                ShowSyntaxColors();
+            }
+        });
+        SyntaxColorButtons[i] = button;
+    }
+    connect(CheckBox18, &QCheckBox::toggled, this, [this](bool on) {
+        Editor1->SetSyntaxColoring(on);
+        for (QToolButton* button : SyntaxColorButtons)
+            button->setEnabled(on);
+    });
+}
+
+void TForm12::ShowSyntaxColors()
+{
+    for (std::size_t i = 0; i < SyntaxColorButtons.size(); ++i) {
+        QPixmap swatch(14, 14);
+        swatch.fill(tavi::ColorToQColor(Editor1->SyntaxColor(static_cast<tavi::TCssClass>(i + 1))));
+        SyntaxColorButtons[i]->setIcon(QIcon(swatch));
+    }
+}
+
 void TForm12::LinkOptions()
 {
     tavi::ShowWith(CheckBox1, {BitBtn1});
@@ -228,6 +278,8 @@ void TForm12::FormCreate()
     SpinEdit1->SetText(QString::number(main_->LeftMargin()));
     SpinEdit2->SetText(QString::number(main_->LineMargin()));
     CheckBox15->setChecked(main_->RetMark());
+    CheckBox18->setChecked(main_->SyntaxColoring());
+    ShowSyntaxColors();
 }
 
 void TForm12::SetPreviewNumber(const TSpinEdit* field, const std::function<void(int)>& set)

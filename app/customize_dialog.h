@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <array>
 #include <functional>
 
+#include "css/css_reader.h"
 #include "platform/colors.h"
 
 class QCheckBox;
@@ -61,6 +63,9 @@ public:
     QToolButton* SpeedButton6;
     QCheckBox* CheckBox16;  // return mark colour
     QToolButton* SpeedButton7;
+    QCheckBox* CheckBox18;  // CSS syntax colouring
+    // The colour of each class of the CSS reading but Plain, in TCssClass order from Comment.
+    std::array<QToolButton*, tavi::kCssClassCount - 1> SyntaxColorButtons;
     TBitBtn* BitBtn3;  // OK
     TBitBtn* BitBtn4;  // Cancel
     THTMLcolorDialog* ColorDialog1;
@@ -77,6 +82,9 @@ private:
     void CreatePreview();
     void CreateOptions();
     void LinkOptions();
+    void CreateSyntaxOptions();
+    // Shows the preview's colour of each class on its button.
+    void ShowSyntaxColors();
     void FormCreate();
     // A colour button: opens the chooser on the preview's value and sets it on OK.
     QToolButton* ColorButton(QPoint pos, std::function<tavi::TColor()> get, std::function<void(tavi::TColor)> set);

@@ -29,6 +29,9 @@ TEditorLook TEditorLook::Of(const TEditor& editor)
     look.RetMark = editor.RetMark();
     look.RetMarkColor = editor.RetMarkColor();
     look.CaretAutoIndent = editor.CaretAutoIndent();
+    look.SyntaxColoring = editor.SyntaxColoring();
+    for (int c = 0; c < tavi::kCssClassCount; ++c)
+        look.SyntaxColors[static_cast<std::size_t>(c)] = editor.SyntaxColor(static_cast<tavi::TCssClass>(c));
     return look;
 }
 
@@ -51,6 +54,9 @@ void TEditorLook::ApplyTo(TEditor& editor) const
     editor.SetRetMark(RetMark);
     editor.SetRetMarkColor(RetMarkColor);
     editor.SetCaretAutoIndent(CaretAutoIndent);
+    editor.SetSyntaxColoring(SyntaxColoring);
+    for (int c = 0; c < tavi::kCssClassCount; ++c)
+        editor.SetSyntaxColor(static_cast<tavi::TCssClass>(c), SyntaxColors[static_cast<std::size_t>(c)]);
 }
 
 int FontPointSize(const QFont& font)

@@ -3,6 +3,7 @@
 
 #include <QFont>
 
+#include "editor/css_colouring.h"
 #include "platform/colors.h"
 
 class TEditor;
@@ -28,13 +29,16 @@ struct TEditorLook {
     bool RetMark = true;
     tavi::TColor RetMarkColor = tavi::clGreen;
     bool CaretAutoIndent = true;
+    bool SyntaxColoring = true;
+    tavi::TCssColors SyntaxColors = tavi::DefaultCssColors();
 
     static TEditorLook Of(const TEditor& editor);
 
     // Sets the editor's look in this order: Font, Color, UnderLine, UnderLineColor,
     // WordWrap, EofMark, ReserveWordColor, the reserved-word colour, ReserveWordFont,
-    // ReserveBkColor, LeftMargin, LineMargin, EofMarkColor, RetMark, RetMarkColor, then
-    // CaretAutoIndent. The wrap width is not part of the look.
+    // ReserveBkColor, LeftMargin, LineMargin, EofMarkColor, RetMark, RetMarkColor,
+    // CaretAutoIndent, then the syntax colouring and its colours. The wrap width is not part
+    // of the look.
     void ApplyTo(TEditor& editor) const;
 };
 

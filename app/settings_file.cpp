@@ -68,6 +68,15 @@ TLookKey FontNameKey(const char* name, QFont TEditorLook::*member)
             }};
 }
 
+TLookKey SyntaxColorKey(const char* name, tavi::TCssClass cls)
+{
+    const auto i = static_cast<std::size_t>(cls);
+    const tavi::TColor fallback = tavi::DefaultCssColors()[i];
+    return {name,
+            [=](const auto& p, auto& look) { look.SyntaxColors[i] = tavi::ReadColor(p, kMainEditor, name, fallback); },
+            [=](auto& p, const auto& look) { tavi::WriteColor(p, kMainEditor, name, look.SyntaxColors[i]); }};
+}
+
 const TLookKey& Key(const char* name)
 {
     static const std::vector<TLookKey> keys{
@@ -93,6 +102,17 @@ const TLookKey& Key(const char* name)
         ColorKey("ReserveBackgroundColor", &TEditorLook::ReserveBkColor, tavi::clWindow),
         ColorKey("RetMarkColor", &TEditorLook::RetMarkColor, tavi::clGreen),
         BoolKey("AutoIndent", &TEditorLook::CaretAutoIndent),
+        BoolKey("SyntaxColoring?", &TEditorLook::SyntaxColoring),
+        SyntaxColorKey("SyntaxComment", tavi::TCssClass::Comment),
+        SyntaxColorKey("SyntaxString", tavi::TCssClass::String),
+        SyntaxColorKey("SyntaxSelector", tavi::TCssClass::Selector),
+        SyntaxColorKey("SyntaxProperty", tavi::TCssClass::Property),
+        SyntaxColorKey("SyntaxUnknownProperty", tavi::TCssClass::UnknownProperty),
+        SyntaxColorKey("SyntaxValue", tavi::TCssClass::Value),
+        SyntaxColorKey("SyntaxNumber", tavi::TCssClass::Number),
+        SyntaxColorKey("SyntaxColorValue", tavi::TCssClass::Colour),
+        SyntaxColorKey("SyntaxAtRule", tavi::TCssClass::AtRule),
+        SyntaxColorKey("SyntaxImportant", tavi::TCssClass::Important),
     };
     for (const TLookKey& key : keys) {
         if (QLatin1String(key.name) == QLatin1String(name))
@@ -102,16 +122,42 @@ const TLookKey& Key(const char* name)
 }
 
 // The order start-up reads the keys in ("ReserveColor" twice: stored files rely on that order).
-const char* const kReadOrder[] = {"BackgroundColor", "TextColor",  "ReserveColor",   "TextFont",
-                                  "TextSize",        "Underline?", "UnderlineColor", "EofMark?",
-                                  "EofColor",        "Reserved?",  "ReserveColor",   "LeftMargin",
-                                  "LineMargin",      "RetMark",    "ReserveFont",    "ReserveBackgroundColor",
-                                  "RetMarkColor",    "AutoIndent"};
+const char* const kReadOrder[] = {
+    "BackgroundColor", "TextColor", "ReserveColor", "TextFont", "TextSize", "Underline?", "UnderlineColor", "EofMark?",
+    "EofColor", "Reserved?", "ReserveColor", "LeftMargin", "LineMargin", "RetMark", "ReserveFont",
+    "ReserveBackgroundColor", "RetMarkColor", "AutoIndent",
+    // Keys this version added, after those that older files hold.
+    "SyntaxColoring?", "SyntaxComment", "SyntaxString", "SyntaxSelector", "SyntaxProperty", "SyntaxUnknownProperty",
+    "SyntaxValue", "SyntaxNumber", "SyntaxColorValue", "SyntaxAtRule", "SyntaxImportant"};
 // The order close writes them in.
-const char* const kWriteOrder[] = {
-    "TextColor",  "TextSize",   "TextFont",  "BackgroundColor", "Underline?",  "UnderlineColor",
-    "EofMark?",   "EofColor",   "Reserved?", "ReserveColor",    "ReserveFont", "ReserveBackgroundColor",
-    "LeftMargin", "LineMargin", "RetMark",   "RetMarkColor",    "AutoIndent"};
+const char* const kWriteOrder[] = {"TextColor",
+                                   "TextSize",
+                                   "TextFont",
+                                   "BackgroundColor",
+                                   "Underline?",
+                                   "UnderlineColor",
+                                   "EofMark?",
+                                   "EofColor",
+                                   "Reserved?",
+                                   "ReserveColor",
+                                   "ReserveFont",
+                                   "ReserveBackgroundColor",
+                                   "LeftMargin",
+                                   "LineMargin",
+                                   "RetMark",
+                                   "RetMarkColor",
+                                   "AutoIndent",
+                                   "SyntaxColoring?",
+                                   "SyntaxComment",
+                                   "SyntaxString",
+                                   "SyntaxSelector",
+                                   "SyntaxProperty",
+                                   "SyntaxUnknownProperty",
+                                   "SyntaxValue",
+                                   "SyntaxNumber",
+                                   "SyntaxColorValue",
+                                   "SyntaxAtRule",
+                                   "SyntaxImportant"};
 
 QString FileName(const TSettingsPlace& place)
 {

@@ -24,7 +24,8 @@ constexpr std::uint32_t CssNameHash(std::string_view name)
     return hash;
 }
 
-// Whether the name of `hash` is a property or a named colour of the browsers' data.
+// Whether the name of `hash` is a property (or a descriptor of an at-rule, such as
+// "unicode-range") or a named colour of the browsers' data.
 bool IsCssProperty(std::uint32_t hash);
 bool IsCssNamedColour(std::uint32_t hash);
 // Whether the block of an at-rule of this name holds rules (@media, @supports, @layer,

@@ -93,9 +93,9 @@ constexpr bool IsSpace(unsigned char c)
 
 TCssReader::TCssReader(const TCssState& state, std::vector<TCssSpan>* spans) : state_(state), spans_(spans) {}
 
-bool TCssReader::ClassKnown() const
+bool TCssReader::ClassKnownIn(const TCssState& state)
 {
-    switch (state_.Lex) {
+    switch (state.Lex) {
         case kStart:
         case kComment:
         case kCommentStar:
@@ -321,8 +321,19 @@ void TCssReader::Delimiter(int at, unsigned char c)
         Emit(at, at + 1, TCssClass::Selector);
 }
 
+void TCssReader::ForgetToken()
+{
+    // What the last token was leaves no trace: states between tokens compare equal whatever
+    // came before.
+    state_.Token = 0;
+    state_.Count = 0;
+    state_.Escape = 0;
+    state_.Name = 0;
+}
+
 void TCssReader::Start(int at, unsigned char c, int length)
 {
+    ForgetToken();
     tokenStart_ = at;
     if (IsSpace(c))
         return;
@@ -381,6 +392,13 @@ void TCssReader::Start(int at, unsigned char c, int length)
 }
 
 void TCssReader::Feed(int at, unsigned char c, int length)
+{
+    Step(at, c, length);
+    if (state_.Lex == kStart)
+        ForgetToken();
+}
+
+void TCssReader::Step(int at, unsigned char c, int length)
 {
     // A step that finds the character is not its token's ends the token and hands the
     // character on to the next step ("continue").

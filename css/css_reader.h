@@ -74,12 +74,15 @@ public:
 
     const TCssState& State() const { return state_; }
     // True between tokens, and inside comments, strings and urls, whose class is known.
-    bool ClassKnown() const;
+    bool ClassKnown() const { return ClassKnownIn(state_); }
+    static bool ClassKnownIn(const TCssState& state);
     // Where the next character fed would be.
     TCssPlace Place() const;
 
 private:
+    void Step(int at, unsigned char c, int length);
     void Start(int at, unsigned char c, int length);
+    void ForgetToken();
     void EndName(int at);
     void Emit(int begin, int end, TCssClass cls);
     void Delimiter(int at, unsigned char c);

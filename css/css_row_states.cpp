@@ -38,10 +38,13 @@ std::size_t TCssRowStates::KeptAtOrAbove(const TCssRowSource& rows, int r)
 
 TCssState TCssRowStates::StateAt(const TCssRowSource& rows, int r)
 {
-    const TKept& kept = kept_[KeptAtOrAbove(rows, r)];
-    TCssReader reader(kept.State);
-    for (int row = kept.Row; row < r; ++row)
+    TKept from = kept_[KeptAtOrAbove(rows, r)];
+    if (last_.Row > from.Row && last_.Row <= r)
+        from = last_;
+    TCssReader reader(from.State);
+    for (int row = from.Row; row < r; ++row)
         ReadRow(rows, row, reader);
+    last_ = {r, reader.State()};
     return reader.State();
 }
 
@@ -53,6 +56,7 @@ void TCssRowStates::SpansOfRow(const TCssRowSource& rows, int r, std::vector<TCs
     TCssReader reader(StateAt(rows, r), &spans);
     const auto length = static_cast<int>(rows.RowText(r).size());
     ReadRow(rows, r, reader);
+    last_ = {r + 1, reader.State()};
     reader.Flush(length);
     // A name or a number that goes on in the rows below has the class its end gives it.
     int origin = length;
@@ -83,6 +87,7 @@ TCssPlace TCssRowStates::PlaceAt(const TCssRowSource& rows, int r, int at)
 int TCssRowStates::Change(const TCssRowSource& rows, int first, int oldRows, int newRows)
 {
     rowsRead_ = 0;
+    last_.Row = -1;
     const int delta = newRows - oldRows;
     // States at or above `first` stay; those inside the band go; those below move with their rows.
     const auto below =
@@ -121,6 +126,7 @@ int TCssRowStates::Change(const TCssRowSource& rows, int first, int oldRows, int
 void TCssRowStates::Clear()
 {
     kept_.assign(1, TKept{0, TCssState{}});
+    last_.Row = -1;
     rowsRead_ = 0;
 }
 

@@ -56,6 +56,8 @@ private:
     static void ReadRow(const TCssRowSource& rows, int r, TCssReader& reader);
 
     std::vector<TKept> kept_{{0, TCssState{}}};  // rows ascending; kept_[0] is row 0
+    // The state at the end of the row read last, so that rows asked for in order are read once.
+    TKept last_{-1, TCssState{}};
     int rowsRead_ = 0;
 };
 

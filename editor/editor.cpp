@@ -85,6 +85,22 @@ void TEditor::SetReserveWordColor(bool value)
     viewport()->update();
 }
 
+void TEditor::SetSyntaxColoring(bool value)
+{
+    if (value == cssColouring_.Enabled())
+        return;
+    cssColouring_.SetEnabled(value);
+    viewport()->update();
+}
+
+void TEditor::SetSyntaxColor(tavi::TCssClass cls, tavi::TColor value)
+{
+    if (value == cssColouring_.ColorOf(cls))
+        return;
+    cssColouring_.SetColor(cls, value);
+    viewport()->update();
+}
+
 void TEditor::SetReserveWordList(const std::vector<std::string>& value)
 {
     reserveWordList_ = value;

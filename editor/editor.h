@@ -14,6 +14,7 @@
 #include "editor/change_repaint.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_input.h"
+#include "editor/css_colouring.h"
 #include "editor/editor_document.h"
 #include "editor/editor_types.h"
 #include "editor/grid_text.h"
@@ -63,6 +64,15 @@ public:
     void SetReserveWordFontColor(tavi::TColor value);
     tavi::TColor ReserveBkColor() const { return reserveBkColor_; }
     void SetReserveBkColor(tavi::TColor value);
+    // On: the text is coloured by the CSS grammar (comments, strings, selectors, properties,
+    // values...), reserved words outside comments and strings keeping their own look; off:
+    // only the reserved words are.
+    bool SyntaxColoring() const { return cssColouring_.Enabled(); }
+    void SetSyntaxColoring(bool value);
+    tavi::TColor SyntaxColor(tavi::TCssClass cls) const { return cssColouring_.ColorOf(cls); }
+    void SetSyntaxColor(tavi::TCssClass cls, tavi::TColor value);
+    // What the place before byte `byte` of row `row` is in the sheet.
+    tavi::TCssPlace CssPlaceAt(int row, int byte) { return cssColouring_.PlaceAt(row, byte); }
     // On: a run of double-byte characters is a word apart from the letters around it.
     bool DelimDBCS() const { return core_.Options().DelimDBCS; }
     void SetDelimDBCS(bool value);
@@ -246,6 +256,7 @@ private:
     void PaintArea(QPainter& p, const QRect& clip);
     void PaintRow(QPainter& p, const TRowPaint& row);
     void PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing);
+    void PaintCssWords(QPainter& p, const TRowPaint& row, int from, int to);
     void FlushGlyphs(QPainter& p);
     void PaintSelected(QPainter& p, const TRowPaint& row, int fromCol, int toCol);
     void PaintMarks(QPainter& p, const TRowPaint& row, bool selectedMark);
@@ -272,6 +283,8 @@ private:
     void SetPreedit(const QString& text);
     void PaintPreedit(QPainter& p);
 
+    tavi::TCssColouring cssColouring_{core_};
+    std::vector<tavi::TCssClass> cssClasses_;  // of the row being painted, by column
     tavi::TReservedWords reserved_;
     std::vector<std::string> reserveWordList_;
     QFont font_;

@@ -1,6 +1,8 @@
 // Drawing one row of the editor control: plain and event drawing of words, the selected span, the marks, OnDrawLine.
 #include <QPainter>
+#include <QPolygon>
 #include <algorithm>
+#include <array>
 #include <climits>
 
 #include "editor/core/word_split.h"
@@ -23,7 +25,27 @@ std::pair<int, int> BytesIn(std::string_view text, int x, int cw, int left, int 
 // rather than two per row. Whatever draws over a row's glyphs flushes them first.
 struct TPendingGlyphs {
     tavi::TGridBatch Normal, Reserved;
+    std::array<tavi::TGridBatch, tavi::kCssClassCount> Css;  // by class; Plain goes to Normal
 };
+
+// A zigzag line along the bottom of `cells`, the mark of something the browsers will not take.
+void DrawSquiggle(QPainter& p, const QRect& cells, const QColor& color)
+{
+    QPolygon line;
+    const int bottom = cells.bottom();
+    for (int x = cells.left(); x <= cells.right() + 1; x += 2)
+        line << QPoint(x, bottom - ((x - cells.left()) / 2) % 2);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(color);
+    p.drawPolyline(line);
+    p.restore();
+}
+
+bool InCommentOrString(tavi::TCssClass cls)
+{
+    return cls == tavi::TCssClass::Comment || cls == tavi::TCssClass::String;
+}
 
 TPendingGlyphs& Pending()
 {
@@ -35,8 +57,13 @@ TPendingGlyphs& Pending()
 
 void TEditor::FlushGlyphs(QPainter& p)
 {
-    Pending().Normal.Flush(p, font_, Qc(fontColor_));
-    Pending().Reserved.Flush(p, reserveWordFont_, Qc(reserveWordFontColor_));
+    TPendingGlyphs& pending = Pending();
+    pending.Normal.Flush(p, font_, Qc(fontColor_));
+    for (int c = 1; c < tavi::kCssClassCount; ++c) {
+        const QColor color = Qc(cssColouring_.ColorOf(static_cast<tavi::TCssClass>(c)));
+        pending.Css[static_cast<std::size_t>(c)].Flush(p, font_, color);
+    }
+    pending.Reserved.Flush(p, reserveWordFont_, Qc(reserveWordFontColor_));
 }
 
 tavi::TWordStyle TEditor::StyleFor(bool reserved) const
@@ -73,6 +100,10 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
                            ? QRect(leftMargin_, row.Area.top(), viewport()->width() - leftMargin_, rowHeight_)
                            : row.Area;
     const auto [from, to] = BytesIn(text, row.X, cw, rect.left(), rect.right() + 1);
+    if (!eventDrawing && cssColouring_.Enabled()) {
+        PaintCssWords(p, row, from, to);
+        return;
+    }
     const bool colouring = reserveWordColor_ && !reserved_.Empty();
     if (!eventDrawing && !colouring) {
         Pending().Normal.Add(text, from, to, row.X, baseline, cw, row.GlyphsOrNull());
@@ -116,6 +147,56 @@ void TEditor::PaintWords(QPainter& p, const TRowPaint& row, bool eventDrawing)
             p.fillRect(cells, style.Background);
             tavi::DrawGridText(p, style.Font, style.Color, text, s, e, row.X, baseline, cw, row.GlyphsOrNull());
         }
+    }
+}
+
+void TEditor::PaintCssWords(QPainter& p, const TRowPaint& row, int from, int to)
+{
+    const std::string_view text = row.Text;
+    const int cw = charWidth_;
+    const int baseline = row.Top + ascent_;
+    cssColouring_.ClassesOfRow(row.Row, static_cast<int>(text.size()), cssClasses_);
+    // Reserved words outside comments and strings keep their own look.
+    std::vector<bool> reservedColumns;
+    if (reserveWordColor_ && !reserved_.Empty()) {
+        reservedColumns.assign(text.size(), false);
+        const std::vector<int> starts = tavi::SplitWords(text, core_.Options().DelimDBCS);
+        for (std::size_t w = 0; w + 1 < starts.size(); ++w) {
+            const int s = starts[w];
+            const int e = starts[w + 1];
+            if (e > from && s < to && !InCommentOrString(cssClasses_[static_cast<std::size_t>(s)]) &&
+                reserved_.Contains(text.substr(s, e - s)))
+                std::fill(reservedColumns.begin() + s, reservedColumns.begin() + e, true);
+        }
+    }
+    const auto isReserved = [&](int col) {
+        return !reservedColumns.empty() && reservedColumns[static_cast<std::size_t>(col)];
+    };
+    const QColor reserveBk = Qc(reserveBkColor_);
+    const bool fillReserved = !reservedColumns.empty() && (italicOnly_ || reserveBk != Qc(color_));
+    if (fillReserved)
+        FlushGlyphs(p);  // the rows above are drawn before this row's backgrounds cut what overhangs
+    TPendingGlyphs& pending = Pending();
+    for (int s = from; s < to;) {
+        const tavi::TCssClass cls = cssClasses_[static_cast<std::size_t>(s)];
+        const bool reserved = isReserved(s);
+        int e = s + 1;
+        while (e < to && cssClasses_[static_cast<std::size_t>(e)] == cls && isReserved(e) == reserved)
+            ++e;
+        if (reserved) {
+            if (fillReserved)
+                p.fillRect(QRect(row.X + s * cw, row.Top, (e - s) * cw, rowHeight_).intersected(row.Area), reserveBk);
+            pending.Reserved.Add(text, s, e, row.X, baseline, cw, row.GlyphsOrNull());
+        } else {
+            tavi::TGridBatch& batch =
+                cls == tavi::TCssClass::Plain ? pending.Normal : pending.Css[static_cast<std::size_t>(cls)];
+            batch.Add(text, s, e, row.X, baseline, cw, row.GlyphsOrNull());
+            if (cls == tavi::TCssClass::UnknownProperty) {
+                const QRect cells = QRect(row.X + s * cw, row.Top, (e - s) * cw, rowHeight_).intersected(row.Area);
+                DrawSquiggle(p, cells, Qc(cssColouring_.ColorOf(cls)));
+            }
+        }
+        s = e;
     }
 }
 

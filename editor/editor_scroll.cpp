@@ -197,6 +197,9 @@ void TEditor::InvalidateRows(int a, int b)
 void TEditor::DocumentChanged(const tavi::TChange& change)
 {
     tavi::RepaintChange(change, core_.EofMark(), *this);
+    const auto [first, end] = cssColouring_.Follow(change);
+    if (end > first)
+        InvalidateRows(first, end - 1);
 }
 
 void TEditor::InvalidateAll()

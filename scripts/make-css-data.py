@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes the table of CSS properties, their keyword values and the named colours that the editor's
-colouring and completion use, from the property data of Debian's node-mdn-data package.
+"""Writes the table of CSS properties, their keyword values, the at-rules' descriptors and the named
+colours that the editor's colouring and completion use, from the data of Debian's node-mdn-data package.
 
 Usage: make-css-data.py <mdn-data css folder> <output .inc>
 """
@@ -51,6 +51,10 @@ def main():
         properties = json.load(f)
     with open(os.path.join(folder, "syntaxes.json"), encoding="utf-8") as f:
         syntaxes = json.load(f)
+    with open(os.path.join(folder, "at-rules.json"), encoding="utf-8") as f:
+        at_rules = json.load(f)
+    # The descriptors of @font-face, @page, @counter-style... are names a block may hold too.
+    descriptors = {name for rule in at_rules.values() for name in rule.get("descriptors", {})}
     named_colours = sorted(keywords_of(syntaxes["named-color"]["syntax"], syntaxes, properties, set()))
 
     keyword_lists = []
@@ -75,9 +79,9 @@ def main():
         for keyword in keyword_lists:
             out.write(f"    {c_string(keyword)},\n")
         out.write("};\n")
-        out.write("// Hashes of the property names, ascending.\n")
+        out.write("// Hashes of the property names and at-rule descriptors, ascending.\n")
         out.write("constexpr std::uint32_t kCssPropertyHashes[] = {\n")
-        for h in sorted({name_hash(row[0]) for row in rows}):
+        for h in sorted({name_hash(row[0]) for row in rows} | {name_hash(d) for d in descriptors}):
             out.write(f"    {h}u,\n")
         out.write("};\n")
         out.write("// Hashes of the named colours, ascending.\n")

@@ -53,7 +53,7 @@ TEST_F(CustomizeDialogTest, OpensWithThePreviewAndTheBoxesOfTheMainEditorsLook)
 {
     TForm12& d = *dialog;
     EXPECT_EQ(d.windowTitle(), "メインエディタのカスタマイズ");
-    EXPECT_EQ(d.size(), QSize(655, 417));
+    EXPECT_EQ(d.size(), QSize(845, 417));
     EXPECT_TRUE(d.Editor1->ReadOnly());
     EXPECT_EQ(d.Editor1->WrapByte(), 20);
     EXPECT_EQ(d.Editor1->ReserveWordList(), std::vector<std::string>{"Reserved"});

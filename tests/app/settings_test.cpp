@@ -90,7 +90,8 @@ TEST_F(SettingsTest, StoredColoursNumbersAndBooleansAreAppliedAtStartUp)
     WriteFile(file,
               "[FormSize]\nLeft=10\nTop=20\nWidth=640\nHeight=480\n"
               "[MainEditor]\nTextColor=$000000FF\nBackgroundColor=clYellow\nReserveColor=255\n"
-              "UnderlineColor=CLRED\nUnderline?=yes\nEofMark?=0\nLeftMargin=$10\nLineMargin=0x3\nTextSize=12\n");
+              "UnderlineColor=CLRED\nUnderline?=yes\nEofMark?=0\nLeftMargin=$10\nLineMargin=0x3\nTextSize=12\n"
+              "SyntaxComment=clGray\n");
     auto form = Start();
     TEditor* editor = form->ExtMemo1;
     EXPECT_EQ(editor->FontColor(), tavi::clRed);
@@ -103,6 +104,9 @@ TEST_F(SettingsTest, StoredColoursNumbersAndBooleansAreAppliedAtStartUp)
     EXPECT_EQ(editor->LineMargin(), 3);
     EXPECT_EQ(editor->Font().pixelSize(), 16);  // 12 points
     EXPECT_EQ(form->size(), QSize(640, 480));
+    EXPECT_TRUE(editor->SyntaxColoring());  // on unless the file says otherwise
+    EXPECT_EQ(editor->SyntaxColor(tavi::TCssClass::Comment), tavi::clGray);
+    EXPECT_EQ(editor->SyntaxColor(tavi::TCssClass::String), tavi::DefaultCssColors()[2]);
 }
 
 TEST_F(SettingsTest, AColourThatIsNoNumberStopsStartUpThereAndTheWindowOpens)
@@ -160,6 +164,17 @@ TEST_F(SettingsTest, CloseWritesEveryKeyInOrderAndColoursByNameWhenTheyHaveOne)
                                  "RetMark",
                                  "RetMarkColor",
                                  "AutoIndent",
+                                 "SyntaxColoring?",
+                                 "SyntaxComment",
+                                 "SyntaxString",
+                                 "SyntaxSelector",
+                                 "SyntaxProperty",
+                                 "SyntaxUnknownProperty",
+                                 "SyntaxValue",
+                                 "SyntaxNumber",
+                                 "SyntaxColorValue",
+                                 "SyntaxAtRule",
+                                 "SyntaxImportant",
                                  "Left",
                                  "Top",
                                  "Width",

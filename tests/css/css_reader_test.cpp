@@ -137,6 +137,7 @@ TEST(CssNames, KnowsPropertiesTheirKeywordsAndNamedColours)
     EXPECT_TRUE(IsCssProperty(CssNameHash("Transition")));
     EXPECT_TRUE(IsCssProperty(CssNameHash("gap")));
     EXPECT_FALSE(IsCssProperty(CssNameHash("colr")));
+    EXPECT_TRUE(IsCssProperty(CssNameHash("unicode-range")));
     EXPECT_TRUE(IsCssNamedColour(CssNameHash("rebeccapurple")));
     EXPECT_FALSE(IsCssNamedColour(CssNameHash("block")));
     const std::vector<std::string_view> display = CssKeywordsStartingWith("display", "fl");

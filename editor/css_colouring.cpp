@@ -1,0 +1,146 @@
+// Colouring the editor's rows by the CSS grammar: the reading of the document, each row's classes by display column,
+// and which rows a change recolours.
+#include "editor/css_colouring.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tavi {
+
+namespace {
+
+// Rows painted last whose start states are kept; a window larger than any screen.
+constexpr int kShownRowsLimit = 2048;
+
+constexpr TColor Rgb(int r, int g, int b)
+{
+    return static_cast<TColor>(b << 16 | g << 8 | r);
+}
+
+}  // namespace
+
+TCssColors DefaultCssColors()
+{
+    TCssColors colors{};
+    const auto set = [&](TCssClass cls, TColor color) { colors[static_cast<std::size_t>(cls)] = color; };
+    set(TCssClass::Plain, clWindowText);
+    set(TCssClass::Comment, Rgb(0, 128, 0));
+    set(TCssClass::String, Rgb(163, 21, 21));
+    set(TCssClass::Selector, Rgb(128, 0, 128));
+    set(TCssClass::Property, Rgb(0, 0, 255));
+    set(TCssClass::UnknownProperty, Rgb(255, 0, 0));
+    set(TCssClass::Value, Rgb(0, 112, 128));
+    set(TCssClass::Number, Rgb(9, 134, 88));
+    set(TCssClass::Colour, Rgb(128, 64, 0));
+    set(TCssClass::AtRule, Rgb(175, 0, 219));
+    set(TCssClass::Important, Rgb(200, 0, 0));
+    return colors;
+}
+
+void TCssColouring::SetEnabled(bool value)
+{
+    enabled_ = value;
+    states_.Clear();
+    shown_.clear();
+}
+
+void TCssColouring::ClassesOfRow(int r, int columns, std::vector<TCssClass>& classes)
+{
+    // The start state of every row painted, in one window of rows.
+    const int shownEnd = shownFirst_ + static_cast<int>(shown_.size());
+    if (shown_.empty() || r < shownFirst_ - kShownRowsLimit || r > shownEnd + kShownRowsLimit ||
+        shownEnd - std::min(r, shownFirst_) > kShownRowsLimit) {
+        shownFirst_ = r;
+        shown_.assign(1, states_.StateAt(rows_, r));
+    } else if (r < shownFirst_) {
+        std::vector<TCssState> above;
+        for (int row = r; row < shownFirst_; ++row)
+            above.push_back(states_.StateAt(rows_, row));
+        shown_.insert(shown_.begin(), above.begin(), above.end());
+        shownFirst_ = r;
+    } else {
+        for (int row = shownEnd; row <= r; ++row)
+            shown_.push_back(states_.StateAt(rows_, row));
+    }
+
+    states_.SpansOfRow(rows_, r, spans_);
+    const std::string_view text = rows_.RowText(r);
+    byteClasses_.assign(text.size(), TCssClass::Plain);
+    for (const TCssSpan& span : spans_)
+        std::fill(byteClasses_.begin() + span.Begin, byteClasses_.begin() + span.End, span.Class);
+    const bool bytesAreColumns = rows_.Encoding() == TTextEncoding::Cp932 &&
+                                 std::memchr(text.data(), '\t', text.size()) == nullptr &&
+                                 static_cast<int>(text.size()) == columns;
+    if (bytesAreColumns) {
+        classes = byteClasses_;
+        return;
+    }
+    const TColumnMap map = rows_.Core().ColumnMapOf(r);
+    classes.assign(static_cast<std::size_t>(columns), TCssClass::Plain);
+    const int mapped = std::min(columns, static_cast<int>(map.size()));
+    for (int col = 0; col < mapped; ++col) {
+        const int byte = map.ByteAt(col);
+        if (byte < static_cast<int>(byteClasses_.size()))
+            classes[static_cast<std::size_t>(col)] = byteClasses_[static_cast<std::size_t>(byte)];
+    }
+}
+
+TCssPlace TCssColouring::PlaceAt(int r, int at)
+{
+    return states_.PlaceAt(rows_, r, at);
+}
+
+std::pair<int, int> TCssColouring::Follow(const TChange& change)
+{
+    if (change.Whole || !enabled_) {
+        states_.Clear();
+        shown_.clear();
+        return {0, 0};
+    }
+    const int first = change.First.Value();
+    const int oldRows = change.OldRows;
+    const int newRows = change.NewRows;
+    const int delta = newRows - oldRows;
+    states_.Change(rows_, first, oldRows, newRows);
+
+    // A name cut by wrapping takes its class from where it ends: the rows it began on above
+    // the change may change colour.
+    int from = first;
+    while (from > 0 && rows_.Core().RowEnd(from - 1) == reWrap &&
+           !TCssReader::ClassKnownIn(states_.StateAt(rows_, from)))
+        --from;
+
+    // Below the change, rows painted last whose start state differs now.
+    const auto shownBefore = [&](int row) -> const TCssState* {
+        const int i = row - delta - shownFirst_;
+        return row - delta >= first + oldRows && i >= 0 && i < static_cast<int>(shown_.size())
+                   ? &shown_[static_cast<std::size_t>(i)]
+                   : nullptr;
+    };
+    int end = first + newRows;
+    for (const TCssState* before = shownBefore(end); before && states_.StateAt(rows_, end) != *before;
+         before = shownBefore(end))
+        ++end;
+
+    // The window of start states in the rows as they are now.
+    const int shownLast = shownFirst_ + static_cast<int>(shown_.size()) - 1;
+    if (!shown_.empty() && first <= shownLast) {  // rows above the change keep their states
+        std::vector<TCssState> now;
+        const int nowFirst = shownFirst_ <= first ? shownFirst_ : std::max(first + 1, shownFirst_ + delta);
+        for (int row = nowFirst; row <= shownLast + delta; ++row) {
+            if (row <= first && row <= shownLast)
+                now.push_back(shown_[static_cast<std::size_t>(row - shownFirst_)]);
+            else if (const TCssState* before = row >= end ? shownBefore(row) : nullptr)
+                now.push_back(*before);
+            else if (row <= rows_.RowCount() && static_cast<int>(now.size()) < kShownRowsLimit)
+                now.push_back(states_.StateAt(rows_, row));
+            else
+                break;
+        }
+        shownFirst_ = nowFirst;
+        shown_ = std::move(now);
+    }
+    return {from, end};
+}
+
+}  // namespace tavi

@@ -1,0 +1,65 @@
+// Colouring the editor's rows by the CSS grammar: the reading of the document, each row's classes by display column,
+// and which rows a change recolours.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "css/css_row_states.h"
+#include "editor/core/change.h"
+#include "editor/core/editor_core.h"
+#include "platform/colors.h"
+
+namespace tavi {
+
+// The colours of the classes a sheet is read in, by TCssClass (Plain: the text's colour).
+using TCssColors = std::array<TColor, kCssClassCount>;
+TCssColors DefaultCssColors();
+
+class TCssColouring {
+public:
+    explicit TCssColouring(const TEditorCore& core) : rows_(core) {}
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    const TCssColors& Colors() const { return colors_; }
+    TColor ColorOf(TCssClass cls) const { return colors_[static_cast<std::size_t>(cls)]; }
+    void SetColor(TCssClass cls, TColor color) { colors_[static_cast<std::size_t>(cls)] = color; }
+
+    // The class of each display column of row r (`columns` of them), in `classes`.
+    void ClassesOfRow(int r, int columns, std::vector<TCssClass>& classes);
+    // What the place before byte `at` of row r is.
+    TCssPlace PlaceAt(int r, int at);
+
+    // Follows a change of the document. Returns the rows whose colours may differ that the
+    // change's own repaint leaves alone: [first, end), empty when there are none.
+    std::pair<int, int> Follow(const TChange& change);
+
+private:
+    // The document's rows as the reading goes over them.
+    class TCoreRows : public TCssRowSource {
+    public:
+        explicit TCoreRows(const TEditorCore& core) : core_(core) {}
+        int RowCount() const override { return core_.Rows().Count(); }
+        std::string_view RowText(int r) const override { return core_.RowText(r); }
+        bool RowEndsLine(int r) const override { return core_.RowEnd(r) == reBreak; }
+        TTextEncoding Encoding() const override { return core_.Encoding(); }
+        const TEditorCore& Core() const { return core_; }
+
+    private:
+        const TEditorCore& core_;
+    };
+
+    TCoreRows rows_;
+    TCssRowStates states_;
+    bool enabled_ = false;  // the main window turns it on from its settings
+    TCssColors colors_ = DefaultCssColors();
+    std::vector<TCssSpan> spans_;
+    std::vector<TCssClass> byteClasses_;
+    // The start states of the rows painted last, [shownFirst_, shownFirst_ + shown_.size()),
+    // against which a change finds the rows it recolours.
+    int shownFirst_ = 0;
+    std::vector<TCssState> shown_;
+};
+
+}  // namespace tavi

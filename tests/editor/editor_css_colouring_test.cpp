@@ -1,0 +1,107 @@
+// Tests of colouring by the CSS grammar: each class in its colour, reserved words against comments, and repaints after
+// edits.
+#include <QApplication>
+
+#include "tests/editor/editor_fixture.h"
+
+namespace {
+
+tavi::TColor ToColor(const QColor& c)
+{
+    return static_cast<tavi::TColor>(c.blue() << 16 | c.green() << 8 | c.red());
+}
+
+class CssColouringTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        editor.resize(640, 200);
+        editor.SetSyntaxColoring(true);
+    }
+};
+
+TEST_F(CssColouringTest, EachClassIsDrawnInItsOwnColour)
+{
+    editor.SetReserveWordColor(false);
+    // A colour of its own for each class, far apart from the others.
+    const std::pair<tavi::TCssClass, QColor> colours[] = {
+        {tavi::TCssClass::AtRule, QColor(200, 0, 200)},   {tavi::TCssClass::Value, QColor(0, 160, 160)},
+        {tavi::TCssClass::Selector, QColor(128, 0, 0)},   {tavi::TCssClass::Property, QColor(0, 0, 255)},
+        {tavi::TCssClass::Number, QColor(0, 150, 0)},     {tavi::TCssClass::String, QColor(160, 100, 0)},
+        {tavi::TCssClass::Colour, QColor(100, 100, 0)},   {tavi::TCssClass::UnknownProperty, QColor(255, 0, 0)},
+        {tavi::TCssClass::Important, QColor(0, 90, 200)}, {tavi::TCssClass::Comment, QColor(120, 120, 120)},
+    };
+    for (const auto& [cls, colour] : colours)
+        editor.SetSyntaxColor(cls, ToColor(colour));
+    SetText("@media p{p.q{color:1px 'x' red ab;zz:0 !important}}/*c*/\r\n");
+    const QImage image = Render();
+    const std::pair<int, tavi::TCssClass> cells[] = {
+        {1, tavi::TCssClass::AtRule},    {7, tavi::TCssClass::Value},      {9, tavi::TCssClass::Selector},
+        {14, tavi::TCssClass::Property}, {20, tavi::TCssClass::Number},    {24, tavi::TCssClass::String},
+        {28, tavi::TCssClass::Colour},   {31, tavi::TCssClass::Value},     {34, tavi::TCssClass::UnknownProperty},
+        {37, tavi::TCssClass::Number},   {41, tavi::TCssClass::Important}, {53, tavi::TCssClass::Comment},
+    };
+    for (const auto& [col, cls] : cells) {
+        const QColor expected = std::find_if(std::begin(colours), std::end(colours), [cls = cls](const auto& entry) {
+                                    return entry.first == cls;
+                                })->second;
+        EXPECT_TRUE(CellHas(image, 0, col, expected)) << "column " << col;
+    }
+    EXPECT_GT(CountColor(image, Cell(0, 8), Qt::black), 0);  // "{" is plain text
+}
+
+// With the grammar, a reserved word inside a comment is comment text; without it, the
+// reserved words are coloured wherever they are.
+TEST_F(CssColouringTest, AReservedWordInACommentTakesTheCommentsColourOnlyWithTheGrammar)
+{
+    const QColor teal(0, 128, 128);
+    const QColor green(0, 128, 0);
+    SetText("/* font size */ font { }\r\n");
+    QImage image = Render();
+    EXPECT_TRUE(CellHas(image, 0, 4, green));
+    EXPECT_FALSE(CellHas(image, 0, 4, teal));
+    EXPECT_TRUE(CellHas(image, 0, 17, teal));  // outside the comment it keeps the reserved look
+    editor.SetSyntaxColoring(false);
+    image = Render();
+    EXPECT_TRUE(CellHas(image, 0, 4, teal));
+    EXPECT_FALSE(CellHas(image, 0, 1, green));
+}
+
+// Edits repaint the rows whose colours they change and no others, whatever the wrapping.
+TEST_F(CssColouringTest, AnEditRepaintsTheRowsItRecolours)
+{
+    ShowRows(6);
+    SetText("p { color : red }\r\nq { margin : 0 }\r\nr { top : 1px }\r\n");
+    editor.Core().PlaceCaretAt(1, 4);
+    editor.viewport()->repaint();
+    OnScreen();
+    editor.ResetPaintedRowCount();
+    editor.Core().TypeChars("x");
+    QApplication::processEvents();
+    EXPECT_EQ(editor.PaintedRowCount(), 1);
+    ExpectScreenMatchesFreshPaint("typed");
+
+    // Opening a comment recolours every row below it; closing it gives them back.
+    editor.Core().PlaceCaretAt(0, 0);
+    editor.Core().TypeChars("/*");
+    ExpectScreenMatchesFreshPaint("comment opened");
+    editor.Core().PlaceCaretAt(1, 0);
+    editor.Core().TypeChars("*/");
+    ExpectScreenMatchesFreshPaint("comment closed");
+    editor.Core().Undo();
+    ExpectScreenMatchesFreshPaint("undone");
+
+    // A property name cut by wrapping takes its colour from its end, on the row above too.
+    editor.Core().SetWordWrap(true);
+    editor.SetWrapByte(20);
+    SetText("a{top:0;margin:1; colr:red}\r\n");
+    ASSERT_EQ(editor.Core().RowText(1), "lr:red}");
+    editor.viewport()->repaint();
+    OnScreen();
+    editor.Core().PlaceCaretAt(1, 1);
+    editor.Core().TypeChars("o");  // "colr" becomes "color"
+    ExpectScreenMatchesFreshPaint("wrapped name");
+}
+
+}  // namespace
