@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "css/css_brackets.h"
 #include "css/css_row_states.h"
 #include "editor/core/change.h"
 #include "editor/core/editor_core.h"
@@ -30,6 +31,12 @@ public:
     void ClassesOfRow(int r, int columns, std::vector<TCssClass>& classes);
     // What the place before byte `at` of row r is.
     TCssPlace PlaceAt(int r, int at);
+
+    // The bracket at byte `at` of row r (or just before it) and its partner; see MatchBracket.
+    std::optional<std::pair<TCssBracket, TCssBracket>> BracketAt(int r, int at, int rowLimit)
+    {
+        return MatchBracket(states_, rows_, r, at, rowLimit);
+    }
 
     // Follows a change of the document. Returns the rows whose colours may differ that the
     // change's own repaint leaves alone: [first, end), empty when there are none.

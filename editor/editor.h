@@ -71,6 +71,11 @@ public:
     void SetSyntaxColoring(bool value);
     tavi::TColor SyntaxColor(tavi::TCssClass cls) const { return cssColouring_.ColorOf(cls); }
     void SetSyntaxColor(tavi::TCssClass cls, tavi::TColor value);
+    // With syntax colouring on, the bracket next to the caret and its partner, which are
+    // framed; empty otherwise.
+    std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> MarkedBrackets() const { return brackets_; }
+    // Moves the caret to the partner of the bracket next to it (Ctrl+]). False without one.
+    bool JumpToPartnerBracket();
     // What the place before byte `byte` of row `row` is in the sheet.
     tavi::TCssPlace CssPlaceAt(int row, int byte) { return cssColouring_.PlaceAt(row, byte); }
     // On: a run of double-byte characters is a word apart from the letters around it.
@@ -283,7 +288,15 @@ private:
     void SetPreedit(const QString& text);
     void PaintPreedit(QPainter& p);
 
+    // editor_brackets.cpp
+    std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> BracketNextToCaret(int rowLimit);
+    void UpdateBracketMarks();
+    void ForgetBracketMarks(const tavi::TChange& change);
+    void PaintBracketMarks(QPainter& p, const TRowPaint& row);
+    int ColumnOfByte(int row, int byte) const;
+
     tavi::TCssColouring cssColouring_{core_};
+    std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> brackets_;
     std::vector<tavi::TCssClass> cssClasses_;  // of the row being painted, by column
     tavi::TReservedWords reserved_;
     std::vector<std::string> reserveWordList_;

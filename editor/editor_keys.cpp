@@ -81,6 +81,17 @@ bool TEditor::event(QEvent* event)
 void TEditor::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers m = event->modifiers();
+    // The sheet's own commands: comment the lines out or in, and go to a bracket's partner.
+    if ((m & kCommandModifiers) == Qt::ControlModifier && event->key() == Qt::Key_Slash) {
+        core_.ToggleComment();
+        event->accept();
+        return;
+    }
+    if ((m & kCommandModifiers) == Qt::ControlModifier && event->key() == Qt::Key_BracketRight) {
+        JumpToPartnerBracket();
+        event->accept();
+        return;
+    }
     const auto key = EditKeyOf(event->key());
     // Alt combinations belong to the menus.
     if (key && !(m & Qt::AltModifier)) {

@@ -84,6 +84,7 @@ void TEditor::PaintRow(QPainter& p, const TRowPaint& row)
             PaintSelected(p, row, span->first, span->second);
         }
         PaintMarks(p, row, span && span->second > static_cast<int>(row.Text.size()));
+        PaintBracketMarks(p, row);
     }
     if (OnDrawLine) {
         FlushGlyphs(p);

@@ -197,6 +197,7 @@ void TEditor::InvalidateRows(int a, int b)
 void TEditor::DocumentChanged(const tavi::TChange& change)
 {
     tavi::RepaintChange(change, core_.EofMark(), *this);
+    ForgetBracketMarks(change);
     const auto [first, end] = cssColouring_.Follow(change);
     if (end > first)
         InvalidateRows(first, end - 1);
@@ -248,6 +249,7 @@ void TEditor::ScrollToCaret()
     else if (col > leftCol_ + visibleCols_ - 1)
         SetLeftCol(std::min(std::max(col - visibleCols_ + 1, leftCol_ + quarter), MaxLeftCol() + visibleCols_));
     UpdateCaretPos();
+    UpdateBracketMarks();
     updateMicroFocus();
     if (OnCaretMoved)
         OnCaretMoved(this);

@@ -138,6 +138,10 @@ public:
     // undo record; the selection ends and the caret goes after s. Nothing happens with
     // ReadOnly on. False when the text did not change (ReadOnly, or the work was stopped).
     bool ReplaceRange(long long from, long long to, std::string_view s);
+    // Comments the logical lines of the selection (or the caret's line) out with one "/* */"
+    // around them, or back in when they are one comment (see ToggledComment), as one undo
+    // record; the lines stay selected. False when nothing changed (ReadOnly, blank lines).
+    bool ToggleComment();
     // Deletes the selected text as one undo record (also with ReadOnly on).
     void ClearSelection();
     // Puts SelText on the view's clipboard (an empty text without a selection).

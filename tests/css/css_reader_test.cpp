@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "css/css_brackets.h"
 #include "css/css_names.h"
 #include "css/css_row_states.h"
 
@@ -147,6 +148,26 @@ TEST(CssNames, KnowsPropertiesTheirKeywordsAndNamedColours)
     const std::vector<std::string_view> margins = CssPropertiesStartingWith("MARGIN-b");
     EXPECT_EQ(margins, (std::vector<std::string_view>{"margin-block", "margin-block-end", "margin-block-start",
                                                       "margin-bottom"}));
+}
+
+// A bracket's partner is found past comments, strings and the second bytes of characters,
+// on its row or rows away; the caret may stand on the bracket or just after it.
+TEST(CssBrackets, FindsThePartnerPastCommentsAndStrings)
+{
+    TestRows rows("a { b: url(\"}\") /* } */ [x] }\nc { (d) }\np {\n  x: y;\n}\n\x83{ { }\nq {", TTextEncoding::Cp932);
+    TCssRowStates states;
+    using TPair = std::pair<TCssBracket, TCssBracket>;
+    const auto match = [&](int r, int at) { return MatchBracket(states, rows, r, at, 100); };
+    EXPECT_EQ(match(0, 2), (TPair{{0, 2}, {0, 28}}));
+    EXPECT_EQ(match(0, 3), (TPair{{0, 2}, {0, 28}}));  // just after the bracket
+    EXPECT_EQ(match(0, 25), (TPair{{0, 24}, {0, 26}}));
+    EXPECT_EQ(match(1, 8), (TPair{{1, 8}, {1, 2}}));  // backwards
+    EXPECT_EQ(match(2, 2), (TPair{{2, 2}, {4, 0}}));
+    EXPECT_EQ(match(4, 0), (TPair{{4, 0}, {2, 2}}));
+    EXPECT_EQ(match(5, 3), (TPair{{5, 3}, {5, 5}}));               // "{" as a second byte is no bracket
+    EXPECT_EQ(match(6, 2), std::nullopt);                          // no partner
+    EXPECT_EQ(match(0, 12), std::nullopt);                         // inside a string
+    EXPECT_EQ(MatchBracket(states, rows, 2, 2, 1), std::nullopt);  // too far
 }
 
 // After any edit, reading on from the states kept gives what reading the whole text afresh

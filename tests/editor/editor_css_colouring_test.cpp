@@ -105,3 +105,51 @@ TEST_F(CssColouringTest, AnEditRepaintsTheRowsItRecolours)
 }
 
 }  // namespace
+
+namespace {
+
+class CssKeysTest : public EditorInputTest {
+protected:
+    void SetUp() override
+    {
+        EditorInputTest::SetUp();
+        editor.SetSyntaxColoring(true);
+        SetText("p {\r\n  color: red; /* } */\r\n}\r\n");
+    }
+};
+
+// The bracket next to the caret and its partner are framed; Ctrl+] goes back and forth
+// between them, past the brace inside the comment.
+TEST_F(CssKeysTest, TheBracketPairAtTheCaretIsFramedAndCtrlBracketJumpsBetweenThem)
+{
+    using TPair = std::pair<tavi::TCssBracket, tavi::TCssBracket>;
+    editor.Core().PlaceCaretAt(0, 2);
+    EXPECT_EQ(editor.MarkedBrackets(), (TPair{{0, 2}, {2, 0}}));
+    ExpectScreenMatchesFreshPaint("framed");
+    QTest::keyClick(&editor, Qt::Key_BracketRight, Qt::ControlModifier);
+    EXPECT_EQ(Caret(), std::make_pair(2, 0));
+    EXPECT_EQ(editor.MarkedBrackets(), (TPair{{2, 0}, {0, 2}}));
+    QTest::keyClick(&editor, Qt::Key_BracketRight, Qt::ControlModifier);
+    EXPECT_EQ(Caret(), std::make_pair(0, 2));
+    QTest::keyClick(&editor, Qt::Key_Left);
+    QTest::keyClick(&editor, Qt::Key_Left);
+    EXPECT_EQ(editor.MarkedBrackets(), std::nullopt);
+    ExpectScreenMatchesFreshPaint("frames gone");
+    editor.SetSyntaxColoring(false);  // marks belong to the reading of the sheet
+    editor.Core().PlaceCaretAt(0, 2);
+    EXPECT_EQ(editor.MarkedBrackets(), std::nullopt);
+}
+
+TEST_F(CssKeysTest, CtrlSlashCommentsTheCaretsLineOutAndBackIn)
+{
+    editor.Core().PlaceCaretAt(1, 3);
+    QTest::keyClick(&editor, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "p {\r\n  /* color: red; /* } *\\/ */\r\n}\r\n");
+    ExpectScreenMatchesFreshPaint("commented");
+    QTest::keyClick(&editor, Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "p {\r\n  color: red; /* } */\r\n}\r\n");
+    editor.Core().Undo();
+    EXPECT_EQ(Text(), "p {\r\n  /* color: red; /* } *\\/ */\r\n}\r\n");
+}
+
+}  // namespace

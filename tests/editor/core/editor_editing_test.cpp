@@ -5,6 +5,7 @@
 #include <iterator>
 #include <random>
 
+#include "editor/core/comment_toggle.h"
 #include "editor_fixture.h"
 #include "row_dump.h"
 
@@ -391,6 +392,51 @@ TEST(LongLineEditTest, EditsGiveTheRowsWrappingTheWholeTextGives)
     while (core.CanRedo())
         core.Redo();
     EXPECT_TRUE(core.Lines().GetTextStr() == end);
+}
+
+// A block is commented out as one comment and back in to its very text; comments inside it
+// survive the round trip.
+TEST(CommentToggle, WrapsABlockInOneCommentAndTakesItOffAgain)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"  a { color : red }", "  /* a { color : red } */"},
+        {"a {\r\n  b : c;\r\n}", "/* a {\r\n  b : c;\r\n} */"},
+        {"a { } /* note */", "/* a { } /* note *\\/ */"},
+        {"/*x*/", "x"},  // a comment without spaces inside loses only its marks
+    };
+    for (const auto& [block, toggled] : cases) {
+        EXPECT_EQ(ToggledComment(block), std::string(toggled)) << block;
+        if (block != "/*x*/") {
+            EXPECT_EQ(ToggledComment(toggled), std::string(block)) << toggled;
+        }
+    }
+    EXPECT_EQ(ToggledComment(" \t"), std::nullopt);
+    // Two comments in a row are no one comment: they go inside a third.
+    EXPECT_EQ(ToggledComment("/* a */ /* b */"), "/* /* a *\\/ /* b *\\/ */");
+}
+
+TEST_F(EditingTest, CtrlSlashCommentsTheSelectedLinesAsOneUndoStepAndKeepsThemSelected)
+{
+    Load("p {\r\n  color : red;\r\n}\r\nq { }\r\n", 1, 3);
+    EXPECT_TRUE(core.ToggleComment());  // the caret's line
+    EXPECT_EQ(Text(), "p {\r\n  /* color : red; */\r\n}\r\nq { }\r\n");
+    EXPECT_EQ(core.SelText(), "  /* color : red; */");
+    EXPECT_TRUE(core.ToggleComment());
+    EXPECT_EQ(Text(), "p {\r\n  color : red;\r\n}\r\nq { }\r\n");
+    // A selection down to the start of a row leaves that row out.
+    core.Deselect();
+    core.PlaceCaretAt(0, 1);
+    Key(TEditKey::Down, true);
+    Key(TEditKey::Down, true);
+    Key(TEditKey::Home, true);
+    const int records = Records();
+    EXPECT_TRUE(core.ToggleComment());
+    EXPECT_EQ(Text(), "/* p {\r\n  color : red; */\r\n}\r\nq { }\r\n");
+    EXPECT_EQ(Records(), records + 1);
+    core.Undo();
+    EXPECT_EQ(Text(), "p {\r\n  color : red;\r\n}\r\nq { }\r\n");
+    core.Options().ReadOnly = true;
+    EXPECT_FALSE(core.ToggleComment());
 }
 
 }  // namespace
