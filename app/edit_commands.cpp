@@ -38,6 +38,7 @@ void TForm1::ConnectEditCommands()
     for (QAction* copy : {N17, N11})
         ConnectCommand(copy, &QAction::triggered, this, &TForm1::N17Click);
     ConnectCommand(SpeedButton7, &QToolButton::clicked, this, &TForm1::N17Click);
+    ExtMemo1->OnColorSwatchClick = [this](TEditor*, const tavi::TColourValue& value) { SwatchClick(value); };
     ConnectCommand(N28, &QAction::triggered, this, &TForm1::N28Click);
     ConnectCommand(SpeedButton5, &QToolButton::clicked, this, &TForm1::N28Click);
     ConnectCommand(N29, &QAction::triggered, this, &TForm1::N29Click);
@@ -118,6 +119,18 @@ void TForm1::N13Click()
 void TForm1::STYLE1Click()
 {
     ReplaceSelection(kStyleOpening, kStyleClosing);
+}
+
+void TForm1::SwatchClick(const tavi::TColourValue& value)
+{
+    const QColor old = value.Color;
+    HTMLcolorDialog1->SetColor(static_cast<tavi::TColor>(old.blue() << 16 | old.green() << 8 | old.red()));
+    if (!HTMLcolorDialog1->Execute())
+        return;
+    // The chooser has no alpha: a translucent colour keeps its own.
+    QColor chosen = tavi::ColorToQColor(HTMLcolorDialog1->Color());
+    chosen.setAlpha(old.alpha());
+    ExtMemo1->ReplaceColourValue(value, tavi::CssColourText(chosen));
 }
 
 void TForm1::N22Click()

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/journal_keeper.h"
+#include "editor/colour_values.h"
 #include "platform/os/file_identity.h"
 #include "platform/os/state_files.h"
 #include "platform/sheet_conversion.h"
@@ -223,7 +224,10 @@ public slots:
     void N29Click();      // redo
     void N13Click();      // comment out: "/* " + selection + " */"
     void STYLE1Click();   // wrap the selection in a STYLE element
-    void N22Click();      // insert a colour picked in the chooser as "#RRGGBB"
+    void N22Click();
+    // A click on a colour swatch of the editor: the colour chooser opens on that colour and
+    // what is chosen replaces the value (one undo step).
+    void SwatchClick(const tavi::TColourValue& value);  // insert a colour picked in the chooser as "#RRGGBB"
     // Go to line (go_to_line.cpp): asks for a logical line number, the caret's line at first,
     // and puts the caret at the start of that line.
     void GoToLine1Click();

@@ -85,6 +85,14 @@ void TCssColouring::ClassesOfRow(int r, int columns, std::vector<TCssClass>& cla
     }
 }
 
+std::vector<TColourValue> TCssColouring::ColourValuesOfRow(int r)
+{
+    if (r < 0 || r >= rows_.RowCount())
+        return {};
+    states_.SpansOfRow(rows_, r, spans_);
+    return ColourValuesOf(r, rows_.RowText(r), spans_);
+}
+
 TCssPlace TCssColouring::PlaceAt(int r, int at)
 {
     return states_.PlaceAt(rows_, r, at);

@@ -7,6 +7,7 @@
 
 #include "css/css_brackets.h"
 #include "css/css_row_states.h"
+#include "editor/colour_values.h"
 #include "editor/core/change.h"
 #include "editor/core/editor_core.h"
 #include "platform/colors.h"
@@ -29,6 +30,8 @@ public:
 
     // The class of each display column of row r (`columns` of them), in `classes`.
     void ClassesOfRow(int r, int columns, std::vector<TCssClass>& classes);
+    // The colour values written in row r.
+    std::vector<TColourValue> ColourValuesOfRow(int r);
     // What the place before byte `at` of row r is.
     TCssPlace PlaceAt(int r, int at);
 

@@ -71,6 +71,14 @@ public:
     void SetSyntaxColoring(bool value);
     tavi::TColor SyntaxColor(tavi::TCssClass cls) const { return cssColouring_.ColorOf(cls); }
     void SetSyntaxColor(tavi::TCssClass cls, tavi::TColor value);
+    // With syntax colouring on and a left margin of 8 pixels or more, each row with colour
+    // values shows them as swatches in the margin; a click on one is handed to
+    // OnColorSwatchClick, which may write another colour with ReplaceColourValue.
+    bool SwatchesShown() const { return cssColouring_.Enabled() && leftMargin_ >= 8; }
+    std::optional<tavi::TColourValue> SwatchAt(QPoint pixel);
+    std::function<void(TEditor* sender, const tavi::TColourValue& value)> OnColorSwatchClick;
+    // Writes `text` over a colour value as one undo step. False when nothing changed.
+    bool ReplaceColourValue(const tavi::TColourValue& value, std::string_view text);
     // With syntax colouring on, the bracket next to the caret and its partner, which are
     // framed; empty otherwise.
     std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> MarkedBrackets() const { return brackets_; }
@@ -288,6 +296,10 @@ private:
     void SetPreedit(const QString& text);
     void PaintPreedit(QPainter& p);
 
+    // editor_swatches.cpp
+    QRect SwatchBox(int rowTop) const;
+    void PaintSwatches(QPainter& p, const QRect& clip);
+    int RowsLeft() const { return SwatchesShown() ? 0 : leftMargin_; }
     // editor_brackets.cpp
     std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> BracketNextToCaret(int rowLimit);
     void UpdateBracketMarks();

@@ -41,6 +41,13 @@ void TEditor::mousePressEvent(QMouseEvent* event)
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
+    if (OnColorSwatchClick) {
+        if (const std::optional<tavi::TColourValue> swatch = SwatchAt(event->position().toPoint())) {
+            OnColorSwatchClick(this, *swatch);
+            event->accept();
+            return;
+        }
+    }
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
     // A composition in progress is finished where it stands before the caret moves.

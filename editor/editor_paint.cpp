@@ -112,6 +112,8 @@ void TEditor::PaintArea(QPainter& p, const QRect& clip)
         FlushGlyphs(p);
         p.setClipping(false);
     }
+    if (SwatchesShown() && clip.left() < leftMargin_)
+        PaintSwatches(p, clip);
     if (UnderlineVisible())
         p.fillRect(UnderlineRect(), Qc(underLineColor_));
     if (EofMark() && count == 0)

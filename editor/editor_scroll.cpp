@@ -56,7 +56,7 @@ int TEditor::RowInkRight() const
 // The text area from pixel row `top` down, as far right as rows draw.
 QRect TEditor::RowsFrom(int top) const
 {
-    return QRect(leftMargin_, top, RowInkRight() - leftMargin_, viewport()->height() - top);
+    return QRect(RowsLeft(), top, RowInkRight() - RowsLeft(), viewport()->height() - top);
 }
 
 void TEditor::SetTopRow(int row)
@@ -191,7 +191,7 @@ void TEditor::InvalidateRows(int a, int b)
         return;
     const int top = CellPos(first, 0).y();
     const int bottom = CellPos(last, 0).y() + RowPitch();
-    viewport()->update(QRect(leftMargin_, top, viewport()->width() - leftMargin_, bottom - top));
+    viewport()->update(QRect(RowsLeft(), top, viewport()->width() - RowsLeft(), bottom - top));
 }
 
 void TEditor::DocumentChanged(const tavi::TChange& change)

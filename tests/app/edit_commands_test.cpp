@@ -180,3 +180,23 @@ TEST_F(EditCommandsTest, F9InsertsThePickedColourAndTheNextPickStartsFromIt)
     form->N22->trigger();
     EXPECT_EQ(Text(), "color : #563412;\r\n");  // Cancel changes nothing
 }
+
+// A click on a row's colour swatch opens the chooser on that colour; what is chosen replaces
+// the value in place, a translucent one keeping its alpha, and one undo takes it back.
+TEST_F(EditCommandsTest, AClickOnAColourSwatchChangesThatColourInPlace)
+{
+    form->ExtMemo1->SetSyntaxColoring(true);
+    SetText("a { color: red; background: rgba(0, 0, 255, 0.5) }");
+    const QRect box(2, form->ExtMemo1->CellPos(0, 0).y() + 2, form->ExtMemo1->LeftMargin() - 6,
+                    form->ExtMemo1->RowHeight() - 4);
+    QColor shown;
+    PickColour(QColor(0x12, 0x34, 0x56), &shown);
+    QTest::mouseClick(form->ExtMemo1->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 1, box.center().y()));
+    EXPECT_EQ(shown, QColor(Qt::red));
+    EXPECT_EQ(Text(), "a { color: #123456; background: rgba(0, 0, 255, 0.5) }\r\n");
+    PickColour(QColor(Qt::green));
+    QTest::mouseClick(form->ExtMemo1->viewport(), Qt::LeftButton, {}, QPoint(box.right() - 1, box.center().y()));
+    EXPECT_EQ(Text(), "a { color: #123456; background: rgba(0, 255, 0, 0.502) }\r\n");
+    Core().Undo();
+    EXPECT_EQ(Text(), "a { color: #123456; background: rgba(0, 0, 255, 0.5) }\r\n");
+}

@@ -2,6 +2,8 @@
 // edits.
 #include <QApplication>
 
+#include "editor/colour_values.h"
+
 #include "tests/editor/editor_fixture.h"
 
 namespace {
@@ -150,6 +152,66 @@ TEST_F(CssKeysTest, CtrlSlashCommentsTheCaretsLineOutAndBackIn)
     EXPECT_EQ(Text(), "p {\r\n  color: red; /* } */\r\n}\r\n");
     editor.Core().Undo();
     EXPECT_EQ(Text(), "p {\r\n  /* color: red; /* } *\\/ */\r\n}\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CssColours, ReadsEveryWayASheetWritesAColour)
+{
+    const std::pair<const char*, std::optional<QColor>> cases[] = {
+        {"#f00", QColor(255, 0, 0)},
+        {"#FF000080", QColor(255, 0, 0, 128)},
+        {"#0f08", QColor(0, 255, 0, 136)},
+        {"rgb(13, 110, 253)", QColor(13, 110, 253)},
+        {"rgba(100%, 0%, 0%, 0.5)", QColor(255, 0, 0, 128)},
+        {"rgb(0 0 255 / 50%)", QColor(0, 0, 255, 128)},
+        {"hsl(120, 100%, 50%)", QColor(0, 255, 0)},
+        {"hsla(0.5turn 100% 50%)", QColor(0, 255, 255)},
+        {"RebeccaPurple", QColor(102, 51, 153)},
+        {"transparent", QColor(0, 0, 0, 0)},
+        {"currentcolor", std::nullopt},
+        {"#ggg", std::nullopt},
+        {"#12345", std::nullopt},
+        {"rgb(1, 2)", std::nullopt},
+        {"var(--x)", std::nullopt},
+    };
+    for (const auto& [text, colour] : cases) {
+        const std::optional<QColor> read = tavi::ParseCssColour(text);
+        ASSERT_EQ(read.has_value(), colour.has_value()) << text;
+        if (colour) {
+            EXPECT_EQ(read->rgba(), colour->rgba()) << text;
+        }
+    }
+    EXPECT_EQ(tavi::CssColourText(QColor(0x12, 0xAB, 0xEF)), "#12ABEF");
+    EXPECT_EQ(tavi::CssColourText(QColor(1, 2, 3, 128)), "rgba(1, 2, 3, 0.502)");
+}
+
+// Each row's colours show as swatches in the left margin, kept in step with edits.
+TEST_F(CssColouringTest, ColourValuesShowAsSwatchesInTheMarginAndFollowEdits)
+{
+    SetText("a { color: #f00; border: 1px solid rgb(0, 0, 255) }\r\nb { }\r\n");
+    const QImage image = Render();
+    const QPoint red(4, editor.CellPos(0, 0).y() + editor.RowHeight() / 2);
+    const QPoint blue(editor.LeftMargin() - 6, red.y());
+    EXPECT_EQ(image.pixelColor(red), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(blue), QColor(0, 0, 255));
+    const std::optional<tavi::TColourValue> second = editor.SwatchAt(blue);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(std::make_pair(second->Begin, second->End), std::make_pair(35, 49));
+    EXPECT_FALSE(editor.SwatchAt(QPoint(4, editor.CellPos(1, 0).y() + 4)).has_value());  // no colour there
+
+    editor.viewport()->repaint();
+    OnScreen();
+    editor.Core().PlaceCaretAt(0, 14);
+    editor.Core().TypeChars("0");  // #f00 becomes #f000: transparent
+    ExpectScreenMatchesFreshPaint("colour typed");
+    const std::optional<tavi::TColourValue> moved = editor.SwatchAt(blue);
+    ASSERT_TRUE(moved.has_value());
+    EXPECT_TRUE(editor.ReplaceColourValue(*moved, "#00FF00"));
+    EXPECT_EQ(editor.Lines().Get(0), "a { color: #f000; border: 1px solid #00FF00 }");
+    ExpectScreenMatchesFreshPaint("colour replaced");
 }
 
 }  // namespace
