@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/benchmark_main.h"
+#include "css/css_row_states.h"
 #include "editor/change_repaint.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/journal.h"
@@ -109,6 +110,65 @@ void BM_TypeCharInTheMiddleWithJournal(benchmark::State& state)
     l.core.OnDocumentChange = nullptr;
 }
 BENCHMARK(BM_TypeCharInTheMiddleWithJournal)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20000)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The document's rows as the CSS reading goes over them.
+class TCoreRows final : public tavi::TCssRowSource {
+public:
+    explicit TCoreRows(const tavi::TEditorCore& core) : core_(core) {}
+    int RowCount() const override { return core_.Rows().Count(); }
+    std::string_view RowText(int r) const override { return core_.RowText(r); }
+    bool RowEndsLine(int r) const override { return core_.RowEnd(r) == tavi::reBreak; }
+    tavi::TTextEncoding Encoding() const override { return core_.Encoding(); }
+
+private:
+    const tavi::TEditorCore& core_;
+};
+
+// Reading the whole sheet as CSS from the top, as a jump to its end makes the colouring do.
+void BM_ReadWholeSheetAsCss(benchmark::State& state)
+{
+    TLoaded& l = Loaded();
+    const TCoreRows rows(l.core);
+    for (auto _ : state) {
+        tavi::TCssRowStates states;
+        benchmark::DoNotOptimize(states.StateAt(rows, rows.RowCount()));
+    }
+    state.counters["MB_per_s"] = benchmark::Counter(static_cast<double>(l.core.GetTextLen()) * state.iterations() / 1e6,
+                                                    benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ReadWholeSheetAsCss)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// Typing with the CSS colouring following each change: the rows read again per key. Compare
+// with BM_TypeCharInTheMiddle.
+void BM_TypeCharInTheMiddleWithCssReading(benchmark::State& state)
+{
+    TLoaded& l = Loaded();
+    CaretToMiddle(l.core);
+    const TCoreRows rows(l.core);
+    tavi::TCssRowStates states;
+    states.StateAt(rows, rows.RowCount());  // everything read once, as after paging to the end
+    long long rowsRead = 0;
+    l.core.OnDocumentChange = [&](const tavi::TChange& change) {
+        if (change.Whole) {
+            states.Clear();
+            return;
+        }
+        states.Change(rows, change.First.Value(), change.OldRows, change.NewRows);
+        rowsRead += states.RowsReadByLastChange();
+    };
+    TypeAndTakeBack(l, state);
+    l.core.OnDocumentChange = nullptr;
+    state.counters["rows_read_per_edit"] = static_cast<double>(rowsRead) / (2.0 * state.iterations());
+}
+BENCHMARK(BM_TypeCharInTheMiddleWithCssReading)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(20000)
     ->Repetitions(5)

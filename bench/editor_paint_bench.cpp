@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -99,6 +100,104 @@ void BM_ScrollOnePage(benchmark::State& state)
     editor.hide();
 }
 BENCHMARK(BM_ScrollOnePage)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same repaint and paging with the sheet coloured by the CSS grammar. Compare with
+// BM_FullRepaint and BM_ScrollOnePage.
+void BM_FullRepaintCss(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    editor.SetSyntaxColoring(true);
+    QImage image(editor.viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        editor.viewport()->render(&image);
+    editor.SetSyntaxColoring(false);
+}
+BENCHMARK(BM_FullRepaintCss)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The first paint after the colouring starts: the reading from the top down to the middle
+// of the sheet comes with it.
+void BM_FirstPaintCssAtTheMiddle(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    editor.SetTopRow(editor.Core().Rows().Count() / 2);
+    QImage image(editor.viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        editor.SetSyntaxColoring(true);
+        editor.viewport()->render(&image);
+        state.PauseTiming();
+        editor.SetSyntaxColoring(false);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPaintCssAtTheMiddle)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void BM_ScrollOnePageCss(benchmark::State& state)
+{
+    TEditor& editor = LoadedEditor();
+    editor.SetSyntaxColoring(true);
+    editor.SetTopRow(0);
+    editor.show();
+    editor.activateWindow();
+    editor.setFocus();
+    QApplication::processEvents();
+    QScrollBar* bar = editor.verticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() >= bar->maximum())
+            bar->setValue(0);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QApplication::processEvents();
+    }
+    editor.hide();
+    editor.SetSyntaxColoring(false);
+}
+BENCHMARK(BM_ScrollOnePageCss)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Typing on screen in the middle of the sheet, each key with its repaint, plain and coloured.
+void TypeOnScreen(benchmark::State& state, bool css)
+{
+    TEditor& editor = LoadedEditor();
+    editor.SetSyntaxColoring(css);
+    editor.show();
+    editor.activateWindow();
+    editor.setFocus();
+    // A row of its own for each run: the keys of earlier runs made a long line.
+    static int run = 0;
+    editor.Core().PlaceCaretAt(editor.Core().Rows().Count() / 2 + 3 + 200 * run++, 4);
+    editor.ScrollToCaret();
+    QApplication::processEvents();
+    editor.ResetPaintedRowCount();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&editor, &press);
+        QApplication::processEvents();
+    }
+    state.counters["rows_per_key"] =
+        static_cast<double>(editor.PaintedRowCount()) / static_cast<double>(state.iterations());
+    editor.hide();
+    editor.SetSyntaxColoring(false);
+}
+void BM_TypeOnScreen(benchmark::State& state)
+{
+    TypeOnScreen(state, false);
+}
+BENCHMARK(BM_TypeOnScreen)->Unit(benchmark::kMicrosecond)->Iterations(1000)->Repetitions(3)->ReportAggregatesOnly(true);
+void BM_TypeOnScreenCss(benchmark::State& state)
+{
+    TypeOnScreen(state, true);
+}
+BENCHMARK(BM_TypeOnScreenCss)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1000)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 // The peer: a plain-text widget of the same size and font showing the same kind of text
 // (the first 1 MiB of the sheet: loading all 20 MiB into it takes far longer than the run).

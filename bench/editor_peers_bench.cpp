@@ -2,6 +2,7 @@
 // of bench/README.md: minimum, median and maximum of every workload, the ratios, and the floor of loading a file.
 #include <malloc.h>
 
+#include <Qsci/qscilexercss.h>
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QCheckBox>
@@ -71,6 +72,8 @@ public:
     // From the file's bytes (code page 932, or UTF-8 when `utf8`) to a document the widget
     // can paint.
     virtual void Load(const std::string& bytes, bool utf8) = 0;
+    // Colours the text by the CSS grammar, where the widget can.
+    virtual void ColourAsCss() {}
     virtual void CaretToMiddle() = 0;
     virtual void SelectAllAndCopy() = 0;
     virtual void ClearSelection() = 0;
@@ -106,6 +109,7 @@ public:
         editor_.resize(kView);
     }
     QAbstractScrollArea* Widget() override { return &editor_; }
+    void ColourAsCss() override { editor_.SetSyntaxColoring(true); }
     void Load(const std::string& bytes, bool utf8) override
     {
         if (utf8) {
@@ -239,6 +243,7 @@ public:
         sci_.resize(kView);
     }
     QAbstractScrollArea* Widget() override { return &sci_; }
+    void ColourAsCss() override { sci_.setLexer(new QsciLexerCSS(&sci_)); }
     void Load(const std::string& bytes, bool utf8) override { sci_.setText(TextOf(bytes, utf8)); }
     void CaretToMiddle() override
     {
@@ -324,6 +329,7 @@ struct Input {
     int MaxPages = 0;     // 0: the whole document; otherwise pages timed, then extrapolated
     bool Pastes = false;  // whether the paste workloads run on this input
     bool Utf8 = false;    // the bytes are UTF-8 (TEditor edits them as UTF-8)
+    bool Css = false;     // coloured by the CSS grammar (TEditor's own reading, QScintilla's CSS lexer)
 };
 
 // 10 MB of the sheet as the clipboard holds it, with `unmappable` characters code page 932
@@ -398,6 +404,8 @@ void Measure(const Input& input, int widget, std::vector<Samples>& out)
         w->setFocus();
         Settle();
 
+        if (input.Css)
+            s->ColourAsCss();
         double t = NowMs();
         s->Load(input.Bytes, input.Utf8);
         Settle();
@@ -661,6 +669,7 @@ int main(int argc, char** argv)
     inputs.push_back({"20 MiB sheet", tavi::bench::SheetText(20u << 20), 5, 400, false});
     inputs.push_back({"20 MiB sheet in UTF-8", tavi::FromCp932(tavi::bench::SheetText(20u << 20)).toStdString(), 5, 400,
                       false, true});
+    inputs.push_back({"20 MiB sheet coloured as CSS", tavi::bench::SheetText(20u << 20), 5, 400, false, false, true});
     if (quick)
         for (Input& in : inputs)
             in.Reps = 1, in.MaxPages = 50;

@@ -112,6 +112,29 @@ bool TCssReader::ClassKnownIn(const TCssState& state)
     }
 }
 
+bool TCssReader::ClassMayChangeIn(const TCssState& state)
+{
+    if (ClassKnownIn(state))
+        return false;
+    switch (state.Lex) {
+        case kInteger:
+        case kIntegerDot:
+        case kFraction:
+        case kExponentE:
+        case kExponentSign:
+        case kExponent:
+            return false;
+        case kName:
+        case kNameEscape:
+        case kNameHex:
+            if (state.Token == kDimension || state.Token == kAtKeyword)
+                return false;
+            return (state.Flags & kAfterBang) != 0 || state.Context != static_cast<std::uint8_t>(TCssPlace::Selector);
+        default:
+            return true;
+    }
+}
+
 TCssPlace TCssReader::Place() const
 {
     switch (state_.Lex) {

@@ -76,6 +76,10 @@ public:
     // True between tokens, and inside comments, strings and urls, whose class is known.
     bool ClassKnown() const { return ClassKnownIn(state_); }
     static bool ClassKnownIn(const TCssState& state);
+    // Whether what follows a place in `state` may still change the class of the token being
+    // read there: a property name may turn out known, a value keyword a colour; a selector's
+    // name or a number stays what it is.
+    static bool ClassMayChangeIn(const TCssState& state);
     // Where the next character fed would be.
     TCssPlace Place() const;
 

@@ -88,37 +88,39 @@ int TCssRowStates::Change(const TCssRowSource& rows, int first, int oldRows, int
 {
     rowsRead_ = 0;
     last_.Row = -1;
-    const int delta = newRows - oldRows;
-    // States at or above `first` stay; those inside the band go; those below move with their rows.
+    // States at or above `first` stay; those inside the band go; those below move with their
+    // rows. All in place: a key typed into a long sheet moves no memory.
     const auto below =
         std::upper_bound(kept_.begin(), kept_.end(), first, [](int row, const TKept& kept) { return row < kept.Row; });
-    std::vector<TKept> old;
-    for (auto it = below; it != kept_.end(); ++it) {
-        if (it->Row >= first + oldRows)
-            old.push_back({it->Row + delta, it->State});
+    const auto after = std::lower_bound(below, kept_.end(), first + oldRows,
+                                        [](const TKept& kept, int row) { return kept.Row < row; });
+    auto i = static_cast<std::size_t>(kept_.erase(below, after) - kept_.begin());
+    if (const int delta = newRows - oldRows; delta != 0) {
+        for (std::size_t k = i; k < kept_.size(); ++k)
+            kept_[k].Row += delta;
     }
-    kept_.erase(below, kept_.end());
 
-    TCssReader reader(kept_.back().State);
-    int row = kept_.back().Row;
-    for (std::size_t next = 0; next < old.size(); ++next) {
-        if (old[next].Row <= kept_.back().Row)
-            continue;  // the state kept there was read from above the change
-        const int target = std::min(old[next].Row, rows.RowCount());
+    TCssReader reader(kept_[i - 1].State);
+    int row = kept_[i - 1].Row;
+    while (i < kept_.size()) {
+        const int target = std::min(kept_[i].Row, rows.RowCount());
+        if (target <= row) {
+            kept_.erase(kept_.begin() + static_cast<std::ptrdiff_t>(i));  // the state above holds for that row
+            continue;
+        }
         while (row < target) {
             ReadRow(rows, row, reader);
             ++row;
-            if (++rowsRead_ > kChangeReadLimit + newRows)
-                return rows.RowCount();  // the rest is read again when asked for
-            if (row - kept_.back().Row >= kSpacing && row < target)
-                kept_.push_back({row, reader.State()});
+            if (++rowsRead_ > kChangeReadLimit + newRows) {
+                kept_.resize(i);  // the rest is read again when asked for
+                return rows.RowCount();
+            }
+            if (row - kept_[i - 1].Row >= kSpacing && row < target)
+                kept_.insert(kept_.begin() + static_cast<std::ptrdiff_t>(i++), {row, reader.State()});
         }
-        if (reader.State() == old[next].State) {
-            // Read alike from here on: the states below hold as they were.
-            kept_.insert(kept_.end(), old.begin() + static_cast<std::ptrdiff_t>(next), old.end());
-            return row;
-        }
-        kept_.push_back({row, reader.State()});
+        if (reader.State() == kept_[i].State)
+            return row;  // read alike from here on: the states below hold as they were
+        kept_[i++].State = reader.State();
     }
     return rows.RowCount();
 }

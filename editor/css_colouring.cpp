@@ -51,20 +51,22 @@ void TCssColouring::ClassesOfRow(int r, int columns, std::vector<TCssClass>& cla
     if (shown_.empty() || r < shownFirst_ - kShownRowsLimit || r > shownEnd + kShownRowsLimit ||
         shownEnd - std::min(r, shownFirst_) > kShownRowsLimit) {
         shownFirst_ = r;
-        shown_.assign(1, states_.StateAt(rows_, r));
+        shown_.assign(1, {states_.StateAt(rows_, r), std::nullopt});
     } else if (r < shownFirst_) {
-        std::vector<TCssState> above;
+        std::vector<TShownRow> above;
         for (int row = r; row < shownFirst_; ++row)
-            above.push_back(states_.StateAt(rows_, row));
+            above.push_back({states_.StateAt(rows_, row), std::nullopt});
         shown_.insert(shown_.begin(), above.begin(), above.end());
         shownFirst_ = r;
     } else {
         for (int row = shownEnd; row <= r; ++row)
-            shown_.push_back(states_.StateAt(rows_, row));
+            shown_.push_back({states_.StateAt(rows_, row), std::nullopt});
     }
 
     states_.SpansOfRow(rows_, r, spans_);
     const std::string_view text = rows_.RowText(r);
+    const bool cut = !spans_.empty() && spans_.back().End == static_cast<int>(text.size());
+    shown_[static_cast<std::size_t>(r - shownFirst_)].EndClass = cut ? spans_.back().Class : TCssClass::Plain;
     byteClasses_.assign(text.size(), TCssClass::Plain);
     for (const TCssSpan& span : spans_)
         std::fill(byteClasses_.begin() + span.Begin, byteClasses_.begin() + span.End, span.Class);
@@ -98,57 +100,77 @@ TCssPlace TCssColouring::PlaceAt(int r, int at)
     return states_.PlaceAt(rows_, r, at);
 }
 
-std::pair<int, int> TCssColouring::Follow(const TChange& change)
+std::vector<std::pair<int, int>> TCssColouring::Follow(const TChange& change)
 {
     if (change.Whole || !enabled_) {
         states_.Clear();
         shown_.clear();
-        return {0, 0};
+        return {};
     }
     const int first = change.First.Value();
     const int oldRows = change.OldRows;
     const int newRows = change.NewRows;
     const int delta = newRows - oldRows;
     states_.Change(rows_, first, oldRows, newRows);
+    std::vector<std::pair<int, int>> recoloured;
+    // A typed key may recolour its whole row (a quote opens a string, "colr" becomes "color").
+    if (change.Typed)
+        recoloured.emplace_back(change.TypedRow.Value(), change.TypedRow.Value() + 1);
 
     // A name cut by wrapping takes its class from where it ends: the rows it began on above
-    // the change may change colour.
-    int from = first;
-    while (from > 0 && rows_.Core().RowEnd(from - 1) == reWrap &&
-           !TCssReader::ClassKnownIn(states_.StateAt(rows_, from)))
-        --from;
+    // the changed text may change colour.
+    const int changedFirst = first + change.SameHead;
+    int from = changedFirst;
+    if (from > 0 && rows_.Core().RowEnd(from - 1) == reWrap &&
+        TCssReader::ClassMayChangeIn(states_.StateAt(rows_, from))) {
+        // Unless the name's class as painted above is its class still.
+        const int above = from - 1 - shownFirst_;
+        states_.SpansOfRow(rows_, from, spans_);
+        const bool same = above >= 0 && above < static_cast<int>(shown_.size()) && !spans_.empty() &&
+                          spans_.front().Begin == 0 &&
+                          shown_[static_cast<std::size_t>(above)].EndClass == spans_.front().Class;
+        while (!same && from > 0 && rows_.Core().RowEnd(from - 1) == reWrap &&
+               TCssReader::ClassMayChangeIn(states_.StateAt(rows_, from)))
+            --from;
+    }
+    if (from < changedFirst)
+        recoloured.emplace_back(from, changedFirst);
 
-    // Below the change, rows painted last whose start state differs now.
-    const auto shownBefore = [&](int row) -> const TCssState* {
+    // Below the changed text, rows painted last whose start state differs now.
+    const int oldTail = first + oldRows - change.SameTail;
+    const auto shownBefore = [&](int row) -> const TShownRow* {
         const int i = row - delta - shownFirst_;
-        return row - delta >= first + oldRows && i >= 0 && i < static_cast<int>(shown_.size())
+        return row - delta >= oldTail && i >= 0 && i < static_cast<int>(shown_.size())
                    ? &shown_[static_cast<std::size_t>(i)]
                    : nullptr;
     };
-    int end = first + newRows;
-    for (const TCssState* before = shownBefore(end); before && states_.StateAt(rows_, end) != *before;
+    const int changedEnd = first + newRows - change.SameTail;
+    int end = changedEnd;
+    for (const TShownRow* before = shownBefore(end); before && states_.StateAt(rows_, end) != before->Start;
          before = shownBefore(end))
         ++end;
+    if (end > changedEnd)
+        recoloured.emplace_back(changedEnd, end);
 
     // The window of start states in the rows as they are now.
     const int shownLast = shownFirst_ + static_cast<int>(shown_.size()) - 1;
     if (!shown_.empty() && first <= shownLast) {  // rows above the change keep their states
-        std::vector<TCssState> now;
+        std::vector<TShownRow> now;
         const int nowFirst = shownFirst_ <= first ? shownFirst_ : std::max(first + 1, shownFirst_ + delta);
         for (int row = nowFirst; row <= shownLast + delta; ++row) {
-            if (row <= first && row <= shownLast)
+            if (row < changedFirst && row <= shownLast)
                 now.push_back(shown_[static_cast<std::size_t>(row - shownFirst_)]);
-            else if (const TCssState* before = row >= end ? shownBefore(row) : nullptr)
+            else if (const TShownRow* before = row >= end ? shownBefore(row) : nullptr)
                 now.push_back(*before);
             else if (row <= rows_.RowCount() && static_cast<int>(now.size()) < kShownRowsLimit)
-                now.push_back(states_.StateAt(rows_, row));
+                now.push_back({states_.StateAt(rows_, row), std::nullopt});
             else
                 break;
         }
         shownFirst_ = nowFirst;
         shown_ = std::move(now);
     }
-    return {from, end};
+    return recoloured;
 }
 
 }  // namespace tavi

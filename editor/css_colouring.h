@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "css/css_brackets.h"
@@ -42,8 +43,8 @@ public:
     }
 
     // Follows a change of the document. Returns the rows whose colours may differ that the
-    // change's own repaint leaves alone: [first, end), empty when there are none.
-    std::pair<int, int> Follow(const TChange& change);
+    // change's own repaint (RepaintChange) leaves alone, as ranges [first, end).
+    std::vector<std::pair<int, int>> Follow(const TChange& change);
 
 private:
     // The document's rows as the reading goes over them.
@@ -66,10 +67,15 @@ private:
     TCssColors colors_ = DefaultCssColors();
     std::vector<TCssSpan> spans_;
     std::vector<TCssClass> byteClasses_;
-    // The start states of the rows painted last, [shownFirst_, shownFirst_ + shown_.size()),
-    // against which a change finds the rows it recolours.
+    // The rows painted last, [shownFirst_, shownFirst_ + shown_.size()): their start states,
+    // and the class of the token their end cuts once painted, against which a change finds
+    // the rows it recolours.
+    struct TShownRow {
+        TCssState Start;
+        std::optional<TCssClass> EndClass;
+    };
     int shownFirst_ = 0;
-    std::vector<TCssState> shown_;
+    std::vector<TShownRow> shown_;
 };
 
 }  // namespace tavi

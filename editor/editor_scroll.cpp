@@ -198,8 +198,7 @@ void TEditor::DocumentChanged(const tavi::TChange& change)
 {
     tavi::RepaintChange(change, core_.EofMark(), *this);
     ForgetBracketMarks(change);
-    const auto [first, end] = cssColouring_.Follow(change);
-    if (end > first)
+    for (const auto& [first, end] : cssColouring_.Follow(change))
         InvalidateRows(first, end - 1);
 }
 
