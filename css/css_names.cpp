@@ -53,6 +53,13 @@ bool StartsWithFolded(std::string_view text, std::string_view prefix)
     return true;
 }
 
+// The standard names first, those of one browser ("-webkit-...") after them.
+std::vector<std::string_view> VendorPrefixedLast(std::vector<std::string_view> names)
+{
+    std::stable_partition(names.begin(), names.end(), [](std::string_view name) { return !name.starts_with('-'); });
+    return names;
+}
+
 }  // namespace
 
 bool IsCssProperty(std::uint32_t hash)
@@ -77,7 +84,7 @@ std::vector<std::string_view> CssPropertiesStartingWith(std::string_view prefix)
         if (!entry.Obsolete && StartsWithFolded(entry.Name, prefix))
             names.push_back(entry.Name);
     }
-    return names;
+    return VendorPrefixedLast(std::move(names));
 }
 
 std::vector<std::string_view> CssKeywordsStartingWith(std::string_view property, std::string_view prefix)
@@ -93,7 +100,7 @@ std::vector<std::string_view> CssKeywordsStartingWith(std::string_view property,
             keywords.push_back(kCssKeywords[k]);
     }
     std::sort(keywords.begin(), keywords.end());
-    return keywords;
+    return VendorPrefixedLast(std::move(keywords));
 }
 
 }  // namespace tavi

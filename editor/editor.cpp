@@ -25,6 +25,7 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     verticalScrollBar()->setCursor(Qt::ArrowCursor);
     horizontalScrollBar()->setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
+    completion_ = new TCompletionPopup(*this);
     InstallAccessibility();
     setAttribute(Qt::WA_InputMethodEnabled, true);
     font_ = QFont(tavi::kFixedSysFontName);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/change_repaint.h"
+#include "editor/completion_popup.h"
 #include "editor/core/editor_core.h"
 #include "editor/core/editor_input.h"
 #include "editor/css_colouring.h"
@@ -84,6 +85,9 @@ public:
     std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> MarkedBrackets() const { return brackets_; }
     // Moves the caret to the partner of the bracket next to it (Ctrl+]). False without one.
     bool JumpToPartnerBracket();
+    // With syntax colouring on, the list of property names and keywords for the word at the
+    // caret: typing a name or ":" opens it, Ctrl+Space asks for it.
+    TCompletionPopup& Completion() { return *completion_; }
     // What the place before byte `byte` of row `row` is in the sheet.
     tavi::TCssPlace CssPlaceAt(int row, int byte) { return cssColouring_.PlaceAt(row, byte); }
     // On: a run of double-byte characters is a word apart from the letters around it.
@@ -308,6 +312,8 @@ private:
     int ColumnOfByte(int row, int byte) const;
 
     tavi::TCssColouring cssColouring_{core_};
+    TCompletionPopup* completion_ = nullptr;
+    bool typing_ = false;  // a key is being typed: the caret's move keeps the completion list
     std::optional<std::pair<tavi::TCssBracket, tavi::TCssBracket>> brackets_;
     std::vector<tavi::TCssClass> cssClasses_;  // of the row being painted, by column
     tavi::TReservedWords reserved_;

@@ -89,6 +89,7 @@ void TEditor::focusOutEvent(QFocusEvent* event)
     QAbstractScrollArea::focusOutEvent(event);
     focused_ = false;
     StopBlink();
+    completion_->Close();
     if (dragging_) {
         // The button's release goes elsewhere now: end the drag here.
         dragging_ = false;

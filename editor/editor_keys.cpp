@@ -1,5 +1,6 @@
 // The editor control's keyboard: navigation and editing keys for the core, typed text, Tab and shortcut routing.
 #include <QKeyEvent>
+#include <cctype>
 #include <optional>
 
 #include "editor/editor.h"
@@ -63,14 +64,17 @@ bool TEditor::OwnsKey(const QKeyEvent& key) const
 bool TEditor::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
-        if (OwnsKey(*static_cast<QKeyEvent*>(event))) {
+        // While the completion list shows, Escape, Tab and Enter are its own.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool listKey = completion_->Visible() && (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab);
+        if (listKey || OwnsKey(*key)) {
             event->accept();
             return true;
         }
     } else if (event->type() == QEvent::KeyPress) {
         // Qt turns Tab into a focus move before keyPressEvent; with WantTabs on it is ours.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab && OwnsKey(*key)) {
+        if (key->key() == Qt::Key_Tab && (OwnsKey(*key) || completion_->Visible())) {
             keyPressEvent(key);
             return true;
         }
@@ -81,6 +85,15 @@ bool TEditor::event(QEvent* event)
 void TEditor::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers m = event->modifiers();
+    if (completion_->HandleKey(*event)) {
+        event->accept();
+        return;
+    }
+    if ((m & kCommandModifiers) == Qt::ControlModifier && event->key() == Qt::Key_Space) {
+        completion_->Update(true);
+        event->accept();
+        return;
+    }
     // The sheet's own commands: comment the lines out or in, and go to a bracket's partner.
     if ((m & kCommandModifiers) == Qt::ControlModifier && event->key() == Qt::Key_Slash) {
         core_.ToggleComment();
@@ -101,7 +114,14 @@ void TEditor::keyPressEvent(QKeyEvent* event)
         }
         const tavi::TKeyMods mods{(m & Qt::ShiftModifier) || event->key() == Qt::Key_Backtab,
                                   (m & Qt::ControlModifier) != 0};
-        if (core_.KeyDown(*key, mods, event->isAutoRepeat()))
+        // Backspace narrows the word the list completes; other keys close it as they move.
+        const bool narrows = key == tavi::TEditKey::Backspace && completion_->Visible();
+        typing_ = narrows;
+        const bool taken = core_.KeyDown(*key, mods, event->isAutoRepeat());
+        typing_ = false;
+        if (narrows)
+            completion_->Update(false);
+        if (taken)
             event->accept();
         else
             event->ignore();  // Tab the editor does not want: the window's
@@ -113,7 +133,17 @@ void TEditor::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
+    typing_ = true;
     core_.TypeChars(typed);
+    typing_ = false;
+    // A name or a colon typed opens or narrows the completion list; any other sign closes it.
+    const bool completes =
+        typed.size() == 1 && (std::isalnum(static_cast<unsigned char>(typed[0])) || typed[0] == '-' ||
+                              typed[0] == '_' || typed[0] == ':' || (typed[0] == ' ' && completion_->Visible()));
+    if (completes)
+        completion_->Update(false);
+    else
+        completion_->Close();
     event->accept();
 }
 

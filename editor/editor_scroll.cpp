@@ -249,6 +249,8 @@ void TEditor::ScrollToCaret()
         SetLeftCol(std::min(std::max(col - visibleCols_ + 1, leftCol_ + quarter), MaxLeftCol() + visibleCols_));
     UpdateCaretPos();
     UpdateBracketMarks();
+    if (!typing_)
+        completion_->Close();  // the caret went elsewhere
     updateMicroFocus();
     if (OnCaretMoved)
         OnCaretMoved(this);

@@ -28,19 +28,19 @@ namespace {
 bool IsControl(QAccessible::Role role)
 {
     switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::EditableText:
-    case QAccessible::Slider:
-    case QAccessible::List:
-    case QAccessible::Document:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
+        case QAccessible::PushButton:
+        case QAccessible::CheckBox:
+        case QAccessible::RadioButton:
+        case QAccessible::ComboBox:
+        case QAccessible::SpinBox:
+        case QAccessible::EditableText:
+        case QAccessible::Slider:
+        case QAccessible::List:
+        case QAccessible::Document:
+        case QAccessible::Link:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -58,7 +58,9 @@ QStringList NamelessControls(QWidget* form)
             continue;
         // A value control speaks its value too: its name must be its own, not an echo of the value.
         const QString name = control->text(QAccessible::Name);
-        if (name.trimmed().isEmpty() || name == control->text(QAccessible::Value))
+        // (A list's interface gives its name for its value as well.)
+        const bool echo = control->role() != QAccessible::List && name == control->text(QAccessible::Value);
+        if (name.trimmed().isEmpty() || echo)
             nameless << QStringLiteral("%1 %2 (role %3)")
                             .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
                             .arg(int(control->role()));

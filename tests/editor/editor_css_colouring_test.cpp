@@ -1,6 +1,7 @@
 // Tests of colouring by the CSS grammar: each class in its colour, reserved words against comments, and repaints after
 // edits.
 #include <QApplication>
+#include <QListWidget>
 
 #include "editor/colour_values.h"
 
@@ -140,6 +141,57 @@ TEST_F(CssKeysTest, TheBracketPairAtTheCaretIsFramedAndCtrlBracketJumpsBetweenTh
     editor.SetSyntaxColoring(false);  // marks belong to the reading of the sheet
     editor.Core().PlaceCaretAt(0, 2);
     EXPECT_EQ(editor.MarkedBrackets(), std::nullopt);
+}
+
+// A property name typed is completed from the known names, and after the colon the
+// property's keywords; the list narrows as one types, Escape closes it, Ctrl+Space opens it,
+// and a choice is one undo step.
+TEST_F(CssKeysTest, TypingAPropertyOffersTheKnownNamesAndThenItsKeywords)
+{
+    SetText("p {\r\n  \r\n}\r\n");
+    editor.Core().PlaceCaretAt(1, 2);
+    TCompletionPopup& completion = editor.Completion();
+    const auto items = [&] {
+        QStringList texts;
+        for (int i = 0; i < completion.List()->count(); ++i)
+            texts << completion.List()->item(i)->text();
+        return texts;
+    };
+    QTest::keyClicks(&editor, "text-al");
+    ASSERT_TRUE(completion.Visible());
+    EXPECT_EQ(items(), QStringList({"text-align", "text-align-last"}));
+    EXPECT_TRUE(editor.hasFocus());  // typing goes on in the editor
+    QTest::keyClick(&editor, Qt::Key_Down);
+    QTest::keyClick(&editor, Qt::Key_Up);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    EXPECT_EQ(editor.Lines().Get(1), "  text-align");
+    EXPECT_FALSE(completion.Visible());
+
+    QTest::keyClicks(&editor, ":");
+    ASSERT_TRUE(completion.Visible());
+    EXPECT_TRUE(items().contains("center"));
+    EXPECT_TRUE(items().contains("inherit"));
+    QTest::keyClicks(&editor, " ce");
+    EXPECT_EQ(items(), QStringList({"center"}));
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_FALSE(completion.Visible());
+    EXPECT_EQ(editor.Lines().Get(1), "  text-align: ce");
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(completion.Visible());
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(editor.Lines().Get(1), "  text-align: center");
+    editor.Core().Undo();
+    EXPECT_EQ(editor.Lines().Get(1), "  text-align: ce");
+
+    // Inside a comment nothing is offered; a caret moved away closes the list.
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(completion.Visible());
+    QTest::keyClick(&editor, Qt::Key_Home);
+    EXPECT_FALSE(completion.Visible());
+    SetText("/* col");
+    editor.Core().PlaceCaretAt(0, 6);
+    QTest::keyClicks(&editor, "o");
+    EXPECT_FALSE(completion.Visible());
 }
 
 TEST_F(CssKeysTest, CtrlSlashCommentsTheCaretsLineOutAndBackIn)

@@ -1,5 +1,6 @@
 // Saves a picture of the main window as it first shows, for the README and for looking at the layout.
 // Usage: grab-main-window <file.png> [style sheet to show in the editor [text to find, with the replace row]]
+//        grab-main-window <file.png> <style sheet> --complete=ROW:COL  (the completion list at that place)
 #include <QTimer>
 #include <iostream>
 
@@ -24,7 +25,13 @@ int main(int argc, char** argv)
         form.ExtMemo1->Core().PlaceCaretAt(2, 5);  // inside the text, where a caret row shows
     }
     form.show();
-    if (argc > 3) {
+    const QString third = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (third.startsWith(QStringLiteral("--complete="))) {
+        const QStringList place = third.mid(11).split(QLatin1Char(':'));
+        form.ExtMemo1->setFocus();
+        form.ExtMemo1->Core().PlaceCaretAt(place.value(0).toInt(), place.value(1).toInt());
+        form.ExtMemo1->Completion().Update(true);
+    } else if (argc > 3) {
         form.FindBar1->OpenReplace(QString::fromLocal8Bit(argv[3]));
         form.FindBar1->FindNext();
     }
