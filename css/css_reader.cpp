@@ -180,12 +180,12 @@ void TCssReader::FeedText(std::string_view text, TTextEncoding encoding, int ori
     for (std::size_t i = 0; i < n;) {
         const unsigned char c = bytes[i];
         if (c < 0x80) {
-            Feed(origin + static_cast<int>(i), c, 1);
+            Feed(origin + static_cast<int>(i), c);
             ++i;
             continue;
         }
         const int length = CharAt(text, i, encoding).Bytes;
-        Feed(origin + static_cast<int>(i), 0x80, length);
+        Feed(origin + static_cast<int>(i), 0x80);
         i += static_cast<std::size_t>(length);
     }
 }
@@ -199,9 +199,8 @@ void TCssReader::AddToName(unsigned char c)
         state_.Flags &= static_cast<std::uint8_t>(~kHexOnly);
 }
 
-void TCssReader::BeginName(int at, int token, unsigned char first, int length)
+void TCssReader::BeginName(int at, int token, unsigned char first)
 {
-    (void)length;
     state_.Lex = kName;
     state_.Token = static_cast<std::uint8_t>(token);
     state_.Name = kCssHashStart;
@@ -354,14 +353,14 @@ void TCssReader::ForgetToken()
     state_.Name = 0;
 }
 
-void TCssReader::Start(int at, unsigned char c, int length)
+void TCssReader::Start(int at, unsigned char c)
 {
     ForgetToken();
     tokenStart_ = at;
     if (IsSpace(c))
         return;
     if (IsNameStart(c)) {
-        BeginName(at, kIdent, c, length);
+        BeginName(at, kIdent, c);
         if (static_cast<TCssPlace>(state_.Context) == TCssPlace::PropertyName)
             state_.Flags &= static_cast<std::uint8_t>(~kCustomName);
         return;
@@ -414,21 +413,21 @@ void TCssReader::Start(int at, unsigned char c, int length)
     Delimiter(at, c);
 }
 
-void TCssReader::Feed(int at, unsigned char c, int length)
+void TCssReader::Feed(int at, unsigned char c)
 {
-    Step(at, c, length);
+    Step(at, c);
     if (state_.Lex == kStart)
         ForgetToken();
 }
 
-void TCssReader::Step(int at, unsigned char c, int length)
+void TCssReader::Step(int at, unsigned char c)
 {
     // A step that finds the character is not its token's ends the token and hands the
     // character on to the next step ("continue").
     for (;;) {
         switch (state_.Lex) {
             case kStart:
-                Start(at, c, length);
+                Start(at, c);
                 return;
             case kSlash:
                 if (c == '*') {
@@ -519,12 +518,12 @@ void TCssReader::Step(int at, unsigned char c, int length)
                     state_.Lex = kStart;
                     continue;
                 }
-                BeginName(at - 1, kIdent, 0, 1);
+                BeginName(at - 1, kIdent, 0);
                 state_.Lex = kNameEscape;
                 continue;
             case kHash:
                 if (IsNameChar(c) || c == '\\') {
-                    BeginName(at - 1, kHashName, 0, 1);
+                    BeginName(at - 1, kHashName, 0);
                     continue;
                 }
                 state_.Lex = kStart;
@@ -532,7 +531,7 @@ void TCssReader::Step(int at, unsigned char c, int length)
                 continue;
             case kAt:
                 if (IsNameStart(c) || c == '-' || c == '\\') {
-                    BeginName(at - 1, kAtKeyword, 0, 1);
+                    BeginName(at - 1, kAtKeyword, 0);
                     continue;
                 }
                 state_.Lex = kStart;
@@ -553,7 +552,7 @@ void TCssReader::Step(int at, unsigned char c, int length)
                     return;
                 }
                 if (IsNameStart(c) || c == '\\') {
-                    BeginName(at - 1, kIdent, '-', 1);
+                    BeginName(at - 1, kIdent, '-');
                     if (static_cast<TCssPlace>(state_.Context) == TCssPlace::PropertyName)
                         state_.Flags &= static_cast<std::uint8_t>(~kCustomName);
                     continue;
@@ -567,7 +566,7 @@ void TCssReader::Step(int at, unsigned char c, int length)
                     tokenStart_ = at + 1;
                     return;
                 }
-                BeginName(at - 2, kIdent, '-', 1);
+                BeginName(at - 2, kIdent, '-');
                 AddToName('-');
                 if (static_cast<TCssPlace>(state_.Context) == TCssPlace::PropertyName)
                     state_.Flags |= kCustomName;
@@ -692,7 +691,7 @@ void TCssReader::Step(int at, unsigned char c, int length)
                     return;
                 if (IsNameStart(c)) {
                     const int bang = tokenStart_;
-                    BeginName(bang, kIdent, c, length);
+                    BeginName(bang, kIdent, c);
                     state_.Flags |= kAfterBang;
                     return;
                 }

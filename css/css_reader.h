@@ -62,11 +62,11 @@ class TCssReader {
 public:
     explicit TCssReader(const TCssState& state = {}, std::vector<TCssSpan>* spans = nullptr);
 
-    // Feeds the character at position `at`: its first byte (any value from 0x80 stands for a
-    // character outside ASCII) and its length in bytes.
-    void Feed(int at, unsigned char first, int length);
+    // Feeds the character at position `at` by its first byte (any value from 0x80 stands for a
+    // character outside ASCII, which is all a name needs to know of it).
+    void Feed(int at, unsigned char first);
     // Feeds a line break at position `at` (its bytes are not part of the text fed).
-    void FeedLineEnd(int at) { Feed(at, '\n', 0); }
+    void FeedLineEnd(int at) { Feed(at, '\n'); }
     // Feeds every character of `text` (a row, in `encoding`) with positions from `origin`.
     void FeedText(std::string_view text, TTextEncoding encoding, int origin);
     // Hands out what was read of a comment, string or url up to `at`.
@@ -84,13 +84,14 @@ public:
     TCssPlace Place() const;
 
 private:
-    void Step(int at, unsigned char c, int length);
-    void Start(int at, unsigned char c, int length);
+    void Step(int at, unsigned char c);
+    void Start(int at, unsigned char c);
     void ForgetToken();
     void EndName(int at);
     void Emit(int begin, int end, TCssClass cls);
     void Delimiter(int at, unsigned char c);
-    void BeginName(int at, int token, unsigned char first, int length);
+    // A name token from `at`, its first character `first` (0: none read yet).
+    void BeginName(int at, int token, unsigned char first);
     void AddToName(unsigned char c);
     void OpenBlock();
     void CloseBlock();
