@@ -413,6 +413,20 @@ void TCssReader::Start(int at, unsigned char c)
     Delimiter(at, c);
 }
 
+bool TCssReader::AfterSign(unsigned char c, std::uint8_t dotStep)
+{
+    if (IsDigit(c)) {
+        state_.Lex = kInteger;
+        state_.Token = kNumber;
+        return true;
+    }
+    if (c == '.') {
+        state_.Lex = dotStep;
+        return true;
+    }
+    return false;
+}
+
 void TCssReader::Feed(int at, unsigned char c)
 {
     Step(at, c);
@@ -538,15 +552,8 @@ void TCssReader::Step(int at, unsigned char c)
                 Delimiter(at - 1, '@');
                 continue;
             case kMinus:
-                if (IsDigit(c)) {
-                    state_.Lex = kInteger;
-                    state_.Token = kNumber;
+                if (AfterSign(c, kMinusDot))
                     return;
-                }
-                if (c == '.') {
-                    state_.Lex = kMinusDot;
-                    return;
-                }
                 if (c == '-') {
                     state_.Lex = kMinusMinus;
                     return;
@@ -583,15 +590,8 @@ void TCssReader::Step(int at, unsigned char c)
                 Delimiter(at - 1, '.');
                 continue;
             case kPlus:
-                if (IsDigit(c)) {
-                    state_.Lex = kInteger;
-                    state_.Token = kNumber;
+                if (AfterSign(c, kPlusDot))
                     return;
-                }
-                if (c == '.') {
-                    state_.Lex = kPlusDot;
-                    return;
-                }
                 state_.Lex = kStart;
                 Delimiter(at - 1, '+');
                 continue;

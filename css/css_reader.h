@@ -87,6 +87,8 @@ private:
     void Step(int at, unsigned char c);
     void Start(int at, unsigned char c);
     void ForgetToken();
+    // After "+" or "-": a digit begins a number, "." goes to `dotStep`. True when `c` was taken.
+    bool AfterSign(unsigned char c, std::uint8_t dotStep);
     void EndName(int at);
     void Emit(int begin, int end, TCssClass cls);
     void Delimiter(int at, unsigned char c);
