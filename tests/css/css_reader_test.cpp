@@ -8,6 +8,7 @@
 #include "css/css_brackets.h"
 #include "css/css_names.h"
 #include "css/css_row_states.h"
+#include "css/css_specimen.h"
 
 namespace tavi {
 namespace {
@@ -168,6 +169,30 @@ TEST(CssBrackets, FindsThePartnerPastCommentsAndStrings)
     EXPECT_EQ(match(6, 2), std::nullopt);                          // no partner
     EXPECT_EQ(match(0, 12), std::nullopt);                         // inside a string
     EXPECT_EQ(MatchBracket(states, rows, 2, 2, 1), std::nullopt);  // too far
+}
+
+// The specimen page has an example of each element, class and id the rules name, and none of
+// pseudo-classes, attribute names, keyframe selectors or the page's own frame.
+TEST(CssSpecimen, HasAnExampleOfEachSimpleSelector)
+{
+    const char* sheet =
+        "@media screen { H1.title, p#intro > a:hover, .\x92\x8D\x88\xD3 {} }\n"
+        "@keyframes k { from {} 50% {} }\nul li::before, [href=\"x\"] {}\nhtml body, p { color: red }";
+    TCssSimpleSelectors found;
+    for (int width : {0, 7}) {  // whole lines, and lines wrapped inside names
+        TestRows rows(sheet, TTextEncoding::Cp932, width);
+        TCssRowStates states;
+        found = SimpleSelectorsOf(states, rows);
+        EXPECT_EQ(found.Elements, (std::vector<std::string>{"h1", "p", "a", "ul", "li"})) << width;
+        EXPECT_EQ(found.Classes, (std::vector<std::string>{"title", "\x92\x8D\x88\xD3"})) << width;  // 注意
+        EXPECT_EQ(found.Ids, std::vector<std::string>{"intro"}) << width;
+    }
+    const std::string page = SpecimenPage(found, [](std::string_view name) {
+        return name == "\x92\x8D\x88\xD3" ? std::string("\xE6\xB3\xA8\xE6\x84\x8F") : std::string(name);
+    });
+    for (const char* part : {"<style id=\"sheet\"></style>", "<h1>h1 \xE3\x81\x82", "<ul><li>li ",
+                             "<div class=\"title\">", "<div class=\"\xE6\xB3\xA8\xE6\x84\x8F\">", "<div id=\"intro\">"})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
 }
 
 // After any edit, reading on from the states kept gives what reading the whole text afresh
