@@ -68,6 +68,8 @@ void TEditor::SetTopRow(int row)
     // A jump of more than a screen repaints everything once instead of scrolling.
     const int d = std::clamp(old - topRow_, -(visibleRows_ + 1), visibleRows_ + 1);
     if (d * RowPitch() != 0) {
+        if (!typing_)
+            completion_->Close();  // the list stays by its word, which moves away
         ScrollTextArea(0, d * RowPitch(), RowsFrom(topMargin_));
         const QSignalBlocker block(verticalScrollBar());
         verticalScrollBar()->setValue(topRow_);
@@ -88,6 +90,8 @@ void TEditor::SetLeftCol(int col)
     const int dx = (old - leftCol_) * charWidth_;
     if (dx == 0)
         return;
+    if (!typing_)
+        completion_->Close();
     const QRect area(leftMargin_, topMargin_, viewport()->width() - leftMargin_, viewport()->height() - topMargin_);
     ScrollTextArea(dx, 0, area);
     const QSignalBlocker block(horizontalScrollBar());

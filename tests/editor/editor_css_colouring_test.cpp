@@ -183,10 +183,15 @@ TEST_F(CssKeysTest, TypingAPropertyOffersTheKnownNamesAndThenItsKeywords)
     editor.Core().Undo();
     EXPECT_EQ(editor.Lines().Get(1), "  text-align: ce");
 
-    // Inside a comment nothing is offered; a caret moved away closes the list.
+    // Inside a comment nothing is offered; a caret moved away, or the view scrolled, closes the list.
     QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
     ASSERT_TRUE(completion.Visible());
     QTest::keyClick(&editor, Qt::Key_Home);
+    EXPECT_FALSE(completion.Visible());
+    QTest::keyClick(&editor, Qt::Key_End);
+    QTest::keyClick(&editor, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(completion.Visible());
+    editor.SetTopRow(1);
     EXPECT_FALSE(completion.Visible());
     SetText("/* col");
     editor.Core().PlaceCaretAt(0, 6);
