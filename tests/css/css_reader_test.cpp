@@ -8,7 +8,7 @@
 #include "css/css_brackets.h"
 #include "css/css_names.h"
 #include "css/css_row_states.h"
-#include "css/css_specimen.h"
+#include "css/css_sample_page.h"
 
 namespace tavi {
 namespace {
@@ -171,9 +171,9 @@ TEST(CssBrackets, FindsThePartnerPastCommentsAndStrings)
     EXPECT_EQ(MatchBracket(states, rows, 2, 2, 1), std::nullopt);  // too far
 }
 
-// The specimen page has an example of each element, class and id the rules name, and none of
+// The sample page has an example of each element, class and id the rules name, and none of
 // pseudo-classes, attribute names, keyframe selectors or the page's own frame.
-TEST(CssSpecimen, HasAnExampleOfEachSimpleSelector)
+TEST(CssSamplePage, HasAnExampleOfEachSimpleSelector)
 {
     const char* sheet =
         "@media screen { H1.title, p#intro > a:hover, .\x92\x8D\x88\xD3 {} }\n"
@@ -187,7 +187,7 @@ TEST(CssSpecimen, HasAnExampleOfEachSimpleSelector)
         EXPECT_EQ(found.Classes, (std::vector<std::string>{"title", "\x92\x8D\x88\xD3"})) << width;  // 注意
         EXPECT_EQ(found.Ids, std::vector<std::string>{"intro"}) << width;
     }
-    const std::string page = SpecimenPage(found, [](std::string_view name) {
+    const std::string page = SamplePage(found, [](std::string_view name) {
         return name == "\x92\x8D\x88\xD3" ? std::string("\xE6\xB3\xA8\xE6\x84\x8F") : std::string(name);
     });
     for (const char* part : {"<style id=\"sheet\"></style>", "<h1>h1 \xE3\x81\x82", "<ul><li>li ",

@@ -1,5 +1,5 @@
-// A specimen page for a style sheet: one example element for each simple selector the sheet styles.
-#include "css/css_specimen.h"
+// A sample page for a style sheet: one example element for each simple selector the sheet styles.
+#include "css/css_sample_page.h"
 
 #include <algorithm>
 #include <array>
@@ -141,8 +141,7 @@ TCssSimpleSelectors SimpleSelectorsOf(TCssRowStates& states, const TCssRowSource
     return found;
 }
 
-std::string SpecimenPage(const TCssSimpleSelectors& selectors,
-                         const std::function<std::string(std::string_view)>& toUtf8)
+std::string SamplePage(const TCssSimpleSelectors& selectors, const std::function<std::string(std::string_view)>& toUtf8)
 {
     std::string page =
         "<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\"><style id=\"sheet\"></style></head>\n"

@@ -1,4 +1,4 @@
-// A specimen page for a style sheet: one example element for each simple selector the sheet styles.
+// A sample page for a style sheet: one example element for each simple selector the sheet styles.
 #pragma once
 
 #include <functional>
@@ -24,7 +24,7 @@ TCssSimpleSelectors SimpleSelectorsOf(TCssRowStates& states, const TCssRowSource
 // An HTML page (UTF-8) with an example of each selector, holding Japanese and Latin text, and an
 // empty <style id="sheet"> element in its head for the sheet's text. `toUtf8` turns a name from
 // the sheet's encoding into UTF-8.
-std::string SpecimenPage(const TCssSimpleSelectors& selectors,
-                         const std::function<std::string(std::string_view)>& toUtf8);
+std::string SamplePage(const TCssSimpleSelectors& selectors,
+                       const std::function<std::string(std::string_view)>& toUtf8);
 
 }  // namespace tavi
