@@ -51,22 +51,24 @@ void TCssColouring::ClassesOfRow(int r, int columns, std::vector<TCssClass>& cla
     if (shown_.empty() || r < shownFirst_ - kShownRowsLimit || r > shownEnd + kShownRowsLimit ||
         shownEnd - std::min(r, shownFirst_) > kShownRowsLimit) {
         shownFirst_ = r;
-        shown_.assign(1, {states_.StateAt(rows_, r), std::nullopt});
+        shown_.assign(1, {states_.StateAt(rows_, r), std::nullopt, std::nullopt});
     } else if (r < shownFirst_) {
         std::vector<TShownRow> above;
         for (int row = r; row < shownFirst_; ++row)
-            above.push_back({states_.StateAt(rows_, row), std::nullopt});
+            above.push_back({states_.StateAt(rows_, row), std::nullopt, std::nullopt});
         shown_.insert(shown_.begin(), above.begin(), above.end());
         shownFirst_ = r;
     } else {
         for (int row = shownEnd; row <= r; ++row)
-            shown_.push_back({states_.StateAt(rows_, row), std::nullopt});
+            shown_.push_back({states_.StateAt(rows_, row), std::nullopt, std::nullopt});
     }
 
     states_.SpansOfRow(rows_, r, spans_);
     const std::string_view text = rows_.RowText(r);
     const bool cut = !spans_.empty() && spans_.back().End == static_cast<int>(text.size());
-    shown_[static_cast<std::size_t>(r - shownFirst_)].EndClass = cut ? spans_.back().Class : TCssClass::Plain;
+    TShownRow& shown = shown_[static_cast<std::size_t>(r - shownFirst_)];
+    shown.EndClass = cut ? spans_.back().Class : TCssClass::Plain;
+    shown.Colours = ColourValuesOf(r, text, spans_);
     byteClasses_.assign(text.size(), TCssClass::Plain);
     for (const TCssSpan& span : spans_)
         std::fill(byteClasses_.begin() + span.Begin, byteClasses_.begin() + span.End, span.Class);
@@ -91,6 +93,14 @@ std::vector<TColourValue> TCssColouring::ColourValuesOfRow(int r)
 {
     if (r < 0 || r >= rows_.RowCount())
         return {};
+    const int i = r - shownFirst_;
+    if (i >= 0 && i < static_cast<int>(shown_.size()) && shown_[static_cast<std::size_t>(i)].Colours) {
+        // Read as the row was painted; the row may have moved since.
+        std::vector<TColourValue> values = *shown_[static_cast<std::size_t>(i)].Colours;
+        for (TColourValue& value : values)
+            value.Row = r;
+        return values;
+    }
     states_.SpansOfRow(rows_, r, spans_);
     return ColourValuesOf(r, rows_.RowText(r), spans_);
 }
@@ -163,7 +173,7 @@ std::vector<std::pair<int, int>> TCssColouring::Follow(const TChange& change)
             else if (const TShownRow* before = row >= end ? shownBefore(row) : nullptr)
                 now.push_back(*before);
             else if (row <= rows_.RowCount() && static_cast<int>(now.size()) < kShownRowsLimit)
-                now.push_back({states_.StateAt(rows_, row), std::nullopt});
+                now.push_back({states_.StateAt(rows_, row), std::nullopt, std::nullopt});
             else
                 break;
         }

@@ -68,11 +68,12 @@ private:
     std::vector<TCssSpan> spans_;
     std::vector<TCssClass> byteClasses_;
     // The rows painted last, [shownFirst_, shownFirst_ + shown_.size()): their start states,
-    // and the class of the token their end cuts once painted, against which a change finds
-    // the rows it recolours.
+    // against which a change finds the rows it recolours, and once painted the class of the
+    // token their end cuts and their colour values (for the swatches drawn after the rows).
     struct TShownRow {
         TCssState Start;
         std::optional<TCssClass> EndClass;
+        std::optional<std::vector<TColourValue>> Colours;
     };
     int shownFirst_ = 0;
     std::vector<TShownRow> shown_;

@@ -481,6 +481,31 @@ TEST_F(FileCommandsTest, SaveAsConvertsToTheEncodingAndLineEndChosen)
     EXPECT_FALSE(form->ExtMemo1->Modified());
 }
 
+// A converting Save As that cannot write leaves the document in its own encoding, line end
+// and history, still changed.
+TEST_F(FileCommandsTest, AFailedConvertingSaveAsLeavesTheDocumentAsItWas)
+{
+    WriteFile(Path("s.css"), "/* \x8C\xA9\x8F\x6F\x82\xB5 */\r\n" + QByteArray(8000, 'a') + "\r\n");
+    form->DropFiles({Path("s.css")});
+    Type("b { }");
+    chooseInSaveDialog = [](TTextSaveDialog& dialog) {
+        dialog.SetSaveEncoding(tavi::TSheetEncoding::Utf8);
+        dialog.SetSaveLineEnd(tavi::TLineEnd::Lf);
+    };
+    answers << Path("u.css");
+    SeenMessageBox error;
+    RecordNextMessageBox(error);
+    {
+        FileSizeLimit disk(4096);
+        form->SaveAs1->trigger();
+    }
+    EXPECT_EQ(error.text, "ﾌｧｲﾙ " + Path("u.css") + " を作成できません.");
+    EXPECT_EQ(form->ExtMemo1->Core().Encoding(), tavi::TTextEncoding::Cp932);
+    EXPECT_EQ(form->Edit3->toolTip(), "文字コード: Shift-JIS、改行: CR LF");
+    EXPECT_TRUE(form->ExtMemo1->Modified());
+    EXPECT_TRUE(form->ExtMemo1->Core().CanUndo());
+}
+
 TEST_F(FileCommandsTest, AUtf16SheetIsRefusedAndTheDocumentStaysAsItWas)
 {
     WriteFile(Path("a.css"), "A\r\n");
