@@ -17,6 +17,8 @@ int main(int argc, char** argv)
         QTextStream(stdout) << (asked.Help ? HelpText() : VersionText());
         return 0;
     }
+    // The preview's browser engine, loaded later, draws with contexts shared from the start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("TAVI CSS Editor"));
 

@@ -99,12 +99,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     column->addWidget(Splitter1);
     column->addWidget(Panel2);
     column->addWidget(Splitter4);
-    auto* editorRow = new QHBoxLayout;
-    editorRow->setSpacing(0);
-    editorRow->addWidget(Splitter2);
-    editorRow->addWidget(ExtMemo1, 1);
-    editorRow->addWidget(Splitter3);
-    column->addLayout(editorRow, 1);
+    editorRow_ = new QHBoxLayout;
+    editorRow_->setSpacing(0);
+    editorRow_->addWidget(Splitter2);
+    editorRow_->addWidget(ExtMemo1, 1);
+    editorRow_->addWidget(Splitter3);
+    column->addLayout(editorRow_, 1);
     FindBar1 = new TFindBar(ExtMemo1, client);
     column->addWidget(FindBar1);
     column->addWidget(StatusBar1);
@@ -115,6 +115,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreateFileDialogs();
     CreateStatusSources();
     ConnectCommands();
+    CreatePreviewCommands();
     FormCreate();
     // Keys typed as soon as the window appears go into the document.
     ExtMemo1->setFocus();

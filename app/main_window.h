@@ -10,14 +10,17 @@
 #include <optional>
 
 #include "app/journal_keeper.h"
+#include "app/preview_settings.h"
 #include "editor/colour_values.h"
 #include "platform/os/file_identity.h"
 #include "platform/os/state_files.h"
 #include "platform/sheet_conversion.h"
 #include "platform/sheet_encoding.h"
+#include "preview/preview.h"
 #include "text/line_end.h"
 
 class QAction;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -126,6 +129,7 @@ public:
     QAction* N17;
     QMenu* N25;
     QAction* N26;
+    QAction* Preview1;  // プレビュー (F10), checked while the preview shows
     QMenu* Help1;
     QAction* About1;
 
@@ -241,6 +245,26 @@ public slots:
     void Find1Click();
     void Replace1Click();
 
+public:
+    // Live preview (preview_commands.cpp): a page styled by the document beside the editor,
+    // its text handed over kPreviewDelay ms after the last edit, and the declarations the
+    // browser drops marked in the editor. The pane is made, and the browser engine loaded,
+    // when it is first shown.
+    static constexpr int kPreviewDelay = 200;
+    void Preview1Click();
+    void SetPreviewShown(bool shown);
+    bool PreviewShown() const;
+    // Hands the document as it is now to the preview, without waiting.
+    void UpdatePreview();
+    TPreview* Preview = nullptr;
+    TSplitter* Splitter5 = nullptr;  // between the editor and the preview
+    QTimer* PreviewTimer = nullptr;
+    // Makes the pane; loads the preview module unless replaced (tests link the pane instead).
+    // Null with the reason in the error text when it cannot.
+    std::function<TPreview*(QWidget* parent, QString& error)> CreatePreview;
+
+public slots:
+
     // Options: the editor customisation dialog; Help: the about box.
     void N26Click();
     void About1Click();
@@ -279,6 +303,10 @@ private:
     void AppendLine(const QString& line);
 
     void ConnectEditCommands();
+    void CreatePreviewCommands();
+    void TakeVerdict(const std::vector<TDroppedDeclaration>& dropped);
+    void JumpToDeclaration(int index);
+    void ChoosePreviewPage(const QString& page);
     // Replaces the selection by `before` + the selection + `after` in one write.
     void ReplaceSelection(const QString& before, const QString& after);
 
@@ -347,6 +375,14 @@ private:
     void ApplySettings();
     void WriteSettingsFile();
 
+    QHBoxLayout* editorRow_ = nullptr;
+    TPreviewSettings previewSettings_;
+    // Where the declarations handed to the preview lie (offsets), and how many edits the
+    // document had then: a verdict on an older text is not marked.
+    std::vector<std::pair<long long, long long>> previewPlaces_;
+    std::vector<TPreviewDeclaration> previewDeclarations_;
+    long long documentEdits_ = 0;
+    long long previewEdits_ = -1;
     bool shownBefore_ = false;
     tavi::TSheetEncoding encoding_ = tavi::TSheetEncoding::Cp932;
     TDiskFile disk_;

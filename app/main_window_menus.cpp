@@ -91,6 +91,8 @@ void TForm1::CreateMainMenu()
     N25 = Submenu(this, "N25", QStringLiteral("オプション(&O)"));
     MainMenu1->addMenu(N25);
     N26 = Item(N25, "N26", QStringLiteral("エディタのカスタマイズ(&C)"));
+    Preview1 = Item(N25, "Preview1", QStringLiteral("プレビュー(&P)"), Qt::Key_F10);
+    Preview1->setCheckable(true);
 
     Help1 = Submenu(this, "Help1", QStringLiteral("ヘルプ(&H)"));
     MainMenu1->addMenu(Help1);

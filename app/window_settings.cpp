@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -27,7 +28,11 @@ void TForm1::ApplySettings()
         move(bounds.topLeft());
         resize(bounds.size());
         ReadMainEditorSettings(profile, *ExtMemo1);
+        previewSettings_ = ReadPreviewSettings(profile);
     });
+    // The preview opens again once the window shows, so that the editor comes first.
+    if (previewSettings_.Shown)
+        QTimer::singleShot(0, this, [this] { Guarded([this] { SetPreviewShown(true); }); });
 }
 
 void TForm1::WriteSettingsFile()
@@ -37,6 +42,9 @@ void TForm1::WriteSettingsFile()
     tavi::TPrivateProfile profile(path);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     WriteSettings(profile, normal ? std::optional<QRect>(QRect(pos(), size())) : std::nullopt, *ExtMemo1);
+    if (Preview)
+        previewSettings_.Width = Preview->width();
+    WritePreviewSettings(profile, previewSettings_);
     profile.Save();
 }
 

@@ -1,4 +1,4 @@
-// A thin bar between two aligned controls that resizes the control before it when dragged.
+// A thin bar between two aligned controls that resizes the control on one side of it when dragged.
 #include "components/splitter.h"
 
 #include <QMouseEvent>
@@ -45,7 +45,8 @@ void TSplitter::mouseMoveEvent(QMouseEvent* event)
     // has no room left for what lies beyond the bar.
     const QWidget* area = parentWidget();
     const int room = area ? (orientation_ == Qt::Horizontal ? area->height() : area->width()) : INT_MAX;
-    const int wanted = sizeAtStart_ + Along(event->globalPosition()) - dragStart_;
+    const int moved = Along(event->globalPosition()) - dragStart_;
+    const int wanted = sizeAtStart_ + (controlAfter_ ? -moved : moved);
     const int size = std::max(minSize_, std::min(wanted, std::max(minSize_, room - minSize_)));
     if (orientation_ == Qt::Horizontal)
         control_->setFixedHeight(size);

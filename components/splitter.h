@@ -1,4 +1,4 @@
-// A thin bar between two aligned controls that resizes the control before it when dragged.
+// A thin bar between two aligned controls that resizes the control on one side of it when dragged.
 #pragma once
 
 #include <QPointer>
@@ -14,6 +14,9 @@ public:
     // The control whose height (or width) a drag changes; none means the bar is inert.
     QWidget* Control() const { return control_; }
     void SetControl(QWidget* control);
+    // Whether the control lies after the bar (right of it, or below) rather than before it.
+    bool ControlAfter() const { return controlAfter_; }
+    void SetControlAfter(bool after) { controlAfter_ = after; }
 
     // The smallest size a drag may give the control.
     int MinSize() const { return minSize_; }
@@ -30,6 +33,7 @@ private:
     Qt::Orientation orientation_;
     QPointer<QWidget> control_;
     int minSize_ = 30;
+    bool controlAfter_ = false;
     bool dragging_ = false;
     int dragStart_ = 0;
     int sizeAtStart_ = 0;

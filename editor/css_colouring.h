@@ -8,6 +8,7 @@
 
 #include "css/css_brackets.h"
 #include "css/css_row_states.h"
+#include "css/css_sample_page.h"
 #include "editor/colour_values.h"
 #include "editor/core/change.h"
 #include "editor/core/editor_core.h"
@@ -41,6 +42,9 @@ public:
     {
         return MatchBracket(states_, rows_, r, at, rowLimit);
     }
+
+    // The simple selectors the sheet's rules name (see SimpleSelectorsOf).
+    TCssSimpleSelectors SimpleSelectors() { return SimpleSelectorsOf(states_, rows_); }
 
     // Follows a change of the document. Returns the rows whose colours may differ that the
     // change's own repaint (RepaintChange) leaves alone, as ranges [first, end).

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QFont>
+#include <QString>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -28,6 +29,8 @@
 // takes one cell, a double-byte character two, whatever the font's glyph widths.
 // Properties follow the getter X() / setter SetX(v) pattern; setters store only changes.
 // The editing commands and behaviour properties come from TEditorDocument.
+class QHelpEvent;
+
 class TEditor : public QAbstractScrollArea,
                 public tavi::TEditorView,
                 private tavi::TRowPainter,
@@ -88,6 +91,20 @@ public:
     // With syntax colouring on, the list of property names and keywords for the word at the
     // caret: typing a name or ":" opens it, Ctrl+Space asks for it.
     TCompletionPopup& Completion() { return *completion_; }
+    // Stretches of text marked with a wavy red line and a tip (declarations a browser
+    // drops), in order. A change of the text takes away the marks on the rows it touches and
+    // moves those below; a new text takes them all away.
+    struct TTextMark {
+        tavi::TTextPos Begin;
+        tavi::TTextPos End;
+        QString Tip;
+    };
+    const std::vector<TTextMark>& TextMarks() const { return textMarks_; }
+    void SetTextMarks(std::vector<TTextMark> marks);
+    // The mark under a pixel of the viewport, if any.
+    const TTextMark* TextMarkAt(QPoint pixel) const;
+    // The simple selectors the sheet's rules name, for a page to show them.
+    tavi::TCssSimpleSelectors CssSimpleSelectors() { return cssColouring_.SimpleSelectors(); }
     // What the place before byte `byte` of row `row` is in the sheet.
     tavi::TCssPlace CssPlaceAt(int row, int byte) { return cssColouring_.PlaceAt(row, byte); }
     // On: a run of double-byte characters is a word apart from the letters around it.
@@ -166,6 +183,7 @@ public:
     // --- The view the core drives (rows are document rows, limited to the screen) ---
     // Follows a change of the document (change_repaint.h says what it repaints).
     void DocumentChanged(const tavi::TChange& change) override;
+    void DocumentChangedInUpdate(const tavi::TChange& change) override;
     void InvalidateRows(int a, int b);
     void InvalidateRows(tavi::TRow a, tavi::TRow b) override { InvalidateRows(a.Value(), b.Value()); }
     void InvalidateAll() override;
@@ -310,7 +328,12 @@ private:
     void ForgetBracketMarks(const tavi::TChange& change);
     void PaintBracketMarks(QPainter& p, const TRowPaint& row);
     int ColumnOfByte(int row, int byte) const;
+    // editor_text_marks.cpp
+    void FollowTextMarks(const tavi::TChange& change);
+    void PaintTextMarks(QPainter& p, const TRowPaint& row);
+    bool ShowTextMarkTip(QHelpEvent* event);
 
+    std::vector<TTextMark> textMarks_;
     tavi::TCssColouring cssColouring_{core_};
     TCompletionPopup* completion_ = nullptr;
     bool typing_ = false;  // a key is being typed: the caret's move keeps the completion list

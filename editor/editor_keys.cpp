@@ -71,6 +71,8 @@ bool TEditor::event(QEvent* event)
             event->accept();
             return true;
         }
+    } else if (event->type() == QEvent::ToolTip) {
+        return ShowTextMarkTip(static_cast<QHelpEvent*>(event));
     } else if (event->type() == QEvent::KeyPress) {
         // Qt turns Tab into a focus move before keyPressEvent; with WantTabs on it is ours.
         auto* key = static_cast<QKeyEvent*>(event);

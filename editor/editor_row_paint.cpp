@@ -8,6 +8,7 @@
 #include "editor/core/word_split.h"
 #include "editor/editor.h"
 #include "editor/grid_text.h"
+#include "editor/squiggle.h"
 
 namespace {
 
@@ -27,20 +28,6 @@ struct TPendingGlyphs {
     tavi::TGridBatch Normal, Reserved;
     std::array<tavi::TGridBatch, tavi::kCssClassCount> Css;  // by class; Plain goes to Normal
 };
-
-// A zigzag line along the bottom of `cells`, the mark of something the browsers will not take.
-void DrawSquiggle(QPainter& p, const QRect& cells, const QColor& color)
-{
-    QPolygon line;
-    const int bottom = cells.bottom();
-    for (int x = cells.left(); x <= cells.right() + 1; x += 2)
-        line << QPoint(x, bottom - ((x - cells.left()) / 2) % 2);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(color);
-    p.drawPolyline(line);
-    p.restore();
-}
 
 bool InCommentOrString(tavi::TCssClass cls)
 {
@@ -85,6 +72,7 @@ void TEditor::PaintRow(QPainter& p, const TRowPaint& row)
         }
         PaintMarks(p, row, span && span->second > static_cast<int>(row.Text.size()));
         PaintBracketMarks(p, row);
+        PaintTextMarks(p, row);
     }
     if (OnDrawLine) {
         FlushGlyphs(p);

@@ -202,8 +202,16 @@ void TEditor::DocumentChanged(const tavi::TChange& change)
 {
     tavi::RepaintChange(change, core_.EofMark(), *this);
     ForgetBracketMarks(change);
+    FollowTextMarks(change);
     for (const auto& [first, end] : cssColouring_.Follow(change))
         InvalidateRows(first, end - 1);
+}
+
+void TEditor::DocumentChangedInUpdate(const tavi::TChange& change)
+{
+    ForgetBracketMarks(change);
+    FollowTextMarks(change);
+    cssColouring_.Follow(change);  // the update's end repaints every row
 }
 
 void TEditor::InvalidateAll()

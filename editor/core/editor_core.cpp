@@ -26,7 +26,10 @@ void TEditorCore::FollowChange(const TChange& change)
     if (selected_ || extending_)
         Deselect();
     if (lines_.Updating()) {
+        // The view paints nothing until the update ends, but what it reads from the records
+        // (the CSS reading, marks) must follow every one of them.
         changedInUpdate_ = true;
+        view_->DocumentChangedInUpdate(change);
         return;
     }
     view_->UpdateScrollBars();

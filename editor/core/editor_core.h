@@ -129,6 +129,8 @@ public:
     std::string SelText() const;
     // The text from offset `from` to offset `to`, as SelText would give it selected.
     std::string TextRange(long long from, long long to) const;
+    // The places of offsets given in ascending order, found in one walk down the rows.
+    std::vector<TTextPos> PlacesOf(const std::vector<long long>& ascendingOffsets) const;
     // Replaces the selection (or inserts at the caret) by s, whose CR LF, CR or LF become
     // line breaks: the deletion and the insertion are one undo record each; the caret
     // ends after s. Nothing happens with ReadOnly on.

@@ -61,6 +61,20 @@ TTextPos TEditorCore::Forward(TTextPos p, long long n) const
     return EndOfText();
 }
 
+std::vector<TTextPos> TEditorCore::PlacesOf(const std::vector<long long>& ascendingOffsets) const
+{
+    std::vector<TTextPos> places;
+    places.reserve(ascendingOffsets.size());
+    TTextPos at{TRow(0), TByte(0)};
+    long long offset = 0;
+    for (const long long wanted : ascendingOffsets) {
+        at = Forward(at, std::max(0LL, wanted - offset));
+        offset = std::max(offset, wanted);
+        places.push_back(at);
+    }
+    return places;
+}
+
 long long TEditorCore::OffsetOf(TTextPos p) const
 {
     p = InRow(p);

@@ -34,6 +34,9 @@ public:
     // The document changed as `change` records (never inside a Lines update: its end
     // repaints everything).
     virtual void DocumentChanged(const TChange& change) = 0;
+    // The document changed inside a Lines update: what the view reads from the records (not
+    // its paint) follows the change.
+    virtual void DocumentChangedInUpdate(const TChange&) {}
     // Repaints rows min(a, b)..max(a, b) at once (the rows a selection covered).
     virtual void InvalidateRows(TRow a, TRow b) = 0;
     // Repaints the whole control.

@@ -90,11 +90,11 @@ TEST_F(KeyboardHabitsTest, EachKeyRunsItsCommandAndNoneTakesAKeyInUse)
     const struct {
         QAction* action;
         QKeySequence key;
-    } habits[] = {{form->SaveKey, Qt::CTRL | Qt::Key_S},     {form->SaveAsKey, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-                  {form->OpenKey, Qt::CTRL | Qt::Key_O},     {form->UndoKey, Qt::CTRL | Qt::Key_Z},
-                  {form->RedoKey, Qt::CTRL | Qt::Key_Y},     {form->RedoKey, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+    } habits[] = {{form->SaveKey, Qt::CTRL | Qt::Key_S},      {form->SaveAsKey, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+                  {form->OpenKey, Qt::CTRL | Qt::Key_O},      {form->UndoKey, Qt::CTRL | Qt::Key_Z},
+                  {form->RedoKey, Qt::CTRL | Qt::Key_Y},      {form->RedoKey, Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
                   {form->SelectAllKey, Qt::CTRL | Qt::Key_A}, {form->GoToLineKey, Qt::CTRL | Qt::Key_G},
-                  {form->FindKey, Qt::CTRL | Qt::Key_F},     {form->ReplaceKey, Qt::CTRL | Qt::Key_H}};
+                  {form->FindKey, Qt::CTRL | Qt::Key_F},      {form->ReplaceKey, Qt::CTRL | Qt::Key_H}};
     form->RunFileDialog = [](TTextOpenDialog&) { return false; };  // save and open dialogs are cancelled
     for (const auto& h : habits) {
         if (h.action == form->GoToLineKey)

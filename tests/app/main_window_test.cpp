@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
                            {"N20", "各要素の基本的なスタイル指定", Qt::Key_F7},
                            {"N21", "音声読み上げに関する指定", Qt::Key_F8},
                            {"N22", "色のダイアログ（１６進数生成）", Qt::Key_F9}});
-    ExpectItems(form->N25, {{"N26", "エディタのカスタマイズ(&C)", {}}});
+    ExpectItems(form->N25, {{"N26", "エディタのカスタマイズ(&C)", {}}, {"Preview1", "プレビュー(&P)", Qt::Key_F10}});
     ExpectItems(form->Help1, {{"About1", "バージョン情報(&A)", {}}});
 }
 

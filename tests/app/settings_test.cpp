@@ -178,7 +178,10 @@ TEST_F(SettingsTest, CloseWritesEveryKeyInOrderAndColoursByNameWhenTheyHaveOne)
                                  "Left",
                                  "Top",
                                  "Width",
-                                 "Height"}));
+                                 "Height",
+                                 "Shown?",
+                                 "Width",
+                                 "Pages"}));
 }
 
 TEST_F(SettingsTest, AMaximisedCloseKeepsTheStoredSizeAndTheWrapWidthLastsForTheRunOnly)

@@ -272,3 +272,74 @@ TEST_F(CssColouringTest, ColourValuesShowAsSwatchesInTheMarginAndFollowEdits)
 }
 
 }  // namespace
+
+namespace {
+
+using Mark = TEditor::TTextMark;
+
+Mark MarkOn(int row, int from, int to, const char* tip)
+{
+    return {{tavi::TRow(row), tavi::TByte(from)}, {tavi::TRow(row), tavi::TByte(to)}, QString::fromUtf8(tip)};
+}
+
+// Each mark as "row:from-to".
+std::vector<std::string> Places(const TEditor& editor)
+{
+    std::vector<std::string> out;
+    for (const Mark& m : editor.TextMarks())
+        out.push_back(std::to_string(m.Begin.Row.Value()) + ":" + std::to_string(m.Begin.Byte.Value()) + "-" +
+                      std::to_string(m.End.Byte.Value()));
+    return out;
+}
+
+}  // namespace
+
+TEST_F(CssColouringTest, MarkedTextIsUnderlinedShowsItsTipAndFollowsEdits)
+{
+    SetText("a { margin : 10inch }\r\nb { top: 0 }\r\nc { colr: red }\r\n");
+    const QImage before = Render();
+    editor.SetTextMarks({MarkOn(2, 4, 13, "unknown"), MarkOn(0, 4, 19, "bad value")});
+    EXPECT_EQ(Places(editor), (std::vector<std::string>{"0:4-19", "2:4-13"}));  // in order
+    const QImage marked = Render();
+    const QRect underMark = Cell(0, 4).united(Cell(0, 18));
+    EXPECT_GT(CountColor(marked, underMark, QColor(0xE0, 0x10, 0x10)), 10);
+    EXPECT_EQ(CountColor(before, underMark, QColor(0xE0, 0x10, 0x10)), 0);
+    const Mark* tip = editor.TextMarkAt(Cell(0, 10).center());
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->Tip, QStringLiteral("bad value"));
+    EXPECT_EQ(editor.TextMarkAt(Cell(0, 2).center()), nullptr);
+    EXPECT_EQ(editor.TextMarkAt(Cell(1, 6).center()), nullptr);
+
+    // A new line above moves the marks down; typing inside a marked row takes its mark away
+    // (the next verdict marks it again) and repaints it without the line.
+    editor.Core().PlaceCaretAt(0, 0);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    EXPECT_EQ(Places(editor), (std::vector<std::string>{"1:4-19", "3:4-13"}));
+    editor.Core().PlaceCaretAt(3, 6);
+    QTest::keyClicks(&editor, "o");
+    EXPECT_EQ(Places(editor), (std::vector<std::string>{"1:4-19"}));
+    ExpectScreenMatchesFreshPaint("after the mark went");
+    editor.Undo();
+    editor.Undo();
+    EXPECT_TRUE(editor.TextMarks().empty() || Places(editor) == std::vector<std::string>{"0:4-19"});
+    SetText("x { }");
+    EXPECT_EQ(Places(editor), std::vector<std::string>{});
+}
+
+TEST_F(CssColouringTest, ANewTextIsReadAfresh)
+{
+    SetText("a { color: red }\r\n");
+    Render();
+    EXPECT_EQ(editor.CssPlaceAt(0, 12), tavi::TCssPlace::Value);
+    SetText("/* { color: red } */\r\n");
+    Render();
+    EXPECT_EQ(editor.CssPlaceAt(0, 12), tavi::TCssPlace::Comment);
+    // Below the first kept state too.
+    std::string rules;
+    for (int i = 0; i < 40; ++i)
+        rules += "a { color: red }\r\n";
+    SetText(rules);
+    EXPECT_EQ(editor.CssPlaceAt(35, 12), tavi::TCssPlace::Value);
+    SetText("/*\r\n" + rules);
+    EXPECT_EQ(editor.CssPlaceAt(35, 12), tavi::TCssPlace::Comment);
+}

@@ -8,6 +8,7 @@ endif()
 
 set(expected
   bin/tavi-css-editor
+  lib/tavi-css-editor/tavi-preview.so
   share/applications/tavi-css-editor.desktop
   share/man/man1/tavi-css-editor.1.gz)
 foreach(size 16 22 24 32 48 64 128 256)
