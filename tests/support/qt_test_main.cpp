@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     ::testing::InitGoogleTest(&argc, argv);
+    // As the program does: the preview's browser engine shares the toolkit's drawing contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     TApplication application(argc, argv);
     application.SetTitle(QStringLiteral("TAVI CSS Editor"));
     // Windows read and write their settings in a folder of the test run's own, never a real file.
