@@ -251,7 +251,6 @@ public:
     // browser drops marked in the editor. The pane is made, and the browser engine loaded,
     // when it is first shown.
     static constexpr int kPreviewDelay = 200;
-    void Preview1Click();
     void SetPreviewShown(bool shown);
     bool PreviewShown() const;
     // Hands the document as it is now to the preview, without waiting.

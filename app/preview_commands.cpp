@@ -40,11 +40,6 @@ void TForm1::CreatePreviewCommands()
     };
 }
 
-void TForm1::Preview1Click()
-{
-    Preview1->toggle();
-}
-
 bool TForm1::PreviewShown() const
 {
     return Preview && !Preview->isHidden();

@@ -173,9 +173,12 @@ void TPreviewPane::ShowSheet(const TPreviewSheet& sheet)
     ++generation_;
     requests_->SetSheetFile(sheet.SheetFile);
     const QString folder = sheet.SheetFile.isEmpty() ? QDir::homePath() : QFileInfo(sheet.SheetFile).absolutePath();
-    if (!loaded_ || sheet.PageFile != loadedPage_ || folder != loadedFolder_) {
+    // The sample page is made again when the sheet names other selectors.
+    const bool otherSample = sheet.PageFile.isEmpty() && sheet.SamplePage != loadedSample_;
+    if (!loaded_ || sheet.PageFile != loadedPage_ || folder != loadedFolder_ || otherSample) {
         loadedPage_ = sheet.PageFile;
         loadedFolder_ = folder;
+        loadedSample_ = sheet.PageFile.isEmpty() ? sheet.SamplePage : QString();
         LoadPage();
     } else if (!loading_) {
         ApplySheet();

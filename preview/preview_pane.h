@@ -59,6 +59,7 @@ private:
     TPreviewSheet sheet_;  // the latest sheet asked for
     QString loadedPage_;   // what the page holds: the page file, or the sample page
     QString loadedFolder_;
+    QString loadedSample_;  // the sample page loaded, when it is
     bool loaded_ = false;   // a page was loaded since the view was made
     bool loading_ = false;  // a page is loading: the sheet goes in when it is done
     int generation_ = 0;    // ShowSheet calls, so that a late verdict of an older text is dropped

@@ -279,6 +279,11 @@ TEST_F(PreviewWindowTest, TypingReachesThePageAfterAPauseAndTheChoiceOfPageIsKep
     form->ExtMemo1->SetSelText(std::string_view("h2 { width: 3pxx } "));
     WaitForPage();
     EXPECT_EQ(MarkTips().size(), 1u);
+    // The sample page shows the selector the sheet now names.
+    QVariant h2;
+    Pane().RunScript("document.getElementsByTagName('h2').length", [&](const QVariant& r) { h2 = r; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return h2.isValid(); }, 10000));
+    EXPECT_EQ(h2.toInt(), 1);
 
     WriteFile(folder.filePath("page.html"), "<html><body><p id=x>x</p></body></html>");
     Pane().RunPageChooser = [&](QWidget*, const QString&) { return folder.filePath("page.html"); };
