@@ -215,20 +215,59 @@ tavi::TRuleLines TForm11::PlayDuringLine() const
     return {tavi::ClosingLine("  play-during : " + tavi::CssUrl(Edit3->text()) + ending)};
 }
 
+bool TForm11::TakeAzimuth(const QString& value) const
+{
+    const std::array<QRadioButton*, 16> buttons = DialButtons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (value.trimmed().compare(QLatin1String(kAzimuths[i]), Qt::CaseInsensitive) == 0) {
+            buttons[i]->setChecked(true);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TForm11::TakePlayDuring(const QString& value) const
+{
+    qsizetype end = 0;
+    const std::optional<QString> url = tavi::CssUrlText(value, &end);
+    if (!url)
+        return false;
+    const QStringList options = value.mid(end).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const bool repeat = options.contains(QStringLiteral("repeat"));
+    const bool mix = options.contains(QStringLiteral("mix"));
+    if (options.size() != int(repeat) + int(mix))
+        return false;
+    Edit3->setText(*url);
+    CheckBox13->setChecked(repeat);
+    CheckBox14->setChecked(mix);
+    return true;
+}
+
 std::vector<tavi::TOptionGroup> TForm11::OptionGroups() const
 {
-    using tavi::Line;
-    using tavi::TRuleLines;
+    using tavi::DeclarationGroup;
+    using tavi::NumberField;
+    using tavi::TextField;
+    const auto silent = [](const QString& value) {
+        return value.trimmed().compare("silent", Qt::CaseInsensitive) == 0;
+    };
     return {
-        {CheckBox3, [this] { return tavi::Declaration("  voice-family : ", ComboBox1->Text()); }},
-        {CheckBox4, [this] { return tavi::Declaration("  speech-rate : ", ComboBox2->Text()); }},
-        {CheckBox5, [this] { return tavi::Declaration("  pitch : ", ComboBox3->Text()); }},
-        {CheckBox6, [this] { return tavi::Declaration("  pitch-range : ", tavi::Number(SpinEdit2)); }},
-        {CheckBox7, [this] { return tavi::Declaration("  stress : ", tavi::Number(SpinEdit3)); }},
-        {CheckBox8, [this] { return tavi::Declaration("  richness : ", tavi::Number(SpinEdit4)); }},
-        {CheckBox9, [this] { return VolumeLine(); }},
-        {CheckBox10, [this] { return AzimuthLine(); }},
-        {CheckBox11, [this] { return tavi::Declaration("  speak-header : ", ComboBox4->Text()); }},
-        {CheckBox12, [this] { return PlayDuringLine(); }},
+        DeclarationGroup(CheckBox3, "  voice-family : ", TextField(ComboBox1)),
+        DeclarationGroup(CheckBox4, "  speech-rate : ", TextField(ComboBox2)),
+        DeclarationGroup(CheckBox5, "  pitch : ", TextField(ComboBox3)),
+        DeclarationGroup(CheckBox6, "  pitch-range : ", NumberField(SpinEdit2)),
+        DeclarationGroup(CheckBox7, "  stress : ", NumberField(SpinEdit3)),
+        DeclarationGroup(CheckBox8, "  richness : ", NumberField(SpinEdit4)),
+        {CheckBox9,
+         [this] { return VolumeLine(); },
+         {{"volume", silent, RadioButton1}, {"volume", NumberField(SpinEdit1).Take, RadioButton2}}},
+        {CheckBox10,
+         [this] { return AzimuthLine(); },
+         {{"azimuth", [this](const QString& v) { return TakeAzimuth(v); }}}},
+        DeclarationGroup(CheckBox11, "  speak-header : ", TextField(ComboBox4)),
+        {CheckBox12,
+         [this] { return PlayDuringLine(); },
+         {{"play-during", [this](const QString& v) { return TakePlayDuring(v); }}}},
     };
 }

@@ -96,6 +96,9 @@ private:
     tavi::TRuleLines VolumeLine() const;
     tavi::TRuleLines AzimuthLine() const;
     tavi::TRuleLines PlayDuringLine() const;
+    // Set the dial and the play controls from values as AzimuthLine and PlayDuringLine write them.
+    bool TakeAzimuth(const QString& value) const;
+    bool TakePlayDuring(const QString& value) const;
 };
 
 extern QPointer<TForm11> Form11;

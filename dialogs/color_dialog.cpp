@@ -27,6 +27,8 @@ QPointer<TForm9> Form9;
 
 namespace {
 
+const QStringList kRepeats = {"repeat", "repeat-x", "repeat-y", "no-repeat"};
+
 const TDialogFrame kFrame{
     .Caption = QStringLiteral("色・背景"),
     .ClientSize = {625, 396},
@@ -182,14 +184,42 @@ tavi::TRuleLines TForm9::BackgroundLine() const
                                  ? QLatin1Char(' ') + x + QLatin1Char(' ') + y
                                  : QString();
     return tavi::KeywordLine("  background: " + tavi::CssUrl(Edit5->text()) + " " + ComboBox1->Text() + position + " ",
-                             RadioGroup1, {"repeat", "repeat-x", "repeat-y", "no-repeat"});
+                             RadioGroup1, kRepeats);
+}
+
+bool TForm9::TakeBackground(const QString& value) const
+{
+    // Read back as BackgroundLine writes it: url, the attachment list's text, the position
+    // when there is one, the repeat keyword.
+    qsizetype end = 0;
+    const std::optional<QString> url = tavi::CssUrlText(value, &end);
+    if (!url || end >= value.size() || value[end] != QLatin1Char(' '))
+        return false;
+    const QString rest = value.mid(end + 1);
+    const qsizetype lastSpace = rest.lastIndexOf(QLatin1Char(' '));
+    if (lastSpace < 0)
+        return false;
+    QStringList middle = rest.left(lastSpace).split(QLatin1Char(' '));
+    const tavi::TField x = tavi::LengthField(SpinEdit3, ComboBox2);
+    const tavi::TField y = tavi::LengthField(SpinEdit4, ComboBox3);
+    const bool position = middle.size() >= 3 && x.Take(middle[middle.size() - 2]) && y.Take(middle.back());
+    if (position)
+        middle.resize(middle.size() - 2);
+    if (!tavi::KeywordField(RadioGroup1, kRepeats).Take(rest.mid(lastSpace + 1)))
+        return false;
+    CheckBox8->setChecked(position);
+    Edit5->setText(*url);
+    ComboBox1->SetText(middle.join(QLatin1Char(' ')));
+    return true;
 }
 
 std::vector<tavi::TOptionGroup> TForm9::OptionGroups() const
 {
     return {
-        {CheckBox5, [this] { return BackgroundLine(); }},
-        {CheckBox3, [this] { return tavi::Declaration("  color:", Edit3->text()); }},
-        {CheckBox4, [this] { return tavi::Declaration("  background-color:", Edit4->text()); }},
+        {CheckBox5,
+         [this] { return BackgroundLine(); },
+         {{"background", [this](const QString& value) { return TakeBackground(value); }}}},
+        tavi::DeclarationGroup(CheckBox3, "  color:", tavi::TextField(Edit3)),
+        tavi::DeclarationGroup(CheckBox4, "  background-color:", tavi::TextField(Edit4)),
     };
 }

@@ -81,6 +81,8 @@ private:
     void CreateColorGroups();
     void LinkControls();
     tavi::TRuleLines BackgroundLine() const;
+    // Sets the background controls from a "background" value as BackgroundLine writes it.
+    bool TakeBackground(const QString& value) const;
 };
 
 extern QPointer<TForm9> Form9;

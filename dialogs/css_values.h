@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tavi {
 
@@ -21,6 +22,10 @@ QString CssString(const QString& text);
 // unquoted url ("url(sky.jpg)", "url()" for an empty text), otherwise a quoted string
 // ("url(\"my sky.jpg\")").
 QString CssUrl(const QString& url);
+
+// The file name or URL of the url() that `value` starts with, as CssUrl writes it (bare or a
+// quoted string with escapes), and in `end` where it ends; none when `value` starts otherwise.
+std::optional<QString> CssUrlText(const QString& value, qsizetype* end);
 
 // The font-family value for a family name picked or typed in the font list: the
 // toolkit's aliases "Sans Serif", "Serif" and "Monospace" are the generic families;

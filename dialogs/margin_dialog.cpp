@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <array>
 
 #include "components/bit_btn.h"
 #include "components/combo_box.h"
@@ -78,12 +79,19 @@ TForm3::TForm3(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move
 
 std::vector<tavi::TOptionGroup> TForm3::OptionGroups() const
 {
-    const auto side = [this](tavi::TSide s) {
-        const TSpinEdit* spins[] = {SpinEdit1, SpinEdit5, SpinEdit3, SpinEdit2};  // top, right, bottom, left
-        return tavi::Length(spins[s], ComboBox1);
-    };
+    const std::array<TSpinEdit*, 4> spins = {SpinEdit1, SpinEdit5, SpinEdit3, SpinEdit2};  // top, right, bottom, left
+    const auto side = [this, spins](tavi::TSide s) { return tavi::LengthField(spins[s], ComboBox1); };
     return {
-        {RadioButton1, [side] { return tavi::SideLines("margin", "", tavi::kMarginSideOrder, side); }},
-        {RadioButton2, [this] { return tavi::Declaration("  margin : ", tavi::Length(SpinEdit4, ComboBox1)); }},
+        {RadioButton1,
+         [side] {
+             return tavi::SideLines("margin", "", tavi::kMarginSideOrder,
+                                    [&](tavi::TSide s) { return side(s).Text(); });
+         },
+         tavi::SideReadings("margin", "", side, nullptr),
+         [spins] {
+             for (TSpinEdit* spin : spins)
+                 spin->SetText(QString());
+         }},
+        tavi::DeclarationGroup(RadioButton2, "  margin : ", tavi::LengthField(SpinEdit4, ComboBox1)),
     };
 }

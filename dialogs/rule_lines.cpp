@@ -23,14 +23,14 @@ std::optional<QString> SelectorLine(bool element, const QString& elementText, bo
     return line + QStringLiteral(" {");
 }
 
-QStringList Declarations(const std::vector<TOptionGroup>& groups)
+QStringList Declarations(const std::vector<TOptionGroup>& groups, const QStringList& kept)
 {
     QStringList out;
     bool closed = false;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         if (!groups[g].Switch->isChecked())
             continue;
-        bool laterOn = false;
+        bool laterOn = !kept.isEmpty();
         for (std::size_t later = g + 1; later < groups.size() && !laterOn; ++later)
             laterOn = groups[later].Switch->isChecked();
         const TRuleLines lines = groups[g].Lines();
@@ -38,6 +38,11 @@ QStringList Declarations(const std::vector<TOptionGroup>& groups)
             closed = i + 1 == lines.size() && !laterOn;
             out << (closed ? lines[i].closing : lines[i].open);
         }
+    }
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const TRuleLine line = Line(QStringLiteral("  ") + kept[i]);
+        closed = i + 1 == kept.size();
+        out << (closed ? line.closing : line.open);
     }
     if (!closed)
         out << kRuleEndLine;
@@ -76,17 +81,22 @@ QString Length(const TSpinEdit* value, const TComboBox* unit)
     return number.isEmpty() ? QString() : number + CssUnit(unit->Text());
 }
 
+QString SideName(TSide side)
+{
+    static const char* const kSideNames[] = {"top", "right", "bottom", "left"};
+    return QLatin1String(kSideNames[side]);
+}
+
 TRuleLines SideLines(const QString& prefix, const QString& suffix, const TSideOrder& order,
                      const std::function<QString(TSide)>& value)
 {
-    static const char* const kSideNames[] = {"top", "right", "bottom", "left"};
     TRuleLines lines;
     for (const TSide side : order) {
         const QString text = value(side);
         if (text.trimmed().isEmpty())
             continue;
-        lines.push_back(Line(QStringLiteral("  ") + prefix + QLatin1Char('-') + QLatin1String(kSideNames[side]) +
-                             suffix + QStringLiteral(" : ") + text));
+        lines.push_back(Line(QStringLiteral("  ") + prefix + QLatin1Char('-') + SideName(side) + suffix +
+                             QStringLiteral(" : ") + text));
     }
     return lines;
 }

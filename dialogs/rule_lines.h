@@ -54,19 +54,36 @@ inline TRuleLine ClosingLine(const QString& text)
 
 using TRuleLines = std::vector<TRuleLine>;
 
-// An option group of a dialog: the check box or radio button that turns it on, and the
-// lines it writes while on (none when its choice is left empty).
-struct TOptionGroup {
-    const QAbstractButton* Switch;
-    std::function<TRuleLines()> Lines;
+// Sets controls from a value as a dialog writes it; false, changing nothing, when they cannot
+// show it exactly (a unit the list lacks, a keyword the group lacks...).
+using TTake = std::function<bool(const QString& value)>;
+
+// How an option group reads one property back: its name, what takes the value, and the radio
+// button of the group that chooses this way of writing it (none: the group's switch alone).
+struct TPropertyReading {
+    QString Property;
+    TTake Take;
+    QAbstractButton* Choice = nullptr;
 };
 
-// The declarations of groups in order, and the rule's end. Only groups whose switch is
-// on write. Within a group every line but the last takes its open form; the group's last
-// line takes its closing form unless the switch of a later group is on, whether or not
-// that group writes anything. When the last line written is left open (or none is
-// written), a line "}" closes the rule, so that it never swallows the next rule.
-QStringList Declarations(const std::vector<TOptionGroup>& groups);
+// An option group of a dialog: the check box or radio button that turns it on, the lines it
+// writes while on (none when its choice is left empty), the properties it reads back, and
+// what empties its fields before a rule is read into it (so that what the rule lacks is
+// not written).
+struct TOptionGroup {
+    QAbstractButton* Switch;
+    std::function<TRuleLines()> Lines;
+    std::vector<TPropertyReading> Readings = {};
+    std::function<void()> Empty = {};
+};
+
+// The declarations of groups in order, then `kept` (declarations the dialog cannot show,
+// as written), and the rule's end. Only groups whose switch is on write. Within a group
+// every line but the last takes its open form; the group's last line takes its closing form
+// unless the switch of a later group is on (whether or not that group writes anything) or
+// declarations are kept. When the last line written is left open (or none is written), a
+// line "}" closes the rule, so that it never swallows the next rule.
+QStringList Declarations(const std::vector<TOptionGroup>& groups, const QStringList& kept = {});
 
 // The line that closes a rule its declarations left open.
 inline const QString kRuleEndLine = QStringLiteral("}");
@@ -94,6 +111,8 @@ enum TSide { sdTop, sdRight, sdBottom, sdLeft };
 using TSideOrder = std::array<TSide, 4>;
 inline constexpr TSideOrder kMarginSideOrder{sdTop, sdRight, sdLeft, sdBottom};
 inline constexpr TSideOrder kBorderSideOrder{sdTop, sdBottom, sdRight, sdLeft};
+// "top", "right", "bottom" or "left".
+QString SideName(TSide side);
 
 // Up to four lines "  " + prefix + "-" + side + suffix + " : " + value(side), in `order`,
 // e.g. "  margin-top : 0px;" or "  border-top-color : #FF0000;"; a side whose value is

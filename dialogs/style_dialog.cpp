@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <algorithm>
 
 #include "components/bit_btn.h"
+#include "components/combo_box.h"
 #include "components/control_links.h"
 #include "components/image.h"
 #include "components/panel.h"
@@ -100,10 +103,75 @@ std::optional<QStringList> TStyleDialog::RuleLines() const
     if (!selector)
         return std::nullopt;
     QStringList lines{*selector};
-    lines += tavi::Declarations(OptionGroups());
+    lines += tavi::Declarations(OptionGroups(), kept_);
     if (commentBox_->isChecked())
         lines += tavi::CommentLine(commentEdit_->text());
     return lines;
+}
+
+namespace {
+
+// Whether turning `button` on would turn off one of `on`: radio buttons of one row exclude
+// each other.
+bool ExcludesAny(const QAbstractButton* button, const std::vector<const QAbstractButton*>& on)
+{
+    const auto* radio = qobject_cast<const QRadioButton*>(button);
+    return radio && radio->autoExclusive() && std::any_of(on.begin(), on.end(), [radio](const QAbstractButton* other) {
+               return other != radio && qobject_cast<const QRadioButton*>(other) &&
+                      other->parentWidget() == radio->parentWidget();
+           });
+}
+
+}  // namespace
+
+bool TStyleDialog::ReadRule(const tavi::TReadRule& rule)
+{
+    const std::optional<std::pair<QString, QString>> parts = tavi::SelectorParts(rule.Selector);
+    if (!parts)
+        return false;
+    // Ticked first: some dialogs empty or disable an edit whose box is unticked.
+    selector_->ElementBox->setChecked(!parts->first.isEmpty());
+    selector_->ElementEdit->setText(parts->first);
+    selector_->ClassBox->setChecked(!parts->second.isEmpty());
+    selector_->ClassEdit->setText(parts->second);
+    tavi::ForgetTakenUnits(findChildren<TComboBox*>());
+    const std::vector<tavi::TOptionGroup> groups = OptionGroups();
+    std::vector<std::vector<bool>> used(groups.size());
+    std::vector<bool> emptied(groups.size(), false);
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        used[g].assign(groups[g].Readings.size(), false);
+    kept_.clear();
+    std::vector<const QAbstractButton*> turnedOn;  // what the rule's declarations chose so far
+    for (const tavi::TReadDeclaration& declaration : rule.Declarations) {
+        bool taken = false;
+        for (std::size_t g = 0; g < groups.size() && !taken && !declaration.Important; ++g) {
+            for (std::size_t r = 0; r < groups[g].Readings.size() && !taken; ++r) {
+                const tavi::TPropertyReading& reading = groups[g].Readings[r];
+                if (used[g][r] || reading.Property.compare(declaration.Property.trimmed(), Qt::CaseInsensitive) != 0 ||
+                    ExcludesAny(groups[g].Switch, turnedOn) ||
+                    (reading.Choice && ExcludesAny(reading.Choice, turnedOn)))
+                    continue;
+                if (!emptied[g] && groups[g].Empty)
+                    groups[g].Empty();
+                emptied[g] = true;
+                if (!reading.Take(declaration.Value))
+                    continue;
+                used[g][r] = true;
+                taken = true;
+                groups[g].Switch->setChecked(true);
+                turnedOn.push_back(groups[g].Switch);
+                if (reading.Choice) {
+                    reading.Choice->setChecked(true);
+                    turnedOn.push_back(reading.Choice);
+                }
+            }
+        }
+        if (!taken)
+            kept_ << declaration.Text;
+    }
+    commentBox_->setChecked(rule.Comment.has_value());
+    commentEdit_->setText(rule.Comment.value_or(QString()));
+    return true;
 }
 
 void TStyleDialog::AppendRuleAndClose()

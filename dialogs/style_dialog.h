@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/rule_lines.h"
+#include "dialogs/rule_reading.h"
 #include "dialogs/selector_group.h"
 
 class QCheckBox;
@@ -25,6 +26,10 @@ using TLineSink = std::function<void(const QString& line)>;
 inline const QString kSelectorMissingText =
     QStringLiteral("セレクターにタグかクラスを指定してから、スタイルを指定し、ＯＫボタンを押してください");
 inline const QString kDialogMessageCaption = QStringLiteral("Information from TAVI");
+// The message when a rule to edit has a selector the selector group cannot show; %1 is the selector.
+inline const QString kSelectorNotShownText = QStringLiteral(
+    "このルールのセレクター「%1」は、ダイアログのセレクター（要素とクラス）では表せません。"
+    "要素名だけ、クラスだけ、または「要素.クラス」のルールを編集できます");
 
 // What a style rule dialog's frame is: everything but its own option controls.
 struct TDialogFrame {
@@ -63,6 +68,17 @@ public:
 
     // Every line OK would write, in order; none when no selector is chosen.
     std::optional<QStringList> RuleLines() const;
+
+    // Fills the dialog from a rule of the document: the selector group from its selector, each
+    // declaration into the first group that writes its property and can show its value (the
+    // group's switch and choice turned on, the group's other fields emptied), the comment edit
+    // from its comment line. Declarations no group can show (another property, a value the
+    // controls lack, "!important") are kept as written, and OK writes them after the dialog's
+    // own, inside the rule. False, with nothing changed, when the selector group cannot show
+    // the selector.
+    bool ReadRule(const tavi::TReadRule& rule);
+    // The declarations kept from the rule read.
+    const QStringList& KeptDeclarations() const { return kept_; }
 
     // The frame's controls, which each dialog also holds under its own names.
     TPanel* HeaderPanel() const { return headerPanel_; }
@@ -107,6 +123,7 @@ private:
     void ConnectClicked(TBitBtn* button, std::function<void()> handler);
 
     TLineSink sink_;
+    QStringList kept_;
     TPanel* headerPanel_;
     TImage* titleImage_;
     QLabel* headerLabel_;

@@ -107,17 +107,13 @@ void TForm10::CreateSpacingGroups()
 
 std::vector<tavi::TOptionGroup> TForm10::OptionGroups() const
 {
-    using tavi::Length;
-    using tavi::Line;
-    using tavi::TRuleLines;
+    using tavi::DeclarationGroup;
+    using tavi::LengthField;
     return {
-        {CheckBox3, [this] { return tavi::Declaration("  text-indent : ", Length(SpinEdit1, ComboBox1)); }},
-        {CheckBox4, [this] { return tavi::Declaration("  line-height : ", Length(SpinEdit2, ComboBox2)); }},
-        {CheckBox5,
-         [this] {
-             return tavi::KeywordLine("  text-align: ", RadioGroup1, {"left", "right", "center", "justify"});
-         }},
-        {CheckBox6, [this] { return tavi::Declaration("  word-spacing : ", Length(SpinEdit3, ComboBox3)); }},
-        {CheckBox7, [this] { return tavi::Declaration("  letter-spacing : ", Length(SpinEdit4, ComboBox4)); }},
+        DeclarationGroup(CheckBox3, "  text-indent : ", LengthField(SpinEdit1, ComboBox1)),
+        DeclarationGroup(CheckBox4, "  line-height : ", LengthField(SpinEdit2, ComboBox2)),
+        tavi::KeywordGroup(CheckBox5, "  text-align: ", RadioGroup1, {"left", "right", "center", "justify"}),
+        DeclarationGroup(CheckBox6, "  word-spacing : ", LengthField(SpinEdit3, ComboBox3)),
+        DeclarationGroup(CheckBox7, "  letter-spacing : ", LengthField(SpinEdit4, ComboBox4)),
     };
 }

@@ -1,10 +1,12 @@
-// Tests of finding a sheet's declarations: names, values, "!important", the block they are in, in both encodings.
+// Tests of finding a sheet's rules and declarations: names, values, "!important", the block they are in, in both
+// encodings.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "css/css_declarations.h"
+#include "css/css_rules.h"
 
 namespace tavi {
 namespace {
@@ -75,6 +77,47 @@ TEST(CssDeclarations, PositionsCoverTheDeclarationWithoutItsEnd)
     const std::vector<TCssDeclaration> found = CssDeclarationsOf(text, TTextEncoding::Cp932);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(text.substr(found[0].Begin, found[0].End - found[0].Begin), "margin : 10inch");
+}
+
+// The text of the innermost rule at each place marked "|" (the mark taken out first).
+std::vector<std::string> RulesAtMarks(std::string_view marked)
+{
+    std::string text;
+    std::vector<int> marks;
+    for (char c : marked) {
+        if (c == '|')
+            marks.push_back(static_cast<int>(text.size()));
+        else
+            text += c;
+    }
+    const std::vector<TCssStyleRule> rules = CssStyleRulesOf(text, TTextEncoding::Cp932);
+    std::vector<std::string> out;
+    for (int at : marks) {
+        const std::optional<TCssStyleRule> rule = CssStyleRuleAt(rules, at);
+        out.push_back(rule ? text.substr(rule->Begin, rule->End - rule->Begin) : "-");
+    }
+    return out;
+}
+
+TEST(CssStyleRules, TheRuleAtAPlaceRunsFromItsSelectorToItsBrace)
+{
+    const struct {
+        const char* Marked;
+        V Expected;
+    } cases[] = {
+        {"|p|.note { |margin: 0 }| q{}", {"p.note { margin: 0 }", "p.note { margin: 0 }", "p.note { margin: 0 }", "-"}},
+        {"/* c */ |a, b > c {} |/* d */", {"a, b > c {}", "-"}},
+        {"@media print { |h1 { top: 0 } |}", {"h1 { top: 0 }", "-"}},
+        {"@font-face { |src: url(x) }", {"-"}},
+        {"@import url(a.css);\r\n|em { }", {"em { }"}},
+        {"a { color: red; &:hover { |color: blue } | }",
+         {"&:hover { color: blue }", "a { color: red; &:hover { color: blue }  }"}},
+        {"a { --x: { b: c }; |top: 0 }", {"a { --x: { b: c }; top: 0 }"}},
+        {"p { content: \"}\"; |top: 0", {"p { content: \"}\"; top: 0"}},
+        {"p { top: 0 }|", {"-"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RulesAtMarks(c.Marked), c.Expected) << c.Marked;
 }
 
 }  // namespace

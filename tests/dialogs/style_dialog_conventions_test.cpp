@@ -26,6 +26,7 @@
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/rule_reading.h"
 #include "dialogs/text_layout_dialog.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/qt_printers.h"
@@ -417,83 +418,99 @@ TYPED_TEST_P(StyleDialogConventions, EachOpeningStartsFromTheDesignDefaults)
     EXPECT_EQ(this->Snapshot(next), fresh);
 }
 
+// The value controls of a dialog a user sets (not the selector and comment, nor the choosers it owns).
+struct TValueControls {
+    QList<QAbstractButton*> Switches;
+    QList<TComboBox*> Lists;
+    QList<TSpinEdit*> Numbers;
+    QList<QLineEdit*> Edits;
+};
+
+TValueControls ValueControlsOf(TStyleDialog& d)
+{
+    TValueControls c;
+    for (QWidget* w : d.findChildren<QWidget*>()) {
+        if (w->window() != &d)
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable() && b != d.CommentBox() &&
+                                                         b != d.Selector()->ElementBox && b != d.Selector()->ClassBox)
+            c.Switches << b;
+        else if (auto* list = qobject_cast<TComboBox*>(w))
+            c.Lists << list;
+        else if (auto* n = qobject_cast<TSpinEdit*>(w))
+            c.Numbers << n;
+        else if (auto* e = qobject_cast<QLineEdit*>(w); e && !qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
+                                                        !qobject_cast<QComboBox*>(e->parentWidget()) &&
+                                                        e != d.CommentEdit() && e != d.Selector()->ElementEdit &&
+                                                        e != d.Selector()->ClassEdit)
+            c.Edits << e;
+    }
+    return c;
+}
+
+// Changes one value control at random, typed values among the choices.
+// (A quote typed into a colour or keyword is the user's CSS, written as typed; the urls it may
+// stand in are tested with each dialog.)
+const QStringList kTypedTexts{
+    "", "#FF0000", "red", "a.gif", "my sky.jpg", "x(1).png", "em", "inch", "Font Awesome 6 Free", "Sans Serif", " "};
+
+void ChangeOneAtRandom(const TValueControls& c, QRandomGenerator& random, const QStringList& typedTexts = kTypedTexts)
+{
+    static const QStringList typedNumbers{"", "0", "12", "-3", "1.5", "-", "+", "."};
+    switch (random.bounded(4)) {
+        case 0: {
+            QAbstractButton* b = c.Switches[random.bounded(c.Switches.size())];
+            b->setChecked(qobject_cast<QRadioButton*>(b) ? true : !b->isChecked());
+            break;
+        }
+        case 1:
+            if (!c.Lists.isEmpty()) {
+                TComboBox* list = c.Lists[random.bounded(c.Lists.size())];
+                if (random.bounded(2) == 0 && list->count() > 0)
+                    list->SetItemIndex(random.bounded(list->count()));
+                else
+                    list->SetText(typedTexts[random.bounded(typedTexts.size())]);
+            }
+            break;
+        case 2:
+            if (!c.Numbers.isEmpty())
+                c.Numbers[random.bounded(c.Numbers.size())]->SetText(typedNumbers[random.bounded(typedNumbers.size())]);
+            break;
+        default:
+            if (!c.Edits.isEmpty())
+                c.Edits[random.bounded(c.Edits.size())]->setText(typedTexts[random.bounded(typedTexts.size())]);
+    }
+}
+
 TYPED_TEST_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFormedCss)
 {
     auto& d = *this->dialog;
     d.Selector()->ElementBox->setChecked(true);
     d.Selector()->ElementEdit->setText("P");
     d.CommentBox()->setChecked(true);
-    // The value controls a user sets; the selector and comment edits are set above.
-    QList<QAbstractButton*> switches;
-    QList<TComboBox*> lists;
-    QList<TSpinEdit*> numbers;
-    QList<QLineEdit*> edits;
-    for (QWidget* w : d.template findChildren<QWidget*>()) {
-        if (w->window() != &d)
-            continue;
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable() && b != d.CommentBox() &&
-                                                         b != d.Selector()->ElementBox && b != d.Selector()->ClassBox)
-            switches << b;
-        else if (auto* c = qobject_cast<TComboBox*>(w))
-            lists << c;
-        else if (auto* n = qobject_cast<TSpinEdit*>(w))
-            numbers << n;
-        else if (auto* e = qobject_cast<QLineEdit*>(w); e && !qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
-                                                        !qobject_cast<QComboBox*>(e->parentWidget()) &&
-                                                        e != d.CommentEdit() && e != d.Selector()->ElementEdit &&
-                                                        e != d.Selector()->ClassEdit)
-            edits << e;
-    }
-    ASSERT_FALSE(switches.isEmpty());
+    const TValueControls c = ValueControlsOf(d);
+    ASSERT_FALSE(c.Switches.isEmpty());
 
     // Every item of every list and every choice, with every option on.
-    for (QAbstractButton* b : switches) {
+    for (QAbstractButton* b : c.Switches) {
         if (qobject_cast<QCheckBox*>(b))
             b->setChecked(true);
     }
-    for (QAbstractButton* b : switches) {
+    for (QAbstractButton* b : c.Switches) {
         b->setChecked(true);
         EXPECT_TRUE(IsWellFormedRule(d.RuleLines().value())) << b->text().toStdString();
     }
-    for (TComboBox* list : lists) {
+    for (TComboBox* list : c.Lists) {
         for (int i = 0; i < list->count(); ++i) {
             list->SetItemIndex(i);
             EXPECT_TRUE(IsWellFormedRule(d.RuleLines().value())) << list->itemText(i).toStdString();
         }
     }
 
-    // Then random settings, typed values among them, each rule checked.
-    // (A quote typed into a colour or keyword is the user's CSS, written as typed; the
-    // urls it may stand in are tested with each dialog.)
-    const QStringList typedTexts{
-        "",           "#FF0000", "red", "a.gif", "my sky.jpg", "x(1).png", "em", "inch", "Font Awesome 6 Free",
-        "Sans Serif", " "};
-    const QStringList typedNumbers{"", "0", "12", "-3", "1.5", "-", "+", "."};
+    // Then random settings, each rule checked.
     QRandomGenerator random(2812);
     for (int step = 0; step < 600; ++step) {
-        switch (random.bounded(4)) {
-            case 0: {
-                QAbstractButton* b = switches[random.bounded(switches.size())];
-                b->setChecked(qobject_cast<QRadioButton*>(b) ? true : !b->isChecked());
-                break;
-            }
-            case 1:
-                if (!lists.isEmpty()) {
-                    TComboBox* list = lists[random.bounded(lists.size())];
-                    if (random.bounded(2) == 0 && list->count() > 0)
-                        list->SetItemIndex(random.bounded(list->count()));
-                    else
-                        list->SetText(typedTexts[random.bounded(typedTexts.size())]);
-                }
-                break;
-            case 2:
-                if (!numbers.isEmpty())
-                    numbers[random.bounded(numbers.size())]->SetText(typedNumbers[random.bounded(typedNumbers.size())]);
-                break;
-            default:
-                if (!edits.isEmpty())
-                    edits[random.bounded(edits.size())]->setText(typedTexts[random.bounded(typedTexts.size())]);
-        }
+        ChangeOneAtRandom(c, random);
         ASSERT_TRUE(IsWellFormedRule(d.RuleLines().value())) << "step " << step;
     }
 }
@@ -546,5 +563,63 @@ REGISTER_TYPED_TEST_SUITE_P(StyleDialogConventions, EveryRuleItCanWriteIsWellFor
 // Each dialog joins the suite with one line.
 using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm8, TForm9, TForm10, TForm11>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogConventions, StyleDialogs);
+
+// Reading rules back: every rule a dialog writes, read into a fresh dialog, is written again
+// line for line.
+template <typename Form>
+class RuleReadBack : public ::testing::Test {
+};
+TYPED_TEST_SUITE_P(RuleReadBack);
+
+// The declarations of a rule as written, and its selector and comment.
+QStringList Declared(const QStringList& lines)
+{
+    const std::optional<tavi::TReadRule> rule = tavi::ReadRuleText(lines.join("\r\n") + "\r\n");
+    if (!rule)
+        return {"no rule"};
+    QStringList out{rule->Selector, rule->Comment.value_or("no comment")};
+    for (const tavi::TReadDeclaration& d : rule->Declarations)
+        out << d.Text;
+    return out;
+}
+
+TYPED_TEST_P(RuleReadBack, EveryRuleItWritesReadsBackIntoTheSameLines)
+{
+    TypeParam dialog([](const QString&) {});
+    const TValueControls c = ValueControlsOf(dialog);
+    QRandomGenerator random(3311);
+    const QStringList names{"P", "note", "h1", "my-class"};
+    // Blank units and keywords are no CSS: they would come back without their blanks.
+    QStringList typedTexts = kTypedTexts;
+    typedTexts.removeAll(" ");
+    for (int step = 0; step < 400; ++step) {
+        ChangeOneAtRandom(c, random, typedTexts);
+        if (step % 7 == 0) {
+            dialog.Selector()->ElementBox->setChecked(random.bounded(2) == 0);
+            dialog.Selector()->ElementEdit->setText(names[random.bounded(names.size())]);
+            dialog.Selector()->ClassBox->setChecked(random.bounded(2) == 0 ||
+                                                    !dialog.Selector()->ElementBox->isChecked());
+            dialog.Selector()->ClassEdit->setText(names[random.bounded(names.size())]);
+            dialog.CommentBox()->setChecked(random.bounded(2) == 0);
+            dialog.CommentEdit()->setText(random.bounded(2) == 0 ? "" : "見出し note");
+        }
+        const QStringList lines = dialog.RuleLines().value();
+        const std::optional<tavi::TReadRule> rule = tavi::ReadRuleText(lines.join("\r\n") + "\r\n");
+        ASSERT_TRUE(rule) << lines.join("\n").toStdString();
+        TypeParam fresh([](const QString&) {});
+        ASSERT_TRUE(fresh.ReadRule(*rule)) << rule->Selector.toStdString();
+        EXPECT_TRUE(fresh.KeptDeclarations().isEmpty()) << fresh.KeptDeclarations().join("; ").toStdString();
+        // A group ticked after the last one that writes leaves the rule to a "}" of its own;
+        // read back, the last declaration closes it. Otherwise the very lines come back.
+        if (lines.contains(tavi::kRuleEndLine))
+            ASSERT_EQ(Declared(fresh.RuleLines().value()), Declared(lines)) << "step " << step;
+        else
+            ASSERT_EQ(fresh.RuleLines().value(), lines) << "step " << step;
+    }
+}
+
+REGISTER_TYPED_TEST_SUITE_P(RuleReadBack, EveryRuleItWritesReadsBackIntoTheSameLines);
+using ReadingDialogs = ::testing::Types<TForm3, TForm9, TForm10, TForm11>;
+INSTANTIATE_TYPED_TEST_SUITE_P(Every, RuleReadBack, ReadingDialogs);
 
 }  // namespace
