@@ -207,45 +207,22 @@ void TForm4::BitBtn5Click()
 
 std::vector<tavi::TOptionGroup> TForm4::OptionGroups() const
 {
-    using tavi::Length;
-    using tavi::Line;
-    using tavi::TRuleLines;
-    const auto padding = [this] {
-        if (RadioButton1->isChecked()) {
-            const TSpinEdit* sides[] = {SpinEdit2, SpinEdit11, SpinEdit4, SpinEdit3};  // top, right, bottom, left
-            return tavi::SideLines("padding", "", tavi::kBorderSideOrder,
-                                   [&](tavi::TSide s) { return Length(sides[s], ComboBox1); });
-        }
-        if (RadioButton2->isChecked())
-            return tavi::Declaration("  padding : ", Length(SpinEdit5, ComboBox1));
-        return TRuleLines{};
-    };
-    const auto color = [this] {
-        if (RadioButton3->isChecked()) {
-            const QLineEdit* sides[] = {Edit3, Edit6, Edit5, Edit4};
-            return tavi::SideLines("border", "-color", tavi::kBorderSideOrder,
-                                   [&](tavi::TSide s) { return sides[s]->text(); });
-        }
-        if (RadioButton4->isChecked())
-            return tavi::Declaration("  border-color : ", Edit7->text());
-        return TRuleLines{};
-    };
-    const auto width = [this] {
-        if (RadioButton5->isChecked()) {
-            const TSpinEdit* sides[] = {SpinEdit8, SpinEdit9, SpinEdit7, SpinEdit6};
-            return tavi::SideLines("border", "-width", tavi::kBorderSideOrder,
-                                   [&](tavi::TSide s) { return Length(sides[s], ComboBox2); });
-        }
-        if (RadioButton6->isChecked())
-            return tavi::Declaration("  border-width : ", Length(SpinEdit10, ComboBox2));
-        return TRuleLines{};
-    };
+    using tavi::LengthField;
+    using tavi::TextField;
+    // Sides by index: top, right, bottom, left.
     return {
-        {CheckBox3, padding},
-        {CheckBox4, color},
-        {CheckBox5, width},
+        tavi::SidesOrAllGroup(CheckBox3, "padding", "", tavi::kBorderSideOrder,
+                              {LengthField(SpinEdit2, ComboBox1), LengthField(SpinEdit11, ComboBox1),
+                               LengthField(SpinEdit4, ComboBox1), LengthField(SpinEdit3, ComboBox1)},
+                              RadioButton1, "  padding : ", LengthField(SpinEdit5, ComboBox1), RadioButton2),
+        tavi::SidesOrAllGroup(CheckBox4, "border", "-color", tavi::kBorderSideOrder,
+                              {TextField(Edit3), TextField(Edit6), TextField(Edit5), TextField(Edit4)}, RadioButton3,
+                              "  border-color : ", TextField(Edit7), RadioButton4),
+        tavi::SidesOrAllGroup(CheckBox5, "border", "-width", tavi::kBorderSideOrder,
+                              {LengthField(SpinEdit8, ComboBox2), LengthField(SpinEdit9, ComboBox2),
+                               LengthField(SpinEdit7, ComboBox2), LengthField(SpinEdit6, ComboBox2)},
+                              RadioButton5, "  border-width : ", LengthField(SpinEdit10, ComboBox2), RadioButton6),
         // The style lines close the rule whatever follows.
-        {CheckBox6,
-         [this] { return tavi::KeywordLine("  border-style: ", RadioGroup1, RadioGroup1->Items(), " }", " }"); }},
+        tavi::KeywordGroup(CheckBox6, "  border-style: ", RadioGroup1, RadioGroup1->Items(), " }", " }"),
     };
 }

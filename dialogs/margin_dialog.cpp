@@ -79,6 +79,7 @@ TForm3::TForm3(TLineSink sink, QWidget* parent) : TStyleDialog(kFrame, std::move
 
 std::vector<tavi::TOptionGroup> TForm3::OptionGroups() const
 {
+    // Each radio button is a group of its own: the sides one by one, or all at once.
     const std::array<TSpinEdit*, 4> spins = {SpinEdit1, SpinEdit5, SpinEdit3, SpinEdit2};  // top, right, bottom, left
     const auto side = [this, spins](tavi::TSide s) { return tavi::LengthField(spins[s], ComboBox1); };
     return {
@@ -88,9 +89,9 @@ std::vector<tavi::TOptionGroup> TForm3::OptionGroups() const
                                     [&](tavi::TSide s) { return side(s).Text(); });
          },
          tavi::SideReadings("margin", "", side, nullptr),
-         [spins] {
-             for (TSpinEdit* spin : spins)
-                 spin->SetText(QString());
+         [side] {
+             for (const tavi::TSide s : {tavi::sdTop, tavi::sdRight, tavi::sdBottom, tavi::sdLeft})
+                 side(s).Clear();
          }},
         tavi::DeclarationGroup(RadioButton2, "  margin : ", tavi::LengthField(SpinEdit4, ComboBox1)),
     };

@@ -1,6 +1,7 @@
 // Reading a rule back into a style rule dialog.
 #include "dialogs/rule_reading.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -113,7 +114,8 @@ TField LengthField(TSpinEdit* value, TComboBox* unit)
                 unit->SetText(shown);
             value->SetText(m.captured(1));
             return true;
-        }};
+        },
+        [value] { value->SetText(QString()); }};
 }
 
 TField NumberField(TSpinEdit* value)
@@ -124,7 +126,8 @@ TField NumberField(TSpinEdit* value)
                     return false;
                 value->SetText(text.trimmed());
                 return true;
-            }};
+            },
+            [value] { value->SetText(QString()); }};
 }
 
 TField TextField(QLineEdit* edit)
@@ -133,7 +136,8 @@ TField TextField(QLineEdit* edit)
             [edit](const QString& text) {
                 edit->setText(text);
                 return true;
-            }};
+            },
+            [edit] { edit->clear(); }};
 }
 
 TField TextField(TComboBox* list)
@@ -199,6 +203,28 @@ std::vector<TPropertyReading> SideReadings(const QString& prefix, const QString&
     for (const TSide side : {sdTop, sdRight, sdBottom, sdLeft})
         readings.push_back({prefix + QLatin1Char('-') + SideName(side) + suffix, field(side).Take, choice});
     return readings;
+}
+
+TOptionGroup SidesOrAllGroup(QAbstractButton* on, const QString& prefix, const QString& suffix, const TSideOrder& order,
+                             const std::array<TField, 4>& sides, QAbstractButton* sidesChoice, const QString& allHead,
+                             const TField& all, QAbstractButton* allChoice)
+{
+    std::vector<TPropertyReading> readings = SideReadings(
+        prefix, suffix, [&sides](TSide side) { return sides[side]; }, sidesChoice);
+    readings.push_back({PropertyOfHead(allHead), all.Take, allChoice});
+    return {on,
+            [=] {
+                if (sidesChoice->isChecked())
+                    return SideLines(prefix, suffix, order, [&](TSide side) { return sides[side].Text(); });
+                if (allChoice->isChecked())
+                    return Declaration(allHead, all.Text());
+                return TRuleLines{};
+            },
+            std::move(readings),
+            [sides] {
+                for (const TField& side : sides)
+                    side.Clear();
+            }};
 }
 
 void ForgetTakenUnits(const QList<TComboBox*>& lists)

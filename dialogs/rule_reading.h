@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -46,10 +47,12 @@ std::optional<TReadRule> ReadRuleText(const QString& text);
 // empty for the part it lacks; none for any other selector (several, descendants, ids...).
 std::optional<std::pair<QString, QString>> SelectorParts(const QString& selector);
 
-// A value's two ways: as written from the controls, and back into them.
+// A value's two ways: as written from the controls, and back into them; and how to empty them
+// so that they write nothing.
 struct TField {
     std::function<QString()> Text;
     TTake Take;
+    std::function<void()> Clear = [] {};
 };
 
 // The spin edit's number directly followed by the unit ("inch" written "in"); read back, the
@@ -80,6 +83,12 @@ TOptionGroup KeywordGroup(QAbstractButton* on, const QString& body, TRadioGroup*
 // the field of its side; `choice` is the radio button that picks the sides one by one.
 std::vector<TPropertyReading> SideReadings(const QString& prefix, const QString& suffix,
                                            const std::function<TField(TSide)>& field, QAbstractButton* choice);
+
+// A group writing either each side (SideLines with `order`, while `sidesChoice` is on) or one
+// value for all sides (`allHead` + its value, while `allChoice` is on), and reading both back.
+TOptionGroup SidesOrAllGroup(QAbstractButton* on, const QString& prefix, const QString& suffix, const TSideOrder& order,
+                             const std::array<TField, 4>& sides, QAbstractButton* sidesChoice, const QString& allHead,
+                             const TField& all, QAbstractButton* allChoice);
 
 // Forgets the units taken by LengthField, before a rule is read.
 void ForgetTakenUnits(const QList<TComboBox*>& lists);

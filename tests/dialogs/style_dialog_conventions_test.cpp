@@ -619,7 +619,7 @@ TYPED_TEST_P(RuleReadBack, EveryRuleItWritesReadsBackIntoTheSameLines)
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RuleReadBack, EveryRuleItWritesReadsBackIntoTheSameLines);
-using ReadingDialogs = ::testing::Types<TForm3, TForm9, TForm10, TForm11>;
+using ReadingDialogs = ::testing::Types<TForm3, TForm4, TForm9, TForm10, TForm11>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, RuleReadBack, ReadingDialogs);
 
 }  // namespace
