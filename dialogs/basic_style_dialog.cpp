@@ -89,33 +89,35 @@ void TForm8::CreateSizeGroup()
 
 std::vector<tavi::TOptionGroup> TForm8::OptionGroups() const
 {
-    using tavi::KeywordLine;
+    using tavi::KeywordGroup;
     using tavi::Line;
+    const tavi::TField width = tavi::LengthField(SpinEdit2, ComboBox1);
+    const tavi::TField height = tavi::LengthField(SpinEdit1, ComboBox1);
+    const auto isAuto = [](const QString& value) { return value.trimmed().compare("auto", Qt::CaseInsensitive) == 0; };
     return {
-        {CheckBox3,
-         [this] {
-             return KeywordLine("  display: ", RadioGroup1, {"block", "inline", "list-item", "none"});
-         }},
+        KeywordGroup(CheckBox3, "  display: ", RadioGroup1, {"block", "inline", "list-item", "none"}),
         {CheckBox4,
-         [this] {
+         [this, width, height] {
              // Width always goes on; the height line ends the group. Both share the one unit.
              if (RadioButton1->isChecked())
                  return tavi::TRuleLines{Line("  width : auto"), Line("  height : auto")};
              if (RadioButton2->isChecked()) {
-                 tavi::TRuleLines lines = tavi::Declaration("  width : ", tavi::Length(SpinEdit2, ComboBox1));
-                 const tavi::TRuleLines height = tavi::Declaration("  height : ", tavi::Length(SpinEdit1, ComboBox1));
-                 lines.insert(lines.end(), height.begin(), height.end());
+                 tavi::TRuleLines lines = tavi::Declaration("  width : ", width.Text());
+                 const tavi::TRuleLines heightLines = tavi::Declaration("  height : ", height.Text());
+                 lines.insert(lines.end(), heightLines.begin(), heightLines.end());
                  return lines;
              }
              return tavi::TRuleLines{};
+         },
+         {{"width", isAuto, RadioButton1},
+          {"height", isAuto, RadioButton1},
+          {"width", width.Take, RadioButton2},
+          {"height", height.Take, RadioButton2}},
+         [width, height] {
+             width.Clear();
+             height.Clear();
          }},
-        {CheckBox5,
-         [this] {
-             return KeywordLine("  float : ", RadioGroup2, {"left", "none", "right"});
-         }},
-        {CheckBox6,
-         [this] {
-             return KeywordLine("  clear : ", RadioGroup3, {"left", "none", "right", "both"});
-         }},
+        KeywordGroup(CheckBox5, "  float : ", RadioGroup2, {"left", "none", "right"}),
+        KeywordGroup(CheckBox6, "  clear : ", RadioGroup3, {"left", "none", "right", "both"}),
     };
 }

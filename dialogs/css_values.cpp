@@ -114,36 +114,46 @@ QString CssUrl(const QString& url)
     return QStringLiteral("url(") + (bare ? url : CssString(url)) + QLatin1Char(')');
 }
 
+std::optional<QString> CssStringText(const QString& value, qsizetype start, qsizetype* end)
+{
+    if (start >= value.size() || (value[start] != QLatin1Char('"') && value[start] != QLatin1Char('\'')))
+        return std::nullopt;
+    const QChar quote = value[start];
+    QString text;
+    qsizetype i = start + 1;
+    for (; i < value.size() && value[i] != quote; ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 >= value.size()) {
+            text += value[i];
+            continue;
+        }
+        // An escape: up to six hexadecimal digits and one blank after them, or a sign.
+        qsizetype digits = 0;
+        while (digits < 6 && i + 1 + digits < value.size() && isxdigit(value[i + 1 + digits].toLatin1()))
+            ++digits;
+        if (digits == 0) {
+            text += value[++i];
+            continue;
+        }
+        const char32_t code = value.mid(i + 1, digits).toUInt(nullptr, 16);
+        text += QString::fromUcs4(&code, 1);
+        i += digits;
+        if (i + 1 < value.size() && value[i + 1] == QLatin1Char(' '))
+            ++i;
+    }
+    if (i >= value.size())
+        return std::nullopt;
+    *end = i + 1;
+    return text;
+}
+
 std::optional<QString> CssUrlText(const QString& value, qsizetype* end)
 {
     if (!value.startsWith(QLatin1String("url("), Qt::CaseInsensitive))
         return std::nullopt;
     qsizetype i = 4;
     QString url;
-    if (i < value.size() && (value[i] == QLatin1Char('"') || value[i] == QLatin1Char('\''))) {
-        const QChar quote = value[i++];
-        for (; i < value.size() && value[i] != quote; ++i) {
-            if (value[i] != QLatin1Char('\\') || i + 1 >= value.size()) {
-                url += value[i];
-                continue;
-            }
-            // An escape: up to six hexadecimal digits and one blank after them, or a sign.
-            qsizetype digits = 0;
-            while (digits < 6 && i + 1 + digits < value.size() && isxdigit(value[i + 1 + digits].toLatin1()))
-                ++digits;
-            if (digits == 0) {
-                url += value[++i];
-                continue;
-            }
-            const char32_t code = value.mid(i + 1, digits).toUInt(nullptr, 16);
-            url += QString::fromUcs4(&code, 1);
-            i += digits;
-            if (i + 1 < value.size() && value[i + 1] == QLatin1Char(' '))
-                ++i;
-        }
-        if (i >= value.size())
-            return std::nullopt;
-        ++i;  // the closing quote
+    if (const std::optional<QString> quoted = CssStringText(value, i, &i)) {
+        url = *quoted;
     } else {
         for (; i < value.size() && value[i] != QLatin1Char(')'); ++i)
             url += value[i];

@@ -23,6 +23,10 @@ QString CssString(const QString& text);
 // ("url(\"my sky.jpg\")").
 QString CssUrl(const QString& url);
 
+// The text of the quoted string (as CssString writes it, or in single quotes) at `start` of
+// `value`, and in `end` where it ends; none when no string starts there.
+std::optional<QString> CssStringText(const QString& value, qsizetype start, qsizetype* end);
+
 // The file name or URL of the url() that `value` starts with, as CssUrl writes it (bare or a
 // quoted string with escapes), and in `end` where it ends; none when `value` starts otherwise.
 std::optional<QString> CssUrlText(const QString& value, qsizetype* end);

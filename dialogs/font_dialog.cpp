@@ -199,34 +199,48 @@ tavi::TRuleLines TForm2::WeightLine() const
 
 std::vector<tavi::TOptionGroup> TForm2::OptionGroups() const
 {
-    using tavi::KeywordLine;
+    using tavi::KeywordGroup;
+    // Font sizes are tried from the narrowest reading to the widest: a relative keyword, a
+    // percentage, a length, and any text for the keyword list.
+    const auto relative = [this](const QString& value) {
+        const int item = QStringList{"larger", "smaller"}.indexOf(value.trimmed().toLower());
+        if (item < 0)
+            return false;
+        ComboBox4->SetItemIndex(item);
+        return true;
+    };
+    const auto percent = [this](const QString& value) {
+        const QString v = value.trimmed();
+        return v.endsWith(QLatin1Char('%')) && tavi::NumberField(UDNumeralEdit1).Take(v.chopped(1));
+    };
+    const auto family = [this](const QString& value) {
+        // A quoted name is shown without its quotes; CssFontFamily quotes it again.
+        qsizetype end = 0;
+        const std::optional<QString> quoted = tavi::CssStringText(value.trimmed(), 0, &end);
+        ComboBox7->SetText(quoted && end == value.trimmed().size() ? *quoted : value.trimmed());
+        return true;
+    };
     return {
-        {CheckBox1,
-         [this] {
-             return KeywordLine("  font-family: ", RadioGroup1,
-                                {"serif", "sans-serif", "cursive", "fantasy", "monospace"});
-         }},
-        {CheckBox2,
-         [this] {
-             return KeywordLine("  font-style: ", RadioGroup2, {"normal", "italic"}, " ;", " }");
-         }},
-        {CheckBox3, [this] { return SizeLine(); }},
-        {CheckBox4, [this] { return WeightLine(); }},
+        KeywordGroup(CheckBox1, "  font-family: ", RadioGroup1,
+                     {"serif", "sans-serif", "cursive", "fantasy", "monospace"}),
+        KeywordGroup(CheckBox2, "  font-style: ", RadioGroup2, {"normal", "italic"}, " ;", " }"),
+        {CheckBox3,
+         [this] { return SizeLine(); },
+         {{"font-size", relative, RadioButton2},
+          {"font-size", percent, RadioButton4},
+          {"font-size", tavi::LengthField(UDNumeralEdit2, ComboBox5).Take, RadioButton3},
+          {"font-size", tavi::ListField(ComboBox3).Take, RadioButton1}}},
+        {CheckBox4,
+         [this] { return WeightLine(); },
+         {{"font-weight", tavi::NumberField(SpinEdit3).Take, RadioButton6},
+          {"font-weight", tavi::ListField(ComboBox6).Take, RadioButton5}}},
         {CheckBox5,
-         [this] { return tavi::Declaration("  font-family: ", tavi::CssFontFamily(tavi::ListText(ComboBox7))); }},
-        {CheckBox6,
-         [this] {
-             return KeywordLine("  text-decoration: ", RadioGroup4,
-                                {"underline", "overline", "line-through", "blink", "none"}, " ;", "}");
-         }},
-        {CheckBox7,
-         [this] {
-             return KeywordLine("  text-transform: ", RadioGroup3, {"capitalize", "uppercase", "lowercase", "none"});
-         }},
-        {CheckBox10, [this] { return KeywordLine("  vertical-align: ", RadioGroup5, RadioGroup5->Items()); }},
-        {CheckBox11,
-         [this] {
-             return KeywordLine("  white-space: ", RadioGroup6, {"normal", "pre", "nowrap"});
-         }},
+         [this] { return tavi::Declaration("  font-family: ", tavi::CssFontFamily(tavi::ListText(ComboBox7))); },
+         {{"font-family", family}}},
+        KeywordGroup(CheckBox6, "  text-decoration: ", RadioGroup4,
+                     {"underline", "overline", "line-through", "blink", "none"}, " ;", "}"),
+        KeywordGroup(CheckBox7, "  text-transform: ", RadioGroup3, {"capitalize", "uppercase", "lowercase", "none"}),
+        KeywordGroup(CheckBox10, "  vertical-align: ", RadioGroup5, RadioGroup5->Items()),
+        KeywordGroup(CheckBox11, "  white-space: ", RadioGroup6, {"normal", "pre", "nowrap"}),
     };
 }

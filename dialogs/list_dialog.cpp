@@ -123,15 +123,28 @@ void TForm7::Button1Click()
 
 std::vector<tavi::TOptionGroup> TForm7::OptionGroups() const
 {
+    const auto url = [this](const QString& value) {
+        qsizetype end = 0;
+        const std::optional<QString> text = tavi::CssUrlText(value.trimmed(), &end);
+        if (!text || end != value.trimmed().size())
+            return false;
+        Edit3->setText(*text);
+        return true;
+    };
+    const auto is = [](const char* keyword) {
+        return [keyword](const QString& value) { return value.trimmed().compare(keyword, Qt::CaseInsensitive) == 0; };
+    };
     return {
-        {CheckBox3, [this] { return tavi::KeywordLine("  list-style-type: ", RadioGroup1, kMarkKeywords); }},
+        tavi::KeywordGroup(CheckBox3, "  list-style-type: ", RadioGroup1, kMarkKeywords),
         {CheckBox4,
-         [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: " + tavi::CssUrl(Edit3->text()))}; }},
+         [this] { return tavi::TRuleLines{tavi::Line("  list-style-image: " + tavi::CssUrl(Edit3->text()))}; },
+         {{"list-style-image", url}}},
         {CheckBox5,
          [this] {
              // Both position lines end with a space after the brace.
              const QString where = RadioButton2->isChecked() ? "inside" : "outside";
              return tavi::TRuleLines{tavi::ClosingLine("  list-style-position: " + where + " } ")};
-         }},
+         },
+         {{"list-style-position", is("outside"), RadioButton1}, {"list-style-position", is("inside"), RadioButton2}}},
     };
 }

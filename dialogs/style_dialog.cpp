@@ -142,10 +142,11 @@ bool TStyleDialog::ReadRule(const tavi::TReadRule& rule)
         used[g].assign(groups[g].Readings.size(), false);
     kept_.clear();
     std::vector<const QAbstractButton*> turnedOn;  // what the rule's declarations chose so far
-    for (const tavi::TReadDeclaration& declaration : rule.Declarations) {
-        bool taken = false;
-        for (std::size_t g = 0; g < groups.size() && !taken && !declaration.Important; ++g) {
-            for (std::size_t r = 0; r < groups[g].Readings.size() && !taken; ++r) {
+    // The group that takes a declaration, trying groups from `first` on.
+    const auto takeFrom = [&](const tavi::TReadDeclaration& declaration,
+                              std::size_t first) -> std::optional<std::size_t> {
+        for (std::size_t g = first; g < groups.size(); ++g) {
+            for (std::size_t r = 0; r < groups[g].Readings.size(); ++r) {
                 const tavi::TPropertyReading& reading = groups[g].Readings[r];
                 if (used[g][r] || reading.Property.compare(declaration.Property.trimmed(), Qt::CaseInsensitive) != 0 ||
                     ExcludesAny(groups[g].Switch, turnedOn) ||
@@ -157,16 +158,30 @@ bool TStyleDialog::ReadRule(const tavi::TReadRule& rule)
                 if (!reading.Take(declaration.Value))
                     continue;
                 used[g][r] = true;
-                taken = true;
                 groups[g].Switch->setChecked(true);
                 turnedOn.push_back(groups[g].Switch);
                 if (reading.Choice) {
                     reading.Choice->setChecked(true);
                     turnedOn.push_back(reading.Choice);
                 }
+                return g;
             }
         }
-        if (!taken)
+        return std::nullopt;
+    };
+    // A dialog writes its groups in order, so a declaration goes to a group no earlier than
+    // the one before it when one can take it; a rule written in another order still reads.
+    std::size_t last = 0;
+    for (const tavi::TReadDeclaration& declaration : rule.Declarations) {
+        std::optional<std::size_t> group;
+        if (!declaration.Important) {
+            group = takeFrom(declaration, last);
+            if (!group)
+                group = takeFrom(declaration, 0);
+        }
+        if (group)
+            last = std::max(last, *group);
+        else
             kept_ << declaration.Text;
     }
     commentBox_->setChecked(rule.Comment.has_value());
