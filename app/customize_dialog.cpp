@@ -44,7 +44,8 @@ QCheckBox* Box(QWidget* parent, QPoint pos, const QString& caption)
 
 }  // namespace
 
-TForm12::TForm12(TEditor* mainEditor, QWidget* parent) : QDialog(parent), main_(mainEditor)
+TForm12::TForm12(TEditor* mainEditor, bool* insertRuleAtCaret, QWidget* parent)
+    : QDialog(parent), main_(mainEditor), insertRuleAtCaret_(insertRuleAtCaret)
 {
     setWindowTitle(QStringLiteral("メインエディタのカスタマイズ"));
     setFont(tavi::FormFont(12));
@@ -211,6 +212,8 @@ void TForm12::CreateSyntaxOptions()
         });
         SyntaxColorButtons[i] = button;
     }
+    CheckBox19 = Box(this, {648, 356}, QStringLiteral("新しいルールをキャレットの位置に書く"));
+    CheckBox19->setToolTip(QStringLiteral("オフのときは、ダイアログのルールを文書の末尾に追加します"));
     connect(CheckBox18, &QCheckBox::toggled, this, [this](bool on) {
         Editor1->SetSyntaxColoring(on);
         for (QToolButton* button : SyntaxColorButtons)
@@ -280,6 +283,8 @@ void TForm12::FormCreate()
     CheckBox15->setChecked(main_->RetMark());
     CheckBox18->setChecked(main_->SyntaxColoring());
     ShowSyntaxColors();
+    CheckBox19->setVisible(insertRuleAtCaret_ != nullptr);
+    CheckBox19->setChecked(insertRuleAtCaret_ && *insertRuleAtCaret_);
 }
 
 void TForm12::SetPreviewNumber(const TSpinEdit* field, const std::function<void(int)>& set)
@@ -320,5 +325,7 @@ void TForm12::BitBtn3Click()
             throw tavi::NotAnInteger(text);
         main_->SetWrapByte(*width);
     }
+    if (insertRuleAtCaret_)
+        *insertRuleAtCaret_ = CheckBox19->isChecked();
     close();
 }

@@ -26,7 +26,9 @@ class TSpinEdit;
 class TForm12 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm12(TEditor* mainEditor, QWidget* parent = nullptr);
+    // `insertRuleAtCaret`, when given, is the window's choice of where new rules go, which
+    // OK sets from CheckBox19.
+    explicit TForm12(TEditor* mainEditor, bool* insertRuleAtCaret = nullptr, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* Label3;
@@ -64,6 +66,7 @@ public:
     QCheckBox* CheckBox16;  // return mark colour
     QToolButton* SpeedButton7;
     QCheckBox* CheckBox18;  // CSS syntax colouring
+    QCheckBox* CheckBox19;  // new rules at the caret
     // The colour of each class of the CSS reading but Plain, in TCssClass order from Comment.
     std::array<QToolButton*, tavi::kCssClassCount - 1> SyntaxColorButtons;
     TBitBtn* BitBtn3;  // OK
@@ -92,6 +95,7 @@ private:
     void SetPreviewNumber(const TSpinEdit* field, const std::function<void(int)>& set);
 
     TEditor* main_;
+    bool* insertRuleAtCaret_;
 };
 
 extern QPointer<TForm12> Form12;

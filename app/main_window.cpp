@@ -111,6 +111,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     CreateMainMenu();
     CreatePopupMenu();
+    CreateRuleEditing();
     CreateKeyboardHabits();
     CreateFileDialogs();
     CreateStatusSources();

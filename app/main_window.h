@@ -6,11 +6,13 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
 #include "app/journal_keeper.h"
 #include "app/preview_settings.h"
+#include "dialogs/rule_reading.h"
 #include "editor/colour_values.h"
 #include "platform/os/file_identity.h"
 #include "platform/os/state_files.h"
@@ -147,6 +149,9 @@ public:
     QAction* N27;
     QAction* N28;
     QAction* N29;
+    QAction* EditRule1;  // このルールを編集
+    // Shift+F1 ... Shift+F8, no menu shows them.
+    std::array<QAction*, 8> EditRuleKeys{};
 
     // Keys desktop users bring (Ctrl+S, Ctrl+Shift+S, Ctrl+O, Ctrl+Z, Ctrl+Y and
     // Ctrl+Shift+Z, Ctrl+A), running the commands of the same meaning; no menu shows them.
@@ -192,7 +197,14 @@ public slots:
     void N19Click();  // text layout dialog (F6)
     void N20Click();  // basic style dialog (F7)
     void N21Click();  // aural dialog (F8)
+    // Each of the eight opens to edit the rule under the caret when a rule is selected.
 
+    // Editing a rule of the sheet in its dialog (rule_editing.cpp): Shift+F1 to Shift+F8 open
+    // dialog `dialog` (0 for F1's) filled from the rule under the caret, and OK writes the rule
+    // in its place as one undo step; the context menu's "このルールを編集" picks the dialog
+    // that reads most of the rule's properties.
+    void EditRuleWith(int dialog);
+    void EditRule1Click();
     // Save: writes the document to its file; an untitled document asks for a name first.
     void Open1Click();
     void SpeedButton1Click() { Open1Click(); }
@@ -302,6 +314,28 @@ private:
     void AppendLine(const QString& line);
 
     void ConnectEditCommands();
+    // The style rule at the caret (at the selection's start while there is one): where it lies
+    // in the document, a comment line after it included, and as the dialogs read it.
+    struct TRuleAtCaret {
+        long long From = 0;
+        long long To = 0;
+        long long BraceEnd = 0;  // after its "}"
+        tavi::TReadRule Rule;
+    };
+    std::optional<TRuleAtCaret> RuleAtCaret() const;
+    // Whether the selection holds a whole rule: the dialogs' own keys then edit it.
+    bool RuleSelected() const;
+    // Runs a style rule dialog, filled from the rule at the caret when `editRule`, and puts
+    // what it writes in place: over the rule it was filled from, or as a new rule (at the
+    // document's end, or at the caret with InsertRuleAtCaret on).
+    template <typename Form>
+    void RunStyleDialog(QPointer<Form>& formVariable, bool editRule);
+    void PlaceRule(const QStringList& lines, const std::optional<TRuleAtCaret>& rule);
+    // The dialog that reads most of a rule's properties (the first on a tie).
+    int DialogForRule(const tavi::TReadRule& rule) const;
+    void CreateRuleEditing();
+    // An information box with the dialogs' caption.
+    void Inform(const QString& text);
     void CreatePreviewCommands();
     void TakeVerdict(const std::vector<TDroppedDeclaration>& dropped);
     void JumpToDeclaration(int index);
@@ -383,6 +417,12 @@ private:
     long long documentEdits_ = 0;
     long long previewEdits_ = -1;
     bool shownBefore_ = false;
+
+public:
+    // A new rule goes at the caret rather than at the end (settings key InsertRuleAtCaret?).
+    bool InsertRuleAtCaret = false;
+
+private:
     tavi::TSheetEncoding encoding_ = tavi::TSheetEncoding::Cp932;
     TDiskFile disk_;
     bool deletionReported_ = false;

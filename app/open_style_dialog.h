@@ -13,11 +13,21 @@
 template <typename Form, typename... Args>
 void OpenStyleDialog(QPointer<Form>& formVariable, Args&&... args)
 {
+    OpenStyleDialogPrepared(
+        formVariable, [](Form&) { return true; }, std::forward<Args>(args)...);
+}
+
+// The same, with `prepare` run on the form before it shows; when it returns false the form
+// is released without showing.
+template <typename Form, typename Prepare, typename... Args>
+void OpenStyleDialogPrepared(QPointer<Form>& formVariable, Prepare&& prepare, Args&&... args)
+{
     Form* form = new Form(std::forward<Args>(args)...);
     formVariable = form;
     struct Release {
         QDialog* dialog;
         ~Release() { dialog->deleteLater(); }
     } release{form};
-    form->exec();
+    if (prepare(*form))
+        form->exec();
 }

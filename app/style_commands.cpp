@@ -64,49 +64,114 @@ void TForm1::AppendLine(const QString& line)
     ExtMemo1->Lines().Add(ExtMemo1->ToDocument(line));
 }
 
+template <typename Form>
+void TForm1::RunStyleDialog(QPointer<Form>& formVariable, bool editRule)
+{
+    std::optional<TRuleAtCaret> rule;
+    if (editRule) {
+        rule = RuleAtCaret();
+        if (!rule) {
+            Inform(kNoRuleAtCaretText);
+            return;
+        }
+    }
+    QStringList lines;
+    bool shown = true;
+    OpenStyleDialogPrepared(
+        formVariable, [&](Form& form) { return shown = !rule || form.ReadRule(rule->Rule); },
+        [&lines](const QString& line) { lines << line; });
+    if (!shown)
+        Inform(kSelectorNotShownText.arg(rule->Rule.Selector));
+    else if (!lines.isEmpty())
+        PlaceRule(lines, rule);
+}
+
+void TForm1::EditRuleWith(int dialog)
+{
+    switch (dialog) {
+        case 0:
+            return RunStyleDialog(Form2, true);
+        case 1:
+            return RunStyleDialog(Form3, true);
+        case 2:
+            return RunStyleDialog(Form4, true);
+        case 3:
+            return RunStyleDialog(Form7, true);
+        case 4:
+            return RunStyleDialog(Form9, true);
+        case 5:
+            return RunStyleDialog(Form10, true);
+        case 6:
+            return RunStyleDialog(Form8, true);
+        default:
+            return RunStyleDialog(Form11, true);
+    }
+}
+
+int TForm1::DialogForRule(const tavi::TReadRule& rule) const
+{
+    const auto none = [](const QString&) {};
+    const std::vector<QStringList> known = {TForm2(none).ReadableProperties(), TForm3(none).ReadableProperties(),
+                                            TForm4(none).ReadableProperties(), TForm7(none).ReadableProperties(),
+                                            TForm9(none).ReadableProperties(), TForm10(none).ReadableProperties(),
+                                            TForm8(none).ReadableProperties(), TForm11(none).ReadableProperties()};
+    int best = 0;
+    int bestCount = -1;
+    for (std::size_t d = 0; d < known.size(); ++d) {
+        int count = 0;
+        for (const tavi::TReadDeclaration& declaration : rule.Declarations)
+            count += known[d].contains(declaration.Property.trimmed().toLower()) ? 1 : 0;
+        if (count > bestCount) {
+            best = static_cast<int>(d);
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
 void TForm1::N3Click()
 {
-    OpenStyleDialog(Form2, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form2, RuleSelected());
 }
 
 void TForm1::N4Click()
 {
-    OpenStyleDialog(Form3, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form3, RuleSelected());
 }
 
 void TForm1::N5Click()
 {
-    OpenStyleDialog(Form4, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form4, RuleSelected());
 }
 
 void TForm1::N6Click()
 {
-    OpenStyleDialog(Form7, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form7, RuleSelected());
 }
 
 void TForm1::N18Click()
 {
-    OpenStyleDialog(Form9, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form9, RuleSelected());
 }
 
 void TForm1::N19Click()
 {
-    OpenStyleDialog(Form10, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form10, RuleSelected());
 }
 
 void TForm1::N20Click()
 {
-    OpenStyleDialog(Form8, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form8, RuleSelected());
 }
 
 void TForm1::N21Click()
 {
-    OpenStyleDialog(Form11, [this](const QString& line) { AppendLine(line); });
+    RunStyleDialog(Form11, RuleSelected());
 }
 
 void TForm1::N26Click()
 {
-    OpenStyleDialog(Form12, ExtMemo1);
+    OpenStyleDialog(Form12, ExtMemo1, &InsertRuleAtCaret);
 }
 
 void TForm1::About1Click()

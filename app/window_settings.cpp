@@ -29,6 +29,7 @@ void TForm1::ApplySettings()
         resize(bounds.size());
         ReadMainEditorSettings(profile, *ExtMemo1);
         previewSettings_ = ReadPreviewSettings(profile);
+        InsertRuleAtCaret = tavi::ReadBool(profile, "MainEditor", "InsertRuleAtCaret?", false);
     });
     // The preview opens again once the window shows, so that the editor comes first.
     if (previewSettings_.Shown)
@@ -42,6 +43,7 @@ void TForm1::WriteSettingsFile()
     tavi::TPrivateProfile profile(path);
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     WriteSettings(profile, normal ? std::optional<QRect>(QRect(pos(), size())) : std::nullopt, *ExtMemo1);
+    tavi::WriteBool(profile, "MainEditor", "InsertRuleAtCaret?", InsertRuleAtCaret);
     if (Preview)
         previewSettings_.Width = Preview->width();
     WritePreviewSettings(profile, previewSettings_);

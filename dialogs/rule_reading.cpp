@@ -97,7 +97,7 @@ TField LengthField(TSpinEdit* value, TComboBox* unit)
     return {
         [value, unit] { return Length(value, unit); },
         [value, unit](const QString& text) {
-            static const QRegularExpression length(QStringLiteral("^([+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+))(.*)$"));
+            static const QRegularExpression length(QStringLiteral("^([+-]?(?:[0-9]+(?:\\.[0-9]+)?|\\.[0-9]+))(\\S*)$"));
             const QRegularExpressionMatch m = length.match(text.trimmed());
             if (!m.hasMatch())
                 return false;

@@ -189,6 +189,18 @@ bool TStyleDialog::ReadRule(const tavi::TReadRule& rule)
     return true;
 }
 
+QStringList TStyleDialog::ReadableProperties() const
+{
+    QStringList properties;
+    for (const tavi::TOptionGroup& group : OptionGroups()) {
+        for (const tavi::TPropertyReading& reading : group.Readings) {
+            if (!properties.contains(reading.Property.toLower()))
+                properties << reading.Property.toLower();
+        }
+    }
+    return properties;
+}
+
 void TStyleDialog::AppendRuleAndClose()
 {
     const std::optional<QStringList> lines = RuleLines();

@@ -26,6 +26,8 @@ using TLineSink = std::function<void(const QString& line)>;
 inline const QString kSelectorMissingText =
     QStringLiteral("セレクターにタグかクラスを指定してから、スタイルを指定し、ＯＫボタンを押してください");
 inline const QString kDialogMessageCaption = QStringLiteral("Information from TAVI");
+// The message when the command to edit a rule finds none at the caret.
+inline const QString kNoRuleAtCaretText = QStringLiteral("キャレットの位置にスタイルのルールがありません");
 // The message when a rule to edit has a selector the selector group cannot show; %1 is the selector.
 inline const QString kSelectorNotShownText = QStringLiteral(
     "このルールのセレクター「%1」は、ダイアログのセレクター（要素とクラス）では表せません。"
@@ -77,6 +79,8 @@ public:
     // own, inside the rule. False, with nothing changed, when the selector group cannot show
     // the selector.
     bool ReadRule(const tavi::TReadRule& rule);
+    // Every property the dialog's groups read back (lower case, each once).
+    QStringList ReadableProperties() const;
     // The declarations kept from the rule read.
     const QStringList& KeptDeclarations() const { return kept_; }
 

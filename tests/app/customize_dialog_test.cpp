@@ -243,3 +243,21 @@ TEST_F(CustomizeDialogTest, OkAppliesTheLookAndClampsTheWrapWidthCancelDiscards)
 }
 
 }  // namespace
+
+TEST(CustomizeDialogRulePlace, TheBoxForNewRulesAtTheCaretShowsAndSetsTheWindowsChoice)
+{
+    TEditor main;
+    ConfigureMainEditor(&main);
+    bool atCaret = true;
+    TForm12 dialog(&main, &atCaret);
+    dialog.show();
+    EXPECT_EQ(dialog.CheckBox19->text(), "新しいルールをキャレットの位置に書く");
+    EXPECT_TRUE(dialog.CheckBox19->isChecked());
+    dialog.CheckBox19->setChecked(false);
+    QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
+    EXPECT_FALSE(atCaret);
+    // Without a choice to set, the box is not shown.
+    TForm12 plain(&main);
+    plain.show();
+    EXPECT_FALSE(plain.CheckBox19->isVisible());
+}

@@ -271,7 +271,8 @@ TEST_F(MainWindowTest, ContextMenuHasEveryItemCaptionAndShortcut)
                                    {"N24", "色のダイアログ", Qt::Key_F9},
                                    {"N27", "-", {}},
                                    {"N28", "アンドゥ", Qt::Key_F11},
-                                   {"N29", "リドゥ", Qt::Key_F12}});
+                                   {"N29", "リドゥ", Qt::Key_F12},
+                                   {"EditRule1", "このルールを編集", {}}});
 }
 
 // Keys whose item already opens a dialog are tested with that dialog.

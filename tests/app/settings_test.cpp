@@ -175,6 +175,7 @@ TEST_F(SettingsTest, CloseWritesEveryKeyInOrderAndColoursByNameWhenTheyHaveOne)
                                  "SyntaxColorValue",
                                  "SyntaxAtRule",
                                  "SyntaxImportant",
+                                 "InsertRuleAtCaret?",
                                  "Left",
                                  "Top",
                                  "Width",

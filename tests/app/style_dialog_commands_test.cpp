@@ -16,6 +16,7 @@
 #include "dialogs/font_dialog.h"
 #include "dialogs/list_dialog.h"
 #include "dialogs/margin_dialog.h"
+#include "dialogs/style_dialog.h"
 #include "dialogs/text_layout_dialog.h"
 #include "editor/editor.h"
 #include "tests/support/active_main_window.h"
@@ -154,9 +155,113 @@ TYPED_TEST_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToT
     EXPECT_TRUE(VariableOf<TypeParam>().isNull());  // released after its loop
 }
 
-REGISTER_TYPED_TEST_SUITE_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd);
+TYPED_TEST_P(StyleDialogCommandTest, ShiftAndItsKeyEditTheRuleUnderTheCaretInPlaceAsOneUndoStep)
+{
+    TEditor* editor = this->form->ExtMemo1;
+    const std::string text = "a {\r\n}\r\n@media print {\r\n  p.c0 { unknown-thing: 1 }\r\n}\r\nz {}";
+    editor->Lines().SetTextStr(text);
+    const TOpening opening = OpeningOf<TypeParam>();
+    // Each key goes to the window active again after the dialog before.
+    const auto answer = [this](bool ok) {
+        this->form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(this->form.get()));
+        AnswerNextModal([ok](QWidget* modal) {
+            auto* dialog = qobject_cast<TypeParam*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            // Filled from the rule: its selector, what it cannot show kept.
+            EXPECT_EQ(dialog->Selector()->ElementEdit->text(), "p");
+            EXPECT_EQ(dialog->Selector()->ClassEdit->text(), "c0");
+            EXPECT_EQ(dialog->KeptDeclarations(), QStringList{"unknown-thing: 1"});
+            dialog->Selector()->ClassEdit->setText("c9");
+            QTest::mouseClick(ok ? dialog->OkButton() : dialog->CancelButton(), Qt::LeftButton);
+        });
+    };
+    editor->Core().PlaceCaretAt(3, 8);
+    answer(false);
+    QTest::keyClick(editor, opening.key, Qt::ShiftModifier);
+    EXPECT_EQ(editor->Lines().GetTextStr(), text + "\r\n");
+    answer(true);
+    QTest::keyClick(editor, opening.key, Qt::ShiftModifier);
+    EXPECT_EQ(editor->Lines().GetTextStr(),
+              "a {\r\n}\r\n@media print {\r\n  p.c9 {\r\n  unknown-thing: 1 }\r\n}\r\nz {}\r\n");
+    editor->Undo();
+    EXPECT_EQ(editor->Lines().GetTextStr(), text + "\r\n");
+    // The dialog's own key edits the rule when the whole rule is selected.
+    editor->Core().SetSelStart(26);  // "p.c0 { unknown-thing: 1 }"
+    editor->Core().SetSelLength(25);
+    answer(true);
+    QTest::keyClick(editor, opening.key);
+    EXPECT_EQ(editor->Lines().GetTextStr(),
+              "a {\r\n}\r\n@media print {\r\n  p.c9 {\r\n  unknown-thing: 1 }\r\n}\r\nz {}\r\n");
+}
+
+REGISTER_TYPED_TEST_SUITE_P(StyleDialogCommandTest, KeyButtonAndMenuItemOpenItAndItsRuleGoesToTheEnd,
+                            ShiftAndItsKeyEditTheRuleUnderTheCaretInPlaceAsOneUndoStep);
 
 using StyleDialogs = ::testing::Types<TForm2, TForm3, TForm4, TForm7, TForm8, TForm9, TForm10, TForm11>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Every, StyleDialogCommandTest, StyleDialogs);
+
+using RuleEditingTest = ActiveMainWindowTest;
+
+TEST_F(RuleEditingTest, TheContextMenuPicksTheDialogThatReadsMostOfTheRule)
+{
+    TEditor* editor = form->ExtMemo1;
+    editor->Lines().SetTextStr("h1 { color: red; padding: 1px; border-style: solid; border-color: blue }");
+    editor->Core().PlaceCaretAt(0, 3);
+    QString opened;
+    AnswerNextModal([&opened](QWidget* modal) {
+        opened = modal->metaObject()->className();
+        modal->close();
+    });
+    form->EditRule1->trigger();
+    EXPECT_EQ(opened, "TForm4");  // the border dialog: three of its properties
+}
+
+TEST_F(RuleEditingTest, WithoutARuleOrWithASelectorTheGroupCannotShowItSaysSo)
+{
+    TEditor* editor = form->ExtMemo1;
+    editor->Lines().SetTextStr("/* none */\r\nul li { margin: 0 }\r\n");
+    editor->Core().PlaceCaretAt(0, 2);
+    SeenMessageBox seen;
+    RecordNextMessageBox(seen);
+    form->EditRuleWith(1);
+    EXPECT_EQ(seen.caption, kDialogMessageCaption);
+    EXPECT_EQ(seen.text, kNoRuleAtCaretText);
+    editor->Core().PlaceCaretAt(1, 8);
+    SeenMessageBox second;
+    RecordNextMessageBox(second);
+    form->EditRuleWith(1);
+    EXPECT_EQ(second.text, kSelectorNotShownText.arg("ul li"));
+    EXPECT_EQ(second.icon, QMessageBox::Information);
+    EXPECT_EQ(editor->Lines().GetTextStr(), "/* none */\r\nul li { margin: 0 }\r\n");
+}
+
+TEST_F(RuleEditingTest, ANewRuleGoesToTheEndOrWithTheSettingToTheCaret)
+{
+    TEditor* editor = form->ExtMemo1;
+    const auto writeRule = [this](const QString& cls) {
+        AnswerNextModal([cls](QWidget* modal) {
+            auto* dialog = qobject_cast<TForm3*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->Selector()->ClassBox->setChecked(true);
+            dialog->Selector()->ClassEdit->setText(cls);
+            QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        });
+        form->N4Click();
+    };
+    editor->Lines().SetTextStr("a { top: 0 }\r\n/* b */\r\n");
+    editor->Core().PlaceCaretAt(1, 1);
+    writeRule("end");
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a { top: 0 }\r\n/* b */\r\n.end {\r\n}\r\n");
+    form->InsertRuleAtCaret = true;
+    editor->Core().PlaceCaretAt(1, 1);
+    writeRule("line");  // at the start of the caret's line, as one undo step
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a { top: 0 }\r\n.line {\r\n}\r\n/* b */\r\n.end {\r\n}\r\n");
+    editor->Undo();
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a { top: 0 }\r\n/* b */\r\n.end {\r\n}\r\n");
+    editor->Core().PlaceCaretAt(0, 4);
+    writeRule("after");  // after the rule the caret is in
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a { top: 0 }\r\n.after {\r\n}\r\n/* b */\r\n.end {\r\n}\r\n");
+}
 
 }  // namespace

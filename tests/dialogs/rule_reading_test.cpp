@@ -49,6 +49,7 @@ TEST(RuleReading, WhatTheDialogCannotShowIsKeptInsideTheRule)
     EXPECT_EQ(
         Rewritten<TForm3>("p { color: red; margin: 0 !important; margin: 5px; margin-top: 1em }"),
         QStringList({"p {", "  margin : 5px;", "  color: red;", "  margin: 0 !important;", "  margin-top: 1em }"}));
+    EXPECT_EQ(Rewritten<TForm4>("p { padding: 4px 8px }"), QStringList({"p {", "  padding: 4px 8px }"}));
     EXPECT_EQ(Rewritten<TForm3>("p { margin-top: 1px; margin-left: 2em }"),
               QStringList({"p {", "  margin-top : 1px;", "  margin-left: 2em }"}));
     // A comment inside a value: the declaration stays as written.

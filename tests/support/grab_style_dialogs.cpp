@@ -100,6 +100,7 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     const auto sink = [](const QString&) {};
     TEditor mainEditor;
+    bool insertRuleAtCaret = false;
     ConfigureMainEditor(&mainEditor);
     const std::vector<std::pair<QString, std::function<std::unique_ptr<QDialog>()>>> dialogs{
         {"font", [&] { return std::make_unique<TForm2>(sink); }},
@@ -110,7 +111,16 @@ int main(int argc, char** argv)
         {"basic", [&] { return std::make_unique<TForm8>(sink); }},
         {"layout", [&] { return std::make_unique<TForm10>(sink); }},
         {"aural", [&] { return std::make_unique<TForm11>(sink); }},
-        {"customize", [&] { return std::make_unique<TForm12>(&mainEditor); }},
+        {"customize", [&] { return std::make_unique<TForm12>(&mainEditor, &insertRuleAtCaret); }},
+        {"border-read-back",
+         [&] {
+             auto dialog = std::make_unique<TForm4>([](const QString&) {});
+             dialog->ReadRule(
+                 *tavi::ReadRuleText("div.box{padding:4px 8px;border-style:dashed;"
+                                     "border-top-color:#FF0000;border-left-color:navy;"
+                                     "border-width:2px;box-shadow:0 0 4px gray}"));
+             return dialog;
+         }},
         {"about", [&] { return std::make_unique<TForm6>(); }},
     };
     bool ok = true;
