@@ -212,7 +212,7 @@ void TForm12::CreateSyntaxOptions()
         });
         SyntaxColorButtons[i] = button;
     }
-    CheckBox19 = Box(this, {648, 356}, QStringLiteral("新しいルールをキャレットの位置に書く"));
+    CheckBox19 = Box(this, {440, 328}, QStringLiteral("ルールをキャレット位置に書く"));
     CheckBox19->setToolTip(QStringLiteral("オフのときは、ダイアログのルールを文書の末尾に追加します"));
     connect(CheckBox18, &QCheckBox::toggled, this, [this](bool on) {
         Editor1->SetSyntaxColoring(on);

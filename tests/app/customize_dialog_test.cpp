@@ -251,7 +251,7 @@ TEST(CustomizeDialogRulePlace, TheBoxForNewRulesAtTheCaretShowsAndSetsTheWindows
     bool atCaret = true;
     TForm12 dialog(&main, &atCaret);
     dialog.show();
-    EXPECT_EQ(dialog.CheckBox19->text(), "新しいルールをキャレットの位置に書く");
+    EXPECT_EQ(dialog.CheckBox19->text(), "ルールをキャレット位置に書く");
     EXPECT_TRUE(dialog.CheckBox19->isChecked());
     dialog.CheckBox19->setChecked(false);
     QTest::mouseClick(dialog.BitBtn3, Qt::LeftButton);
