@@ -14,6 +14,7 @@
 #include "app/find_bar.h"
 #include "app/main_editor_setup.h"
 #include "app/splash_window.h"
+#include "app/window_placement.h"
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/splitter.h"
@@ -227,7 +228,9 @@ void TForm1::CenterOnScreen()
     const QScreen* screen = this->screen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+    const QSize frame = frameGeometry().size() - size();  // the window manager's share
+    const QRect placed = PlacedOnScreen(frameGeometry().size(), screen->geometry(), screen->availableGeometry());
+    if (placed.size() != frameGeometry().size())
+        resize(placed.size() - frame);  // a stored size larger than the screen
+    move(placed.topLeft());
 }

@@ -16,6 +16,7 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "app/window_placement.h"
 #include "components/image.h"
 #include "components/panel.h"
 #include "components/splitter.h"
@@ -73,6 +74,33 @@ TEST_F(MainWindowTest, HasTheDesignCaptionFontAndSize)
     EXPECT_EQ(form->size(), QSize(711, 571));
     // The form font's name is mapped to an installed Japanese face.
     EXPECT_TRUE(QFontInfo(form->font()).family().contains("IPA"));
+}
+
+TEST(WindowPlacement, AWindowThatFitsIsCentredAndOneThatDoesNotIsShrunkOntoTheFreeArea)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const QRect available(0, 30, 1920, 1050);  // a panel across the top
+    const struct {
+        QSize Outer;
+        QRect Expected;
+    } cases[] = {
+        {{711, 571}, {604, 254, 711, 571}},     // centred on the screen, as always
+        {{1422, 1142}, {249, 30, 1422, 1050}},  // too tall: the free height, its top on the screen
+        {{2500, 800}, {0, 155, 1920, 800}},     // too wide: the free width, centred in the free area
+        {{1900, 1060}, {10, 30, 1900, 1050}},   // fits the screen but not the free area
+        {{800, 1050}, {560, 30, 800, 1050}},    // exactly the free height: below the panel
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlacedOnScreen(c.Outer, screen, available), c.Expected) << c.Outer.width() << "x" << c.Outer.height();
+}
+
+TEST_F(MainWindowTest, AStoredSizeLargerThanTheScreenOpensWithinIt)
+{
+    const QRect area = form->screen()->availableGeometry();
+    form->resize(area.width() + 400, area.height() + 300);
+    form->show();
+    EXPECT_TRUE(area.contains(form->frameGeometry()))
+        << form->frameGeometry().width() << "x" << form->frameGeometry().height();
 }
 
 TEST_F(MainWindowTest, CentresItselfOnTheScreenWhenFirstShown)
