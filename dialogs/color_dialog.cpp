@@ -199,14 +199,15 @@ bool TForm9::TakeBackground(const QString& value) const
     const qsizetype lastSpace = rest.lastIndexOf(QLatin1Char(' '));
     if (lastSpace < 0)
         return false;
+    // The keyword first: a value it refuses leaves every control as it was.
+    if (!tavi::KeywordField(RadioGroup1, kRepeats).Take(rest.mid(lastSpace + 1)))
+        return false;
     QStringList middle = rest.left(lastSpace).split(QLatin1Char(' '));
     const tavi::TField x = tavi::LengthField(SpinEdit3, ComboBox2);
     const tavi::TField y = tavi::LengthField(SpinEdit4, ComboBox3);
     const bool position = middle.size() >= 3 && x.Take(middle[middle.size() - 2]) && y.Take(middle.back());
     if (position)
         middle.resize(middle.size() - 2);
-    if (!tavi::KeywordField(RadioGroup1, kRepeats).Take(rest.mid(lastSpace + 1)))
-        return false;
     CheckBox8->setChecked(position);
     Edit5->setText(*url);
     ComboBox1->SetText(middle.join(QLatin1Char(' ')));

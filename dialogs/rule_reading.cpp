@@ -146,7 +146,8 @@ TField TextField(TComboBox* list)
             [list](const QString& text) {
                 list->SetText(text);
                 return true;
-            }};
+            },
+            [list] { list->SetText(QString()); }};
 }
 
 TField ListField(TComboBox* list)
@@ -155,7 +156,8 @@ TField ListField(TComboBox* list)
             [list](const QString& text) {
                 list->SetText(text);
                 return true;
-            }};
+            },
+            [list] { list->SetText(QString()); }};
 }
 
 TField KeywordField(TRadioGroup* group, const QStringList& keywords)
@@ -172,7 +174,8 @@ TField KeywordField(TRadioGroup* group, const QStringList& keywords)
                     }
                 }
                 return false;
-            }};
+            },
+            [group] { group->SetItemIndex(-1); }};
 }
 
 QString PropertyOfHead(const QString& head)

@@ -65,5 +65,7 @@ public:
 #define TPreviewFactory_iid "org.example.TaviCssEditor.PreviewFactory/1"
 Q_DECLARE_INTERFACE(TPreviewFactory, TPreviewFactory_iid)
 
-// The tip of a dropped declaration: "ブラウザーに無視される宣言です: " and why.
+// Why the browser drops a declaration ("値 '10inch' を解釈できません"), and the tip of a
+// dropped declaration: "ブラウザーに無視される宣言です: " and why.
+QString DropReason(const TPreviewDeclaration& declaration, TDropReason reason);
 QString DropMessage(const TPreviewDeclaration& declaration, TDropReason reason);

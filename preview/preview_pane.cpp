@@ -245,10 +245,8 @@ void TPreviewPane::TakeVerdict(const std::vector<TDroppedDeclaration>& dropped)
     dropped_->clear();
     for (const TDroppedDeclaration& d : dropped) {
         const TPreviewDeclaration& declaration = sheet_.Declarations[static_cast<std::size_t>(d.Index)];
-        auto* item = new QListWidgetItem(QStringLiteral("%1 行: %2")
-                                             .arg(declaration.Line)
-                                             .arg(DropMessage(declaration, d.Reason).section(QStringLiteral(": "), 1)),
-                                         dropped_);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 行: %2").arg(declaration.Line).arg(DropReason(declaration, d.Reason)), dropped_);
         item->setData(Qt::UserRole, d.Index);
         item->setToolTip(DropMessage(declaration, d.Reason));
     }

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "components/bit_btn.h"
+#include "components/spin_edit.h"
 #include "dialogs/aural_dialog.h"
 #include "dialogs/basic_style_dialog.h"
 #include "dialogs/border_dialog.h"
@@ -234,6 +235,22 @@ TEST_F(RuleEditingTest, WithoutARuleOrWithASelectorTheGroupCannotShowItSaysSo)
     EXPECT_EQ(second.text, kSelectorNotShownText.arg("ul li"));
     EXPECT_EQ(second.icon, QMessageBox::Information);
     EXPECT_EQ(editor->Lines().GetTextStr(), "/* none */\r\nul li { margin: 0 }\r\n");
+}
+
+TEST_F(RuleEditingTest, TheLastRuleWithoutALineBreakAfterItIsReplacedToTheEnd)
+{
+    TEditor* editor = form->ExtMemo1;
+    editor->Lines().SetTextStr("a {}\r\np { margin: 1px }");
+    editor->Core().PlaceCaretAt(1, 3);
+    AnswerNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm3*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->SpinEdit4->Text(), "1");
+        dialog->SpinEdit4->SetText("7");
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    });
+    form->EditRuleWith(1);
+    EXPECT_EQ(editor->Lines().GetTextStr(), "a {}\r\np {\r\n  margin : 7px }\r\n");
 }
 
 TEST_F(RuleEditingTest, ANewRuleGoesToTheEndOrWithTheSettingToTheCaret)

@@ -181,6 +181,15 @@ TEST_F(PreviewPaneTest, ThePageChooserAndTheSampleButtonNameThePage)
     EXPECT_EQ(chosen, QStringList({folder.filePath("page.html"), QString()}));
 }
 
+TEST(DropMessages, SayWhyWhateverTheValueHolds)
+{
+    // A value with ": " in it is said whole.
+    EXPECT_EQ(DropReason({"margin", "1px: 2px", false, 1}, TDropReason::BadValue),
+              QStringLiteral("値 '1px: 2px' を解釈できません"));
+    EXPECT_EQ(DropMessage({"colr", "red", false, 1}, TDropReason::UnknownProperty),
+              QStringLiteral("ブラウザーに無視される宣言です: プロパティ 'colr' を知りません"));
+}
+
 // The main window with the pane linked in, as the module would give it.
 class PreviewWindowTest : public ::testing::Test {
 protected:
