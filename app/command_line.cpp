@@ -35,5 +35,5 @@ QString HelpText()
 
 QString VersionText()
 {
-    return QStringLiteral("TAVI CSS Editor 1.0\n");
+    return QStringLiteral("TAVI CSS Editor " TAVI_VERSION "\n");
 }

@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth
   file desktop-file-utils
+  lintian appstream man-db
 )
 
 missing=()
