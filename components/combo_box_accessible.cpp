@@ -1,6 +1,7 @@
 // What assistive technologies see of a TComboBox: its own name, its text as the value, and a list to open.
 // The toolkit's combo box interface names a box by its value on this platform, which would make
 // a unit box speak "px" with no word of what it measures.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -30,6 +31,29 @@ public:
             Box()->SetText(text);
         else
             QAccessibleWidget::setText(t, text);
+    }
+
+    // Its children as the toolkit's own combo box has them: the drop-down list, whose
+    // interface (the toolkit's, through the list's view) has the items as children, and the
+    // text field.
+    int childCount() const override { return Box()->lineEdit() != nullptr ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(Box()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child == nullptr)
+            return -1;
+        if (child->object() == Box()->view())
+            return 0;
+        if (child->object() == Box()->lineEdit())
+            return 1;
+        return -1;
     }
 
     QAccessible::State state() const override

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/accessible_text_events.h"
 #include "editor/change_repaint.h"
 #include "editor/completion_popup.h"
 #include "editor/core/editor_core.h"
@@ -221,6 +222,9 @@ public:
     std::function<void(TEditor* sender)> OnTopColChange;
     std::function<void(TEditor* sender)> OnCaretMoved;
 
+    // What assistive technologies read of the text and are told of its changes.
+    tavi::TAccessibleTextEvents& AccessibleTextEvents() { return accessibleText_; }
+
     QSize sizeHint() const override { return {185, 89}; }
     // The caret cell, the font and the caret row's text for the input method.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -377,4 +381,5 @@ private:
     int caretHide_ = 0, underlineHide_ = 0, wheelRemainder_ = 0, paintedRows_ = 0;
     bool inBarAction_ = false;
     tavi::TWorkProgress workProgress_{this};
+    tavi::TAccessibleTextEvents accessibleText_{*this, core_};
 };

@@ -205,6 +205,7 @@ void TEditor::DocumentChanged(const tavi::TChange& change)
     FollowTextMarks(change);
     for (const auto& [first, end] : cssColouring_.Follow(change))
         InvalidateRows(first, end - 1);
+    accessibleText_.DocumentChanged(change);
 }
 
 void TEditor::DocumentChangedInUpdate(const tavi::TChange& change)
@@ -212,6 +213,7 @@ void TEditor::DocumentChangedInUpdate(const tavi::TChange& change)
     ForgetBracketMarks(change);
     FollowTextMarks(change);
     cssColouring_.Follow(change);  // the update's end repaints every row
+    accessibleText_.DocumentChanged(change);
 }
 
 void TEditor::InvalidateAll()
@@ -264,6 +266,7 @@ void TEditor::ScrollToCaret()
     if (!typing_)
         completion_->Close();  // the caret went elsewhere
     updateMicroFocus();
+    accessibleText_.CaretMoved();
     if (OnCaretMoved)
         OnCaretMoved(this);
 }

@@ -33,6 +33,7 @@ std::optional<std::pair<int, int>> TEditor::SelectedSpan(const TSelection& s, in
 
 void TEditor::SelectionChanged(const tavi::TSelBounds& prev, const tavi::TSelBounds& current)
 {
+    accessibleText_.SelectionChanged();
     const TSelection before = FromBounds(prev);
     const TSelection now = FromBounds(current);
     int first = INT_MAX;

@@ -1,6 +1,7 @@
-// Tests of the editable drop-down list and the radio group: what they report as chosen.
+// Tests of the editable drop-down list and the radio group: what they report as chosen, and to assistive technologies.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QRadioButton>
 #include <QTest>
 
@@ -26,6 +27,27 @@ TEST(ComboBox, ShowsItsStartTextWithNoItemChosenUntilOneIsPicked)
     EXPECT_EQ(box.Text(), "em");
     EXPECT_EQ(box.ItemIndex(), -1);
     EXPECT_EQ(box.count(), 3);  // the typed text is not added to the items
+}
+
+TEST(ComboBox, ShowsAssistiveTechnologiesItsItemsAsAListBesideItsNameAndValue)
+{
+    TComboBox box({"px", "mm", "%"}, "px");
+    box.setAccessibleName("Width unit");
+    box.show();
+    QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(&box);
+    EXPECT_EQ(combo->text(QAccessible::Name), "Width unit");
+    EXPECT_EQ(combo->text(QAccessible::Value), "px");
+    ASSERT_EQ(combo->childCount(), 2);
+    QAccessibleInterface* list = combo->child(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(combo->indexOfChild(list), 0);
+    EXPECT_EQ(combo->indexOfChild(combo->child(1)), 1);
+    EXPECT_EQ(combo->child(1)->role(), QAccessible::EditableText);
+    QStringList items;
+    for (int i = 0; i < list->childCount(); ++i)
+        items << list->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(items, QStringList({"px", "mm", "%"}));
 }
 
 TEST(RadioGroup, StartsWithNoneChosenAndReportsThePickedItem)
