@@ -95,10 +95,11 @@ BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMillisecond)->Iterations(200)->Repe
 
 // Paging through the document on screen, as the scroll bar's page step does it: each page is a
 // full repaint of the text, the scroll bar and the flush to the screen; plain or coloured.
-void PageThrough(benchmark::State& state, bool css)
+void PageThrough(benchmark::State& state, bool css, bool lineNumbers = false)
 {
     TEditor& editor = LoadedEditor();
     editor.SetSyntaxColoring(css);
+    editor.SetLineNumbers(lineNumbers);
     editor.SetTopRow(0);
     editor.show();
     editor.activateWindow();
@@ -113,6 +114,7 @@ void PageThrough(benchmark::State& state, bool css)
     }
     editor.hide();
     editor.SetSyntaxColoring(false);
+    editor.SetLineNumbers(false);
 }
 void BM_ScrollOnePage(benchmark::State& state)
 {
@@ -124,6 +126,16 @@ void BM_ScrollOnePageCss(benchmark::State& state)
     PageThrough(state, true);
 }
 BENCHMARK(BM_ScrollOnePageCss)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+// The same with the line numbers shown beside the text.
+void BM_ScrollOnePageCssLineNumbers(benchmark::State& state)
+{
+    PageThrough(state, true, true);
+}
+BENCHMARK(BM_ScrollOnePageCssLineNumbers)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(200)
     ->Repetitions(5)
@@ -151,10 +163,11 @@ BENCHMARK(BM_FirstPaintCssAtTheMiddle)
     ->ReportAggregatesOnly(true);
 
 // Typing on screen in the middle of the sheet, each key with its repaint, plain and coloured.
-void TypeOnScreen(benchmark::State& state, bool css)
+void TypeOnScreen(benchmark::State& state, bool css, bool lineNumbers = false)
 {
     TEditor& editor = LoadedEditor();
     editor.SetSyntaxColoring(css);
+    editor.SetLineNumbers(lineNumbers);
     editor.show();
     editor.activateWindow();
     editor.setFocus();
@@ -173,6 +186,7 @@ void TypeOnScreen(benchmark::State& state, bool css)
         static_cast<double>(editor.PaintedRowCount()) / static_cast<double>(state.iterations());
     editor.hide();
     editor.SetSyntaxColoring(false);
+    editor.SetLineNumbers(false);
 }
 void BM_TypeOnScreen(benchmark::State& state)
 {
@@ -184,6 +198,15 @@ void BM_TypeOnScreenCss(benchmark::State& state)
     TypeOnScreen(state, true);
 }
 BENCHMARK(BM_TypeOnScreenCss)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1000)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+void BM_TypeOnScreenCssLineNumbers(benchmark::State& state)
+{
+    TypeOnScreen(state, true, true);
+}
+BENCHMARK(BM_TypeOnScreenCssLineNumbers)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(1000)
     ->Repetitions(3)

@@ -26,7 +26,7 @@ TCompletionPopup::TCompletionPopup(TEditor& editor) : QObject(&editor), editor_(
 {
     list_ = new QListWidget(editor.viewport());
     list_->setFocusPolicy(Qt::NoFocus);
-    list_->setFont(editor.Font());
+    list_->setFont(editor.ShownFont());
     list_->setAccessibleName(QStringLiteral("入力候補"));
     list_->hide();
     // A click on a word takes it as Enter would.
@@ -111,7 +111,7 @@ void TCompletionPopup::Update(bool asked)
     }
     row_ = row;
     wordStart_ = byte - static_cast<int>(wordLength);
-    list_->setFont(editor_.Font());
+    list_->setFont(editor_.ShownFont());
     list_->clear();
     for (const std::string& word : words)
         list_->addItem(QString::fromStdString(word));

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "editor/line_number_gutter.h"
 #include "editor/scroll_bar.h"
 #include "editor/text_input.h"
 #include "platform/code_page.h"
@@ -32,6 +33,9 @@ TEditor::TEditor(QWidget* parent) : QAbstractScrollArea(parent)
     font_.setPixelSize(12);
     font_.setStyleHint(QFont::TypeWriter);
     reserveWordFont_ = font_;
+    ApplyZoom();
+    gutter_ = new TLineNumberGutter(*this);
+    gutter_->hide();
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int a) { VertAction(a); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this, [this](int a) { HorzAction(a); });
     ApplyScrollBarPolicy();
@@ -63,6 +67,7 @@ void TEditor::SetFont(const QFont& value)
     font_ = value;
     // Keeps the reserved-word font's name, size and italic in line.
     SetReserveWordFont(reserveWordFont_);
+    ApplyZoom();
     // The pixel offset of a scrolled view would not match the new cell width.
     if (leftCol_ > 0)
         core_.SetCaretCol(0);
@@ -123,6 +128,7 @@ void TEditor::SetReserveWordFont(const QFont& value)
         f.setItalic(true);
     italicOnly_ = f.italic() && !font_.italic();
     reserveWordFont_ = f;
+    ApplyZoom();
     viewport()->update();
 }
 

@@ -31,6 +31,7 @@
 // Properties follow the getter X() / setter SetX(v) pattern; setters store only changes.
 // The editing commands and behaviour properties come from TEditorDocument.
 class QHelpEvent;
+class TLineNumberGutter;
 
 class TEditor : public QAbstractScrollArea,
                 public tavi::TEditorView,
@@ -56,6 +57,19 @@ public:
     // family, size and italic.
     const QFont& Font() const { return font_; }
     void SetFont(const QFont& value);
+    // Zoom in percent of Font's size (25..400): the text and its grid are drawn in
+    // ShownFont, Font itself stays as set. Ctrl+wheel steps it; OnZoomChange follows.
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent);
+    // Moves the zoom by `steps` of the zoom ladder (negative: smaller).
+    void StepZoom(int steps);
+    const QFont& ShownFont() const { return shownFont_; }
+    std::function<void(TEditor* sender)> OnZoomChange;
+    // On: logical line numbers in a strip left of the text area (TLineNumberGutter); the
+    // viewport, and with it every viewport coordinate below, starts right of the strip.
+    bool LineNumbers() const { return lineNumbers_; }
+    void SetLineNumbers(bool value);
+    int GutterWidth() const { return gutterWidth_; }
     tavi::TColor FontColor() const { return fontColor_; }
     void SetFontColor(tavi::TColor value);
     bool ReserveWordColor() const { return reserveWordColor_; }
@@ -222,6 +236,10 @@ public:
     std::function<void(TEditor* sender)> OnTopColChange;
     std::function<void(TEditor* sender)> OnCaretMoved;
 
+    // The keys the editor answers itself (moving, selecting, editing), as a key and what it
+    // does, for a list of the program's keys.
+    static std::vector<std::pair<QString, QString>> OwnKeyNames();
+
     // What assistive technologies read of the text and are told of its changes.
     tavi::TAccessibleTextEvents& AccessibleTextEvents() { return accessibleText_; }
 
@@ -277,6 +295,11 @@ private:
 
     // editor_metrics.cpp
     void Relayout();
+    void ApplyZoom();
+    // Sizes and places the line-number strip for the current line count and font.
+    void PlaceGutter();
+    // Repaints the line numbers from viewport row `row` down (all when row <= TopRow).
+    void RepaintGutterFrom(int row);
     void ApplyScrollBarPolicy();
     void UpdateCaretPos();
     QColor Qc(tavi::TColor c) const;
@@ -347,6 +370,14 @@ private:
     std::vector<std::string> reserveWordList_;
     QFont font_;
     QFont reserveWordFont_;
+    QFont shownFont_;  // font_ and reserveWordFont_ at zoom_
+    QFont shownReserveWordFont_;
+    int zoom_ = 100;
+    int zoomWheel_ = 0;  // high-resolution wheel steps short of a notch
+    bool lineNumbers_ = false;
+    int gutterWidth_ = 0;
+    int gutterCaretRow_ = -1;  // the caret row the strip last showed
+    TLineNumberGutter* gutter_ = nullptr;
     bool italicOnly_ = false;
     tavi::TColor color_ = tavi::clWindow;
     tavi::TColor fontColor_ = tavi::clWindowText;

@@ -39,6 +39,10 @@ void TEditor::UpdateCaretPos()
         preeditRect_ = PreeditRect();
         viewport()->update(preeditRect_);
     }
+    if (row != gutterCaretRow_) {
+        gutterCaretRow_ = row;
+        RepaintGutterFrom(0);  // the caret's line number stands out
+    }
     // A caret that was just placed shows at once and blinks from there.
     if (focused_)
         RestartBlink();

@@ -64,7 +64,7 @@ void TEditor::PaintPreedit(QPainter& p)
     const QColor text = Qc(fontColor_);
     const bool utf8 = core_.Encoding() == tavi::TTextEncoding::Utf8;
     const tavi::TCellGlyphs glyphs = utf8 ? tavi::CellGlyphsOf(preedit_, core_.TabSpaceCount()) : tavi::TCellGlyphs();
-    tavi::DrawGridText(p, font_, text, preedit_, 0, INT_MAX, cell.x(), cell.y() + ascent_, charWidth_,
+    tavi::DrawGridText(p, shownFont_, text, preedit_, 0, INT_MAX, cell.x(), cell.y() + ascent_, charWidth_,
                        utf8 ? &glyphs : nullptr);
     p.fillRect(QRect(preeditRect_.left(), cell.y() + rowHeight_ - 1, preeditRect_.width(), 1), text);
     p.restore();
@@ -83,7 +83,7 @@ QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const
             return cell.translated(viewport()->pos());
         }
         case Qt::ImFont:
-            return font_;
+            return shownFont_;
         case Qt::ImSurroundingText:
             return tavi::DocumentText(text, core_.Encoding());
         case Qt::ImCursorPosition:

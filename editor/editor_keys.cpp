@@ -46,6 +46,22 @@ constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::Al
 
 }  // namespace
 
+// Kept beside EditKeyOf and keyPressEvent, which answer these keys.
+std::vector<std::pair<QString, QString>> TEditor::OwnKeyNames()
+{
+    return {{QStringLiteral("← → ↑ ↓"), QStringLiteral("キャレットを移動")},
+            {QStringLiteral("Ctrl+← / Ctrl+→"), QStringLiteral("前 / 次の単語へ")},
+            {QStringLiteral("Ctrl+↑ / Ctrl+↓"), QStringLiteral("1 行スクロール")},
+            {QStringLiteral("Home / End"), QStringLiteral("行頭 / 行末へ")},
+            {QStringLiteral("Ctrl+Home / Ctrl+End"), QStringLiteral("文書の先頭 / 末尾へ")},
+            {QStringLiteral("PageUp / PageDown"), QStringLiteral("1 画面スクロール")},
+            {QStringLiteral("Shift+移動キー"), QStringLiteral("選択しながら移動")},
+            {QStringLiteral("Backspace / Delete"), QStringLiteral("前 / 後ろの文字を削除")},
+            {QStringLiteral("Enter"), QStringLiteral("改行")},
+            {QStringLiteral("Tab"), QStringLiteral("タブを入力")},
+            {QStringLiteral("Ctrl+ホイール"), QStringLiteral("拡大 / 縮小")}};
+}
+
 // Keys the editor handles with at most Shift held: editing and navigation keys and
 // printable text. Window shortcuts on such keys would take them away from typing; those
 // with Ctrl, Alt or a function key stay the window's.

@@ -9,17 +9,18 @@
 
 void TEditor::UpdateMetrics()
 {
-    const QFontMetrics fm(font_);
+    const QFontMetrics fm(shownFont_);
     rowHeight_ = std::max(1, fm.height() + std::max(0, fm.leading()));
     ascent_ = fm.ascent();
     // A negative CharacterMargin may not shrink a cell to nothing: every width and
     // column computation divides by it.
     charWidth_ = std::max(1, fm.averageCharWidth() + characterMargin_);
+    PlaceGutter();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const bool horz = scrollBars_ == tavi::ssHorizontal || scrollBars_ == tavi::ssBoth;
     const bool vert = scrollBars_ == tavi::ssVertical || scrollBars_ == tavi::ssBoth;
     visibleRows_ = std::max(0, (height() - topMargin_ - 5 - (horz ? bar : 0)) / RowPitch());
-    visibleCols_ = std::max(0, (width() - leftMargin_ - charWidth_ / 2 - (vert ? bar : 0)) / charWidth_);
+    visibleCols_ = std::max(0, (width() - gutterWidth_ - leftMargin_ - charWidth_ / 2 - (vert ? bar : 0)) / charWidth_);
 }
 
 void TEditor::Relayout()
@@ -27,6 +28,7 @@ void TEditor::Relayout()
     UpdateMetrics();
     UpdateScrollBars();
     UpdateCaretPos();
+    RepaintGutterFrom(0);
     viewport()->update();
 }
 

@@ -131,7 +131,7 @@ void TEditor::DrawEofMark(QPainter& p, int x, int y)
     p.save();
     p.setClipRect(text);
     p.fillRect(text, Qc(color_));
-    tavi::DrawGridText(p, font_, Qc(eofMarkColor_), "[EOF]", 0, 5, x, y + ascent_, charWidth_);
+    tavi::DrawGridText(p, shownFont_, Qc(eofMarkColor_), "[EOF]", 0, 5, x, y + ascent_, charWidth_);
     p.restore();
 }
 

@@ -45,19 +45,19 @@ TPendingGlyphs& Pending()
 void TEditor::FlushGlyphs(QPainter& p)
 {
     TPendingGlyphs& pending = Pending();
-    pending.Normal.Flush(p, font_, Qc(fontColor_));
+    pending.Normal.Flush(p, shownFont_, Qc(fontColor_));
     for (int c = 1; c < tavi::kCssClassCount; ++c) {
         const QColor color = Qc(cssColouring_.ColorOf(static_cast<tavi::TCssClass>(c)));
-        pending.Css[static_cast<std::size_t>(c)].Flush(p, font_, color);
+        pending.Css[static_cast<std::size_t>(c)].Flush(p, shownFont_, color);
     }
-    pending.Reserved.Flush(p, reserveWordFont_, Qc(reserveWordFontColor_));
+    pending.Reserved.Flush(p, shownReserveWordFont_, Qc(reserveWordFontColor_));
 }
 
 tavi::TWordStyle TEditor::StyleFor(bool reserved) const
 {
     if (reserved)
-        return {reserveWordFont_, Qc(reserveWordFontColor_), Qc(reserveBkColor_)};
-    return {font_, Qc(fontColor_), Qc(color_)};
+        return {shownReserveWordFont_, Qc(reserveWordFontColor_), Qc(reserveBkColor_)};
+    return {shownFont_, Qc(fontColor_), Qc(color_)};
 }
 
 void TEditor::PaintRow(QPainter& p, const TRowPaint& row)

@@ -76,6 +76,7 @@ void TEditor::SetTopRow(int row)
         vertInfo_.Pos = verticalScrollBar()->value();
         updateMicroFocus();
         UpdateCaretPos();
+        RepaintGutterFrom(0);
         if (OnTopRowChange)
             OnTopRowChange(this);
     }
@@ -178,6 +179,15 @@ void TEditor::HorzAction(int action)
 
 void TEditor::wheelEvent(QWheelEvent* event)
 {
+    // With Ctrl a notch is a step of the zoom.
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomWheel_ += event->angleDelta().y();
+        const int steps = zoomWheel_ / 120;
+        zoomWheel_ -= steps * 120;
+        StepZoom(steps);
+        event->accept();
+        return;
+    }
     // Three rows a notch; high-resolution wheels add up to whole notches.
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / 120;
@@ -201,6 +211,10 @@ void TEditor::InvalidateRows(int a, int b)
 void TEditor::DocumentChanged(const tavi::TChange& change)
 {
     tavi::RepaintChange(change, core_.EofMark(), *this);
+    if (!change.Typed) {
+        PlaceGutter();  // the line count may need another digit
+        RepaintGutterFrom(change.First.Value());
+    }
     ForgetBracketMarks(change);
     FollowTextMarks(change);
     for (const auto& [first, end] : cssColouring_.Follow(change))
@@ -218,6 +232,8 @@ void TEditor::DocumentChangedInUpdate(const tavi::TChange& change)
 
 void TEditor::InvalidateAll()
 {
+    PlaceGutter();
+    RepaintGutterFrom(0);
     viewport()->update();
 }
 
@@ -231,6 +247,7 @@ void TEditor::ShiftRowsBelow(int row, int n)
         return;
     HideCaret();
     ScrollTextArea(0, d * RowPitch(), RowsFrom(CellPos(r, 0).y()));
+    RepaintGutterFrom(r);
     ShowCaret();
 }
 

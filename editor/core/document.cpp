@@ -38,6 +38,14 @@ TRow TDocument::LineToRow(int i) const
     return TRow(rule_.wordWrap ? rows_.LineToRow(i) : std::clamp(i, 0, rows_.Count()));
 }
 
+int TDocument::LineOfRow(TRow r) const
+{
+    const int row = std::clamp(r.Value(), 0, rows_.Count());
+    if (!rule_.wordWrap)
+        return row;
+    return row == rows_.Count() ? LineCount() : rows_.LineOfRow(row);
+}
+
 TDocument::TTakenRows TDocument::TakeRows(TRow first, int n) const
 {
     TTakenRows taken;

@@ -56,6 +56,8 @@ public:
     int LineCount() const;
     // First row of logical line i (the row count at or past the last line).
     TRow LineToRow(int i) const;
+    // The logical line of row r; the row after a final line break starts a line of its own.
+    int LineOfRow(TRow r) const;
     // Where the end of the text is shown, and the last row the caret may stand on: the
     // row after a final line break, or the last row when the text ends without one.
     TRow EndRow() const

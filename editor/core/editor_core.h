@@ -44,6 +44,13 @@ public:
     int RowWidth(int r) const { return doc_.RowWidth(TRow(r)); }
     // First row of logical line i (the row count at or past the last line).
     int LineToRow(int i) const { return doc_.LineToRow(i).Value(); }
+    // The last row the caret may stand on: the row count, less one after a final reEof row.
+    int LastCaretRow() const;
+    // The logical line row r belongs to (0-based; the row after a final line break starts one).
+    int LineOfRow(int r) const { return doc_.LineOfRow(TRow(r)); }
+    // Selects logical lines `from` to `to` (0-based, either order) with their line breaks,
+    // the caret at the end away from `from` (dragging over line numbers).
+    void SelectLines(int from, int to);
 
     // Line-store settings. Changing WordWrap or WrapByte clears undo and redo and
     // re-wraps the document.
@@ -196,8 +203,6 @@ private:
     void FitCaretCol(bool vertical, int dir);
     // Moves a caret row that re-wrapping left past the text onto its last position.
     void KeepCaretInRows();
-    // The last row the caret may stand on: the row count, less one after a final reEof row.
-    int LastCaretRow() const;
     TCaretPlace Caret() const { return {TRow(caretRow_), TColumn(caretCol_)}; }
     // Caret moves in one step: the view places the caret once.
     void MoveCaretTo(int row, int col);

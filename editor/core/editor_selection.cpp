@@ -194,6 +194,22 @@ void TEditorCore::SetSelLength(long long n)
     view_->ShowCaret();
 }
 
+void TEditorCore::SelectLines(int from, int to)
+{
+    const auto lineStart = [this](int line) {
+        const int row = LineToRow(line);
+        return row < Rows().Count() ? TTextPos{TRow(row), TByte(0)} : EndOfText();
+    };
+    const bool down = from <= to;
+    const TTextPos anchor = lineStart(down ? from : from + 1);
+    const TTextPos caret = lineStart(down ? to + 1 : to);
+    BeginSelection(anchor);
+    view_->HideCaret();
+    MoveCaretToPos(caret);
+    ExtendSelectionTo(caret);
+    view_->ShowCaret();
+}
+
 void TEditorCore::SelectAll()
 {
     view_->HideCaret();

@@ -60,6 +60,20 @@ int RowList::LineToRow(int line) const
     return wanted < lineStarts_.size() ? static_cast<int>(lineStarts_[wanted]) : Count();
 }
 
+int RowList::LineOfRow(int r) const
+{
+    if (r <= 0)
+        return 0;
+    // Scanning up to r + 1 rows records every line start at or above row r.
+    while (scanned_ <= static_cast<std::size_t>(r) && scanned_ < rows_.size()) {
+        if (scanned_ == 0 || End(static_cast<int>(scanned_) - 1) != reWrap)
+            lineStarts_.push_back(static_cast<std::uint32_t>(scanned_));
+        ++scanned_;
+    }
+    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), static_cast<std::uint32_t>(r));
+    return static_cast<int>(after - lineStarts_.begin()) - 1;
+}
+
 void RowList::Append(std::string_view text, TRowEnd end)
 {
     const Row row = MakeRow(arena_.size(), text.size(), end);

@@ -56,6 +56,8 @@ public:
     // lines costs linear time.
     int LineCount() const;
     int LineToRow(int line) const;
+    // The logical line row r (0 <= r < Count()) belongs to, from the same index.
+    int LineOfRow(int r) const;
 
     // Appends one row.
     void Append(std::string_view text, TRowEnd end);

@@ -1,6 +1,8 @@
 // Tests of the row list: row edits, logical-line index, re-wrapping in place and change reports.
 #include "editor/core/row_list.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "editor/core/wrap_text.h"
@@ -44,16 +46,26 @@ TEST(RowListTest, CountsLogicalLinesAndFindsTheirRows)
     EXPECT_EQ(rows.LineToRow(1), 2);
     EXPECT_EQ(rows.LineToRow(2), 3);
     EXPECT_EQ(rows.LineToRow(3), 5);
+    // Each row's line, asked in any order, from the same index.
+    const auto linesOfRows = [&rows] {
+        std::vector<int> lines;
+        for (int r = rows.Count() - 1; r >= 0; --r)
+            lines.insert(lines.begin(), rows.LineOfRow(r));
+        return lines;
+    };
+    EXPECT_EQ(linesOfRows(), (std::vector<int>{0, 0, 1, 2, 2}));
     // The index follows edits above and below rows it already knows.
     rows.SetEnd(0, reBreak);
     EXPECT_EQ(rows.LineToRow(1), 1);
     EXPECT_EQ(rows.LineToRow(3), 3);
+    EXPECT_EQ(linesOfRows(), (std::vector<int>{0, 1, 2, 3, 3}));
     rows.Delete(0, 2);
     EXPECT_EQ(rows.LineToRow(1), 1);
     EXPECT_EQ(rows.LineCount(), 2);
     rows.Replace(1, 2, Rows({{"p", reWrap}, {"q", reBreak}, {"r", reEof}}));
     EXPECT_EQ(rows.LineCount(), 3);
     EXPECT_EQ(rows.LineToRow(2), 3);
+    EXPECT_EQ(linesOfRows(), (std::vector<int>{0, 1, 1, 2}));
 }
 
 TEST(RowListTest, ReportsChangesOncePerBracket)
