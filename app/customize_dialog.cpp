@@ -214,6 +214,8 @@ void TForm12::CreateSyntaxOptions()
     }
     CheckBox19 = Box(this, {440, 328}, QStringLiteral("ルールをキャレット位置に書く"));
     CheckBox19->setToolTip(QStringLiteral("オフのときは、ダイアログのルールを文書の末尾に追加します"));
+    CheckBox20 = Box(this, {648, 360}, QStringLiteral("行番号を表示する"));
+    connect(CheckBox20, &QCheckBox::toggled, this, [this](bool on) { Editor1->SetLineNumbers(on); });
     connect(CheckBox18, &QCheckBox::toggled, this, [this](bool on) {
         Editor1->SetSyntaxColoring(on);
         for (QToolButton* button : SyntaxColorButtons)
@@ -282,6 +284,7 @@ void TForm12::FormCreate()
     SpinEdit2->SetText(QString::number(main_->LineMargin()));
     CheckBox15->setChecked(main_->RetMark());
     CheckBox18->setChecked(main_->SyntaxColoring());
+    CheckBox20->setChecked(main_->LineNumbers());
     ShowSyntaxColors();
     CheckBox19->setVisible(insertRuleAtCaret_ != nullptr);
     CheckBox19->setChecked(insertRuleAtCaret_ && *insertRuleAtCaret_);

@@ -67,6 +67,7 @@ public:
     QToolButton* SpeedButton7;
     QCheckBox* CheckBox18;  // CSS syntax colouring
     QCheckBox* CheckBox19;  // new rules at the caret
+    QCheckBox* CheckBox20;  // line numbers
     // The colour of each class of the CSS reading but Plain, in TCssClass order from Comment.
     std::array<QToolButton*, tavi::kCssClassCount - 1> SyntaxColorButtons;
     TBitBtn* BitBtn3;  // OK

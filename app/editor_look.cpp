@@ -30,6 +30,7 @@ TEditorLook TEditorLook::Of(const TEditor& editor)
     look.RetMarkColor = editor.RetMarkColor();
     look.CaretAutoIndent = editor.CaretAutoIndent();
     look.SyntaxColoring = editor.SyntaxColoring();
+    look.LineNumbers = editor.LineNumbers();
     for (int c = 0; c < tavi::kCssClassCount; ++c)
         look.SyntaxColors[static_cast<std::size_t>(c)] = editor.SyntaxColor(static_cast<tavi::TCssClass>(c));
     return look;
@@ -57,6 +58,7 @@ void TEditorLook::ApplyTo(TEditor& editor) const
     editor.SetSyntaxColoring(SyntaxColoring);
     for (int c = 0; c < tavi::kCssClassCount; ++c)
         editor.SetSyntaxColor(static_cast<tavi::TCssClass>(c), SyntaxColors[static_cast<std::size_t>(c)]);
+    editor.SetLineNumbers(LineNumbers);
 }
 
 int FontPointSize(const QFont& font)

@@ -31,13 +31,14 @@ struct TEditorLook {
     bool CaretAutoIndent = true;
     bool SyntaxColoring = true;
     tavi::TCssColors SyntaxColors = tavi::DefaultCssColors();
+    bool LineNumbers = true;
 
     static TEditorLook Of(const TEditor& editor);
 
     // Sets the editor's look in this order: Font, Color, UnderLine, UnderLineColor,
     // WordWrap, EofMark, ReserveWordColor, the reserved-word colour, ReserveWordFont,
     // ReserveBkColor, LeftMargin, LineMargin, EofMarkColor, RetMark, RetMarkColor,
-    // CaretAutoIndent, then the syntax colouring and its colours. The wrap width is not part
+    // CaretAutoIndent, then the syntax colouring and its colours, then LineNumbers. The wrap width is not part
     // of the look.
     void ApplyTo(TEditor& editor) const;
 };

@@ -90,6 +90,8 @@ QString TForm1::DocumentPath() const
 void TForm1::UpdateFileBoxes(const QString& path)
 {
     const QFileInfo info(path);
+    recentFiles_.Add(path);
+    ShowCaretPlace();  // the document is its file's now
     const QString name = info.fileName();
     Edit3->setText(name);
     Edit4->setText(QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath())));
@@ -272,6 +274,25 @@ void TForm1::Open2Click()
     if (!RunFileDialog(*OpenDialog1))
         return;
     OpenDocument(OpenDialog1->FileName());
+}
+
+void TForm1::New1Click()
+{
+    if (!SaveChangesFirst())
+        return;
+    // As at start-up: an empty Shift-JIS text with CR LF line ends, no file, no history.
+    // Loading it ends the journal of the text before.
+    ExtMemo1->Lines().LoadFromBytes({}, tavi::DocumentEncodingOf(tavi::TSheetEncoding::Cp932));
+    ExtMemo1->Lines().SetLineEnd(tavi::TLineEnd::CrLf);
+    ExtMemo1->SetModified(false);
+    encoding_ = tavi::TSheetEncoding::Cp932;
+    disk_ = {};
+    deletionReported_ = false;
+    Edit3->setText(kUntitled);
+    Edit4->clear();
+    Edit2->clear();
+    ShowEncoding();
+    ShowCaretPlace();
 }
 
 void TForm1::ReopenAs(tavi::TTextEncoding encoding)

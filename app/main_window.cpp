@@ -114,6 +114,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     CreatePopupMenu();
     CreateRuleEditing();
     CreateKeyboardHabits();
+    CreateDesktopCommands();
     CreateFileDialogs();
     CreateStatusSources();
     ConnectCommands();
@@ -193,8 +194,10 @@ void TForm1::CreateEditorArea()
     ExtMemo1->setAccessibleName(QStringLiteral("編集中のスタイルシート"));
 
     StatusBar1 = new TStatusBar(client);
-    StatusBar1->SetPanels(
-        {{QStringLiteral(" TAVI CSS Editor "), 150}, {QStringLiteral("UserUnknown"), 400, true}, {QString(), 50}});
+    StatusBar1->SetPanels({{QStringLiteral(" TAVI CSS Editor "), 150, false, false, true},
+                           {QStringLiteral("UserUnknown"), 400, true},
+                           {QString(), 50, false, true},
+                           {QStringLiteral("行 1, 列 1"), 0, false, false, false, true}});
 }
 
 void TForm1::FormCreate()

@@ -12,6 +12,7 @@
 
 #include "app/journal_keeper.h"
 #include "app/preview_settings.h"
+#include "app/recent_files.h"
 #include "dialogs/rule_reading.h"
 #include "editor/colour_values.h"
 #include "platform/os/file_identity.h"
@@ -154,7 +155,8 @@ public:
     std::array<QAction*, 8> EditRuleKeys{};
 
     // Keys desktop users bring (Ctrl+S, Ctrl+Shift+S, Ctrl+O, Ctrl+Z, Ctrl+Y and
-    // Ctrl+Shift+Z, Ctrl+A), running the commands of the same meaning; no menu shows them.
+    // Ctrl+Shift+Z, Ctrl+A), running the commands of the same meaning. The undo, redo,
+    // find, replace and go-to-line ones are also items of the 編集 menu; the others no menu shows.
     QAction* SaveKey;
     QAction* SaveAsKey;
     QAction* OpenKey;
@@ -166,6 +168,29 @@ public:
     // Ctrl+F and Ctrl+H: the find bar, for finding or for replacing (Find1Click, Replace1Click).
     QAction* FindKey;
     QAction* ReplaceKey;
+
+    // Commands every desktop editor has (desktop_commands.cpp), added around the menus'
+    // own items: ファイル 新規 (Ctrl+N), 最近使ったファイル, 終了 (Ctrl+Q); 編集 the sheet's
+    // commands of the editor (Ctrl+/, Ctrl+], Ctrl+Space) and a submenu of Shift+F1..F8;
+    // オプション the zoom (Ctrl+= and Ctrl++, Ctrl+-, Ctrl+0); ヘルプ the list of keys.
+    QAction* New1;
+    QMenu* RecentFiles1;
+    QAction* Quit1;
+    QAction* ToggleComment1;
+    QAction* PartnerBracket1;
+    QAction* Complete1;
+    QMenu* EditRuleMenu1;
+    QAction* ZoomIn1;
+    QAction* ZoomOut1;
+    QAction* ZoomReset1;
+    QAction* Shortcuts1;
+    void CreateDesktopCommands();
+    // Asks the save question, then starts an untitled Shift-JIS document.
+    void New1Click();
+    // Opens a file of the recent list; one that went is told of and leaves the list.
+    void OpenRecentFile(const QString& path);
+    void Shortcuts1Click();
+    TRecentFiles& RecentFiles() { return recentFiles_; }
 
     // File dialogs of the save and open commands, kept for the whole run so that they
     // remember the chosen name and file type.
@@ -287,6 +312,11 @@ public slots:
     // Status line (status_line.cpp): panel 1 the owner and memory, panel 2 the date and time.
     void FillStatusTexts();
     void Timer1Timer() { FillStatusTexts(); }
+    // Panel 3: the caret's line and column, and 変更あり while the text differs from its file.
+    void ShowCaretPlace();
+
+public:
+    static constexpr int kCaretPanel = 3;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -410,6 +440,8 @@ private:
 
     QHBoxLayout* editorRow_ = nullptr;
     TPreviewSettings previewSettings_;
+    TRecentFiles recentFiles_;
+    void FillRecentFilesMenu();
     // Where the declarations handed to the preview lie (offsets), and how many edits the
     // document had then: a verdict on an older text is not marked.
     std::vector<std::pair<long long, long long>> previewPlaces_;

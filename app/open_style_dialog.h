@@ -5,8 +5,11 @@
 #include <QPointer>
 #include <utility>
 
+#include "app/window_placement.h"
+
 // Creates a `Form` (constructed from `args`, with no parent window: the application
-// owns it), stores it in `formVariable`, shows it modally and, when the modal loop
+// owns it), stores it in `formVariable`, shows it modally centred over the window that
+// opened it and, when the modal loop
 // ends by any route (a button, closing the window, an exception), releases it with a
 // deferred destruction. The modal result is not examined: the dialog does its work
 // itself before it closes. `formVariable` becomes null once the form is destroyed.
@@ -28,6 +31,8 @@ void OpenStyleDialogPrepared(QPointer<Form>& formVariable, Prepare&& prepare, Ar
         QDialog* dialog;
         ~Release() { dialog->deleteLater(); }
     } release{form};
-    if (prepare(*form))
+    if (prepare(*form)) {
+        CentreOverActiveWindow(*form);
         form->exec();
+    }
 }

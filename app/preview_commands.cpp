@@ -30,6 +30,7 @@ void TForm1::CreatePreviewCommands()
     connect(PreviewTimer, &QTimer::timeout, this, [this] { Guarded([this] { UpdatePreview(); }); });
     ExtMemo1->Core().OnChange = [this] {
         ++documentEdits_;
+        ShowCaretPlace();
         if (PreviewShown())
             PreviewTimer->start();  // typing on restarts the wait: the page follows a pause
     };

@@ -113,6 +113,7 @@ const TLookKey& Key(const char* name)
         SyntaxColorKey("SyntaxColorValue", tavi::TCssClass::Colour),
         SyntaxColorKey("SyntaxAtRule", tavi::TCssClass::AtRule),
         SyntaxColorKey("SyntaxImportant", tavi::TCssClass::Important),
+        BoolKey("LineNumbers?", &TEditorLook::LineNumbers),
     };
     for (const TLookKey& key : keys) {
         if (QLatin1String(key.name) == QLatin1String(name))
@@ -128,7 +129,7 @@ const char* const kReadOrder[] = {
     "ReserveBackgroundColor", "RetMarkColor", "AutoIndent",
     // Keys this version added, after those that older files hold.
     "SyntaxColoring?", "SyntaxComment", "SyntaxString", "SyntaxSelector", "SyntaxProperty", "SyntaxUnknownProperty",
-    "SyntaxValue", "SyntaxNumber", "SyntaxColorValue", "SyntaxAtRule", "SyntaxImportant"};
+    "SyntaxValue", "SyntaxNumber", "SyntaxColorValue", "SyntaxAtRule", "SyntaxImportant", "LineNumbers?"};
 // The order close writes them in.
 const char* const kWriteOrder[] = {"TextColor",
                                    "TextSize",
@@ -157,7 +158,8 @@ const char* const kWriteOrder[] = {"TextColor",
                                    "SyntaxNumber",
                                    "SyntaxColorValue",
                                    "SyntaxAtRule",
-                                   "SyntaxImportant"};
+                                   "SyntaxImportant",
+                                   "LineNumbers?"};
 
 QString FileName(const TSettingsPlace& place)
 {

@@ -6,6 +6,7 @@
 #include "components/animate_window.h"
 #include "components/status_bar.h"
 #include "components/sys_info.h"
+#include "editor/editor.h"
 
 void TForm1::CreateStatusSources()
 {
@@ -29,4 +30,20 @@ void TForm1::FillStatusTexts()
     const QString date = locale.toString(Now().date(), QLocale::ShortFormat);
     const QString time = locale.toString(Now().time(), QLocale::LongFormat);
     StatusBar1->SetPanelText(2, date + QStringLiteral("  ") + time);
+}
+
+void TForm1::ShowCaretPlace()
+{
+    // The line is the logical line; the column counts display cells from the line's start,
+    // over the rows it wraps onto.
+    const tavi::TEditorCore& core = ExtMemo1->Core();
+    const int row = core.CaretRow();
+    const int line = core.LineOfRow(row);
+    int column = core.CaretCol();
+    for (int r = core.LineToRow(line); r < row; ++r)
+        column += core.RowWidth(r);
+    QString text = QStringLiteral("行 %1, 列 %2").arg(line + 1).arg(column + 1);
+    if (ExtMemo1->Modified())
+        text += QStringLiteral("  変更あり");
+    StatusBar1->SetPanelText(kCaretPanel, text);
 }

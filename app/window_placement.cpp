@@ -1,6 +1,9 @@
-// Where the main window opens.
+// Where the main window and the forms open.
 #include "app/window_placement.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 QRect PlacedOnScreen(QSize outer, const QRect& screen, const QRect& available)
@@ -14,4 +17,23 @@ QRect PlacedOnScreen(QSize outer, const QRect& screen, const QRect& available)
     placed.moveLeft(std::clamp(placed.left(), available.left(), available.right() + 1 - size.width()));
     placed.moveTop(std::clamp(placed.top(), available.top(), available.bottom() + 1 - size.height()));
     return placed;
+}
+
+QRect CentredOver(QSize outer, const QRect& owner, const QRect& available)
+{
+    QRect placed(QPoint(0, 0), outer);
+    placed.moveCenter(owner.center());
+    // A form larger than the free area keeps its top-left corner (title, first controls) on it.
+    placed.moveLeft(std::max(available.left(), std::min(placed.left(), available.right() + 1 - outer.width())));
+    placed.moveTop(std::max(available.top(), std::min(placed.top(), available.bottom() + 1 - outer.height())));
+    return placed;
+}
+
+void CentreOverActiveWindow(QWidget& form)
+{
+    const QWidget* owner = QApplication::activeWindow();
+    if (!owner || owner == &form || !owner->screen())
+        return;
+    form.move(CentredOver(form.frameGeometry().size(), owner->frameGeometry(), owner->screen()->availableGeometry())
+                  .topLeft());
 }

@@ -1,4 +1,5 @@
-// Where the main window opens: centred on its screen, and never larger than what the screen shows.
+// Where windows open: the main window centred on its screen and never larger than what the screen shows, the
+// forms centred over the main window.
 #pragma once
 
 #include <QRect>
@@ -9,3 +10,12 @@
 // otherwise shrunk to the available area and centred in it, so that its title and menu bar
 // are always on the screen.
 QRect PlacedOnScreen(QSize outer, const QRect& screen, const QRect& available);
+
+// The frame of a form of outer size `outer` centred over the frame `owner`, moved (never
+// resized) into `available` where it would leave it; its top-left corner stays on it.
+QRect CentredOver(QSize outer, const QRect& owner, const QRect& available);
+
+class QWidget;
+// Before `form` first shows: centres it over the window active now, on that window's screen.
+// Without an active window it keeps its place.
+void CentreOverActiveWindow(QWidget& form);

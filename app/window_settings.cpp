@@ -30,6 +30,8 @@ void TForm1::ApplySettings()
         ReadMainEditorSettings(profile, *ExtMemo1);
         previewSettings_ = ReadPreviewSettings(profile);
         InsertRuleAtCaret = tavi::ReadBool(profile, "MainEditor", "InsertRuleAtCaret?", false);
+        ExtMemo1->SetZoom(tavi::ReadInteger(profile, "MainEditor", "Zoom", 100));
+        recentFiles_ = ReadRecentFiles(profile);
     });
     // The preview opens again once the window shows, so that the editor comes first.
     if (previewSettings_.Shown)
@@ -44,6 +46,8 @@ void TForm1::WriteSettingsFile()
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     WriteSettings(profile, normal ? std::optional<QRect>(QRect(pos(), size())) : std::nullopt, *ExtMemo1);
     tavi::WriteBool(profile, "MainEditor", "InsertRuleAtCaret?", InsertRuleAtCaret);
+    tavi::WriteInteger(profile, "MainEditor", "Zoom", ExtMemo1->Zoom());
+    WriteRecentFiles(profile, recentFiles_);
     if (Preview)
         previewSettings_.Width = Preview->width();
     WritePreviewSettings(profile, previewSettings_);

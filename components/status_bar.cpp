@@ -148,16 +148,31 @@ int TStatusBar::TextWidth(int index) const
 std::vector<int> TStatusBar::PanelWidths() const
 {
     std::vector<int> widths;
-    for (const TStatusPanel& panel : panels_)
-        widths.push_back(panel.Width);
     const int count = static_cast<int>(panels_.size());
-    for (int i = 0; i + 1 < count; ++i) {
-        if (!panels_[i].Grows)
-            continue;
-        int others = TextWidth(count - 1);  // the last panel keeps its text's width
+    for (int i = 0; i < count; ++i)
+        widths.push_back(panels_[i].Fits ? std::max(panels_[i].Width, TextWidth(i)) : panels_[i].Width);
+    if (count == 0)
+        return widths;
+    // The room the panels ask for: the last one keeps its text's width unless it yields.
+    const auto asked = [&] {
+        int sum = panels_[count - 1].Yields ? 0 : TextWidth(count - 1);
         for (int k = 0; k + 1 < count; ++k)
-            others += k == i ? 0 : widths[k];
-        widths[i] = std::max(widths[i], std::min(TextWidth(i), width() - others));
+            sum += widths[k];
+        return sum;
+    };
+    for (int i = 0; i + 1 < count; ++i) {
+        if (panels_[i].Grows)
+            widths[i] = std::max(widths[i], std::min(TextWidth(i), width() - (asked() - widths[i])));
+    }
+    if (panels_[count - 1].Yields) {
+        int lack = TextWidth(count - 1) - (width() - asked());
+        for (int i = 0; i + 1 < count && lack > 0; ++i) {
+            if (!panels_[i].Shrinks)
+                continue;
+            const int give = std::clamp(lack, 0, std::max(0, widths[i] - TextWidth(i)));
+            widths[i] -= give;
+            lack -= give;
+        }
     }
     return widths;
 }

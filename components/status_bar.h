@@ -11,6 +11,12 @@ struct TStatusPanel {
     // A growing panel widens beyond Width to show its whole text, as far as the room left
     // once the last panel has the width of its own text.
     bool Grows = false;
+    // A fitting panel is as wide as its text, Width at least.
+    bool Fits = false;
+    // A yielding last panel reserves no room: it has what the others leave, and the room
+    // shrinking panels have beyond their texts while its own text lacks room.
+    bool Shrinks = false;
+    bool Yields = false;
 };
 
 class TStatusBar : public QWidget {

@@ -94,6 +94,38 @@ TEST(WindowPlacement, AWindowThatFitsIsCentredAndOneThatDoesNotIsShrunkOntoTheFr
         EXPECT_EQ(PlacedOnScreen(c.Outer, screen, available), c.Expected) << c.Outer.width() << "x" << c.Outer.height();
 }
 
+TEST(WindowPlacement, AFormIsCentredOverItsWindowAndKeptOnTheFreeArea)
+{
+    const QRect available(0, 30, 1920, 1050);
+    const struct {
+        QRect Owner;
+        QSize Outer;
+        QPoint Expected;
+    } cases[] = {
+        {{600, 250, 711, 571}, {200, 100}, {856, 486}},    // centred
+        {{-500, 40, 711, 571}, {400, 300}, {0, 176}},      // the window half off the left edge
+        {{1500, 900, 711, 571}, {400, 300}, {1520, 780}},  // off the bottom right
+        {{0, 30, 400, 300}, {2000, 1200}, {0, 30}},        // larger than the screen: top-left on it
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentredOver(c.Outer, c.Owner, available), QRect(c.Expected, c.Outer)) << c.Owner.x();
+}
+
+TEST_F(MainWindowTest, TheFormsOpenCentredOverTheWindow)
+{
+    ShowAndActivate();
+    form->move(40, 50);
+    QPoint centre;
+    AnswerNextModal([&centre](QWidget* modal) {
+        centre = modal->frameGeometry().center();
+        modal->close();
+    });
+    form->About1->trigger();  // the about box, which had a place of its own
+    EXPECT_LE((centre - form->frameGeometry().center()).manhattanLength(), 4)
+        << centre.x() << "," << centre.y() << " " << form->frameGeometry().center().x() << ","
+        << form->frameGeometry().center().y();
+}
+
 TEST_F(MainWindowTest, AStoredSizeLargerThanTheScreenOpensWithinIt)
 {
     const QRect area = form->screen()->availableGeometry();
@@ -233,18 +265,19 @@ TEST_F(MainWindowTest, PlacesToolAndFunctionKeyButtonsAtTheirPositions)
     }
 }
 
-TEST_F(MainWindowTest, StatusLineShowsThreePanelsOfTheirDesignWidths)
+TEST_F(MainWindowTest, StatusLineShowsThreePanelsOfTheirDesignWidthsThenTheCaretPanel)
 {
     // Start-up replaces the start texts of panels 1 and 2 (the status line's own tests).
     const auto& panels = form->StatusBar1->Panels();
-    ASSERT_EQ(panels.size(), 3u);
+    ASSERT_EQ(panels.size(), 4u);
     EXPECT_EQ(panels[0].Text, " TAVI CSS Editor ");
     EXPECT_EQ(panels[0].Width, 150);
     EXPECT_TRUE(panels[1].Text.startsWith("User: "));
     EXPECT_EQ(panels[1].Width, 400);
     EXPECT_FALSE(panels[2].Text.isEmpty());
+    EXPECT_EQ(panels[3].Text, "行 1, 列 1");
     form->show();
-    EXPECT_EQ(form->StatusBar1->PanelRect(2).right(), form->StatusBar1->width() - 1);
+    EXPECT_EQ(form->StatusBar1->PanelRect(3).right(), form->StatusBar1->width() - 1);
 }
 
 TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
@@ -256,11 +289,17 @@ TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
     EXPECT_EQ(top[2]->text(), "オプション(&O)");
     EXPECT_EQ(top[3]->text(), "ヘルプ(&H)");
 
-    ExpectItems(form->hu1, {{"Open1", "保存(&S)", {}},
+    // Each menu's own items in their order, with the commands every desktop editor has around them.
+    ExpectItems(form->hu1, {{"New1", "新規(&N)", Qt::CTRL | Qt::Key_N},
+                            {"Open1", "保存(&S)", {}},
                             {"SaveAs1", "名前を付けて保存(&A)...", {}},
                             {"N14", "-", {}},
                             {"Open2", "開く(&O)...", {}},
-                            {"ReopenAs1", "文字コードを指定して開き直す(&R)", {}}});
+                            {"ReopenAs1", "文字コードを指定して開き直す(&R)", {}},
+                            {"RecentSep1", "-", {}},
+                            {"RecentFiles1", "最近使ったファイル(&R)", {}},
+                            {"QuitSep1", "-", {}},
+                            {"Quit1", "終了(&X)", Qt::CTRL | Qt::Key_Q}});
     ExpectItems(form->ReopenAs1, {{"ReopenShiftJis1", "Shift-JIS(&S)", {}}, {"ReopenUtf81", "UTF-8(&U)", {}}});
     ExpectItems(form->Edit1, {{"N1", "スタイル指定(&S)...", {}},
                               {"N15", "-", {}},
@@ -272,7 +311,27 @@ TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
                               {"Paste2", "貼り付け", Qt::CTRL | Qt::Key_V},
                               {"Delete1", "削除", Qt::CTRL | Qt::Key_D},
                               {"Cut2", "切り取り", Qt::CTRL | Qt::Key_X},
-                              {"N17", "複写", Qt::CTRL | Qt::Key_C}});
+                              {"N17", "複写", Qt::CTRL | Qt::Key_C},
+                              {"UndoSep1", "-", {}},
+                              {"UndoKey", "元に戻す(&U)", Qt::CTRL | Qt::Key_Z},
+                              {"RedoKey", "やり直し(&R)", Qt::CTRL | Qt::Key_Y},
+                              {"FindSep1", "-", {}},
+                              {"FindKey", "検索(&F)...", Qt::CTRL | Qt::Key_F},
+                              {"ReplaceKey", "置換(&H)...", Qt::CTRL | Qt::Key_H},
+                              {"GoToLineKey", "指定行へ移動(&G)...", Qt::CTRL | Qt::Key_G},
+                              {"SheetSep1", "-", {}},
+                              {"ToggleComment1", "コメントの切り替え(&M)", Qt::CTRL | Qt::Key_Slash},
+                              {"PartnerBracket1", "対応する括弧へ移動(&B)", Qt::CTRL | Qt::Key_BracketRight},
+                              {"Complete1", "入力候補(&P)", Qt::CTRL | Qt::Key_Space},
+                              {"EditRuleMenu1", "ルールをダイアログで編集(&D)", {}}});
+    ExpectItems(form->EditRuleMenu1, {{"EditRuleKey1", "フォント・テキストの修飾に関する指定", Qt::SHIFT | Qt::Key_F1},
+                                      {"EditRuleKey2", "マージン（周囲の余白）の指定", Qt::SHIFT | Qt::Key_F2},
+                                      {"EditRuleKey3", "ボーダーラインに関する指定", Qt::SHIFT | Qt::Key_F3},
+                                      {"EditRuleKey4", "リストに関する指定", Qt::SHIFT | Qt::Key_F4},
+                                      {"EditRuleKey5", "色と背景に関する指定", Qt::SHIFT | Qt::Key_F5},
+                                      {"EditRuleKey6", "テキストのレイアウトに関する指定", Qt::SHIFT | Qt::Key_F6},
+                                      {"EditRuleKey7", "各要素の基本的なスタイル指定", Qt::SHIFT | Qt::Key_F7},
+                                      {"EditRuleKey8", "音声読み上げに関する指定", Qt::SHIFT | Qt::Key_F8}});
     ExpectItems(form->N1, {{"N3", "フォント・テキストの修飾に関する指定", Qt::Key_F1},
                            {"N4", "マージン（周囲の余白）の指定", Qt::Key_F2},
                            {"N5", "ボーダーラインに関する指定", Qt::Key_F3},
@@ -282,8 +341,14 @@ TEST_F(MainWindowTest, MainMenuHasEveryItemCaptionAndShortcut)
                            {"N20", "各要素の基本的なスタイル指定", Qt::Key_F7},
                            {"N21", "音声読み上げに関する指定", Qt::Key_F8},
                            {"N22", "色のダイアログ（１６進数生成）", Qt::Key_F9}});
-    ExpectItems(form->N25, {{"N26", "エディタのカスタマイズ(&C)", {}}, {"Preview1", "プレビュー(&P)", Qt::Key_F10}});
-    ExpectItems(form->Help1, {{"About1", "バージョン情報(&A)", {}}});
+    ExpectItems(form->N25, {{"N26", "エディタのカスタマイズ(&C)", {}},
+                            {"Preview1", "プレビュー(&P)", Qt::Key_F10},
+                            {"ZoomSep1", "-", {}},
+                            {"ZoomIn1", "拡大(&I)", Qt::CTRL | Qt::Key_Plus},
+                            {"ZoomOut1", "縮小(&O)", Qt::CTRL | Qt::Key_Minus},
+                            {"ZoomReset1", "元の大きさ(&Z)", Qt::CTRL | Qt::Key_0}});
+    ExpectItems(form->Help1,
+                {{"Shortcuts1", "キーボードショートカット(&K)", {}}, {"About1", "バージョン情報(&A)", {}}});
 }
 
 TEST_F(MainWindowTest, ContextMenuHasEveryItemCaptionAndShortcut)

@@ -175,11 +175,14 @@ TEST_F(SettingsTest, CloseWritesEveryKeyInOrderAndColoursByNameWhenTheyHaveOne)
                                  "SyntaxColorValue",
                                  "SyntaxAtRule",
                                  "SyntaxImportant",
+                                 "LineNumbers?",
                                  "InsertRuleAtCaret?",
+                                 "Zoom",
                                  "Left",
                                  "Top",
                                  "Width",
                                  "Height",
+                                 "Count",
                                  "Shown?",
                                  "Width",
                                  "Pages"}));
@@ -261,3 +264,25 @@ TEST_F(SettingsTest, ClosingAChangedDocumentAsksAndEachAnswerDoesWhatItSays)
 }
 
 }  // namespace
+
+// The zoom, the line numbers and the recent files last from one run to the next.
+TEST_F(SettingsTest, TheZoomLineNumbersAndRecentFilesAreKeptForTheNextStart)
+{
+    WriteFile(dir.filePath("a.css"), "p {}\r\n");
+    auto form = Start();
+    EXPECT_TRUE(form->ExtMemo1->LineNumbers());  // on unless the file says otherwise
+    form->ExtMemo1->SetLineNumbers(false);
+    QTest::keyClick(form->ExtMemo1, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(form->ExtMemo1->Zoom(), 110);
+    form->OpenStartupFile(dir.filePath("a.css"));
+    form->close();
+    const tavi::TPrivateProfile profile(file);
+    EXPECT_EQ(profile.ReadString("MainEditor", "Zoom"), "110");
+    EXPECT_EQ(profile.ReadString("MainEditor", "LineNumbers?"), "0");
+    EXPECT_EQ(profile.ReadString("RecentFiles", "File1"), dir.filePath("a.css").toStdString());
+
+    auto again = Start();
+    EXPECT_EQ(again->ExtMemo1->Zoom(), 110);
+    EXPECT_FALSE(again->ExtMemo1->LineNumbers());
+    EXPECT_EQ(again->RecentFiles().Files, QStringList{dir.filePath("a.css")});
+}

@@ -81,14 +81,19 @@ TEST_F(StatusLineTest, TheUserPanelGrowsToShowItsWholeTextWhileTheDatePanelKeeps
     EXPECT_GT(bar.PanelRect(1).width(), 400);
     EXPECT_TRUE(fits(1));
     EXPECT_TRUE(fits(2));
+    EXPECT_TRUE(fits(3));
+    EXPECT_EQ(bar.PanelRect(1).left(), 150);
     // Narrow: the date keeps its width, the user panel takes what is left but never less
-    // than its own width, and its tooltip keeps the whole text.
+    // than its own width, and its tooltip keeps the whole text. The caret panel has what
+    // they leave and the first panel's room beyond its text, never taking from their texts.
     form->resize(form->minimumWidth(), form->height());
     EXPECT_GE(bar.PanelRect(1).width(), 400 - 2);
     if (bar.width() >= 150 + 400 + metrics.horizontalAdvance(Panel(2)) + 10) {
         EXPECT_TRUE(fits(2));
     }
-    EXPECT_EQ(bar.PanelRect(1).left(), 150);
+    EXPECT_TRUE(fits(0));
+    EXPECT_LE(bar.PanelRect(1).left(), 150);
+    EXPECT_EQ(bar.PanelRect(3).left(), bar.PanelRect(2).right() + 1 + 2);
 }
 
 TEST_F(StatusLineTest, AScreenReaderReadsEachPanel)
@@ -96,13 +101,14 @@ TEST_F(StatusLineTest, AScreenReaderReadsEachPanel)
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form->StatusBar1);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->role(), QAccessible::StatusBar);
-    ASSERT_EQ(bar->childCount(), 3);
+    ASSERT_EQ(bar->childCount(), 4);
     EXPECT_EQ(bar->child(0)->text(QAccessible::Name), " TAVI CSS Editor ");
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), Panel(1));
     facts.memory.AvailPhys = 99;
     form->Timer1Timer();
     EXPECT_TRUE(bar->child(1)->text(QAccessible::Name).endsWith("MemoryFree: 99"));
     EXPECT_EQ(bar->indexOfChild(bar->child(2)), 2);
+    EXPECT_EQ(bar->child(3)->text(QAccessible::Name), "行 1, 列 1");
 }
 
 TEST(AboutBox, ShowsThePictureTheMailLinkAndCloses)
