@@ -161,6 +161,8 @@ bool TForm1::SaveDocument(const QString& path, std::optional<TSaveFormat> format
     ExtMemo1->SetModified(false);
     RememberDiskFile(path, digest);
     Journal1->Discard();  // saved: nothing left to recover
+    recentFiles_.Add(path);
+    ShowCaretPlace();
     return true;
 }
 

@@ -30,6 +30,9 @@ void TForm1::FillStatusTexts()
     const QString date = locale.toString(Now().date(), QLocale::ShortFormat);
     const QString time = locale.toString(Now().time(), QLocale::LongFormat);
     StatusBar1->SetPanelText(2, date + QStringLiteral("  ") + time);
+    // Edits, caret moves and saves show at once; the tick catches any other way the
+    // modified state changes (a recovered text, a reload).
+    ShowCaretPlace();
 }
 
 void TForm1::ShowCaretPlace()

@@ -148,6 +148,15 @@ TEST_F(DesktopCommandsTest, TheCaretPanelFollowsTypingMovesUndoAndWrappedLines)
     form->ExtMemo1->Core().PlaceCaretAt(1, 5);
     form->ExtMemo1->ScrollToCaret();
     EXPECT_EQ(CaretPanel(), "行 1, 列 26  変更あり");
+
+    // Saving the document's own file clears the mark at once.
+    const QString a = dir.filePath("a.css");
+    WriteFile(a, "p {}\r\n");
+    form->OpenStartupFile(a);
+    QTest::keyClicks(form->ExtMemo1, "x");
+    EXPECT_EQ(CaretPanel(), "行 1, 列 2  変更あり");
+    form->SaveKey->trigger();
+    EXPECT_EQ(CaretPanel(), "行 1, 列 2");
 }
 
 TEST_F(DesktopCommandsTest, ZoomKeysScaleTheEditorWithoutTypingAndCheckNoOtherKey)
