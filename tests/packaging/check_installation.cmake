@@ -1,10 +1,5 @@
 # Installs the build into PREFIX and checks every file a desktop needs, then runs the installed program.
-file(REMOVE_RECURSE "${PREFIX}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
-  RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install failed: ${result}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/install_into_prefix.cmake")
 
 set(expected
   bin/tavi-css-editor
