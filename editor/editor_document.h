@@ -73,7 +73,7 @@ public:
 
     // --- Line store ---
     // Soft wrapping at WrapByte columns (clamped to 20..250); changing either re-wraps the
-    // document and empties undo and redo.
+    // document, and undo and redo go on through the new layout.
     bool WordWrap() const { return core_.WordWrap(); }
     void SetWordWrap(bool value) { core_.SetWordWrap(value); }
     int WrapByte() const { return core_.WrapByte(); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/core/band_compare.h"
+#include "editor/core/layout_translation.h"
 #include "text/row_text.h"
 
 namespace tavi {
@@ -86,8 +87,10 @@ TChange TDocument::Load(RowList rows, bool wrapped, std::optional<TTextEncoding>
     const int oldRows = rows_.Count();
     const TRow oldEnd = EndRow();
     rows_.TakeRows(std::move(rows));
-    if (encoding)
+    if (encoding && *encoding != rule_.encoding) {
         rule_.encoding = *encoding;
+        NewLayout();
+    }
     if (rule_.wordWrap && !wrapped)
         rows_.Rewrap(rule_);
     undo_.Clear();
@@ -104,7 +107,11 @@ std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
         rule.encoding == old.encoding)
         return std::nullopt;
     rule_ = rule;
-    undo_.Clear();
+    NewLayout();
+    // Records name bytes and rows, which a new layout restates; another encoding makes other
+    // characters of the same bytes, so its history goes.
+    if (rule.encoding != old.encoding)
+        undo_.Clear();
     const int oldRows = rows_.Count();
     const TRow oldEnd = EndRow();
     bool changed = false;
@@ -121,8 +128,23 @@ std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
 
 // Replaces the record's band by its text; `inverse` receives what was there. Everything is
 // made ready before the rows change, so that a stop changes nothing.
-std::optional<TChange> TDocument::Apply(const TUndoRecord& record, TUndoRecord& inverse)
+void TDocument::NewLayout()
 {
+    layouts_.push_back(rule_);
+    layout_ = static_cast<int>(layouts_.size()) - 1;
+}
+
+std::optional<TChange> TDocument::Apply(const TUndoRecord& original, TUndoRecord& inverse)
+{
+    // A record of an earlier layout is restated for this one first.
+    std::optional<TUndoRecord> restated;
+    if (original.Layout != layout_) {
+        TRestatedRecord moved = RecordInLayout(original, layouts_[static_cast<std::size_t>(original.Layout)], rows_);
+        moved.Record.Caret = CaretPlaceOf(moved.Caret);
+        moved.Record.Layout = layout_;
+        restated = std::move(moved.Record);
+    }
+    const TUndoRecord& record = restated ? *restated : original;
     TChange change;
     change.First = record.Row;
     change.OldEndRow = EndRow();
@@ -167,6 +189,7 @@ std::optional<TChange> TDocument::Apply(const TUndoRecord& record, TUndoRecord& 
     inverse.Text = std::move(removed);
     inverse.KeptHead = record.KeptHead;
     inverse.KeptTail = record.KeptTail;
+    inverse.Layout = layout_;
     change.NewEndRow = EndRow();
     change.Caret = record.Caret;
     return change;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/core/change.h"
 #include "editor/core/coordinates.h"
@@ -103,9 +104,9 @@ public:
     // `encoding` when given, else in the document's: a new text, which undo does not lead
     // back from.
     TChange Load(RowList rows, bool wrapped, std::optional<TTextEncoding> encoding = std::nullopt);
-    // Wrapping, wrap width, tab width and the encoding. A change lays the text out anew and
-    // clears undo and redo, whose records hold rows cut by the old rule; Modified stays as
-    // it was.
+    // Wrapping, wrap width, tab width and the encoding. A change lays the text out anew;
+    // undo and redo records, which name rows of the layout they were made in, are restated
+    // for the new one when applied (another encoding clears them). Modified stays as it was.
     const TWrapRule& WrapRule() const { return rule_; }
     std::optional<TChange> SetWrapRule(const TWrapRule& rule);
 
@@ -127,9 +128,15 @@ private:
     TUndoRecord RecordOfReplace(TChange& change, std::string_view after, TCaretPlace caret) const;
     TChange WholeChange(int oldRows, TRow oldEnd) const;
 
+    // Starts a layout of its own for rule_ (which just changed): records made before name
+    // rows of an earlier one and are restated when applied.
+    void NewLayout();
+
     static constexpr std::uint64_t kNoSavePoint = ~std::uint64_t{0};
     RowList rows_;
     TWrapRule rule_;
+    std::vector<TWrapRule> layouts_{TWrapRule{}};  // the rule of each layout, by number
+    int layout_ = 0;
     TEditorUndoObj undo_;
     std::uint64_t savePoint_ = 0;
     TWorkMeter ownMeter_;

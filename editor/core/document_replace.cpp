@@ -294,6 +294,7 @@ TUndoRecord TDocument::RecordOfReplace(TChange& change, std::string_view after, 
 {
     TUndoRecord record;
     record.Caret = caret;
+    record.Layout = layout_;
     record.Row = change.First;
     if (change.OldRows > 0) {
         TTakenRows taken = TakeRows(change.First, change.OldRows);

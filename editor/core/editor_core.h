@@ -52,8 +52,8 @@ public:
     // the caret at the end away from `from` (dragging over line numbers).
     void SelectLines(int from, int to);
 
-    // Line-store settings. Changing WordWrap or WrapByte clears undo and redo and
-    // re-wraps the document.
+    // Line-store settings. Changing WordWrap or WrapByte re-wraps the document; undo and
+    // redo go on through the new layout.
     bool WordWrap() const { return doc_.WrapRule().wordWrap; }
     void SetWordWrap(bool value);
     int WrapByte() const { return doc_.WrapRule().wrapByte; }
@@ -63,8 +63,8 @@ public:
     TTextEncoding Encoding() const { return doc_.WrapRule().encoding; }
     // The column map of row r.
     TColumnMap ColumnMapOf(int r) const { return BuildColumnMap(RowText(r), TabSpaceCount(), Encoding()); }
-    // Clamped to 2..8, odd values lowered by one. A change re-wraps the document and
-    // clears undo and redo, as WrapByte's does: records hold rows cut at the old width.
+    // Clamped to 2..8, odd values lowered by one. A change re-wraps the document, as
+    // WrapByte's does; undo and redo go on.
     void SetTabSpaceCount(int value);
     // Only true while CaretFree is on and RetMark, EofMark and WordWrap are off.
     bool DisposeBlank() const { return disposeBlank_; }

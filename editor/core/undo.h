@@ -29,6 +29,8 @@ struct TUndoRecord {
     std::string Text;
     std::size_t KeptHead = 0;
     std::size_t KeptTail = 0;
+    // The layout Row, RowCount and Caret name rows of (TDocument counts its layouts).
+    int Layout = 0;
 };
 
 // An ordered list that owns its records; deleting an item frees it.

@@ -163,9 +163,7 @@ TEST_P(DocumentRandomTest, TextUndoSavePointAndChangeRecordsFollowEveryStep)
             saved = version;
         } else {
             const TWrapRule rule{random() % 3 != 0, 10 + static_cast<int>(random() % 30), random() % 2 ? 4 : 8};
-            change = doc.SetWrapRule(rule);
-            undo.clear();
-            redo.clear();
+            change = doc.SetWrapRule(rule);  // undo and redo go on through the new layout
         }
         if (change) {
             ASSERT_NO_FATAL_FAILURE(Follow(screen, doc, *change));

@@ -138,13 +138,9 @@ TEST_P(RandomLinesTest, LinesFollowTheModelAndUndoRedoRetraceIt)
                 redo.pop_back();
             }
         } else if (op < 88) {
-            core.SetWordWrap(!core.WordWrap());
-            reset();
+            core.SetWordWrap(!core.WordWrap());  // undo and redo go on through the new layout
         } else if (op < 94) {
-            const int old = core.WrapByte();
             core.SetWrapByte(10 + static_cast<int>(random() % 100));
-            if (core.WrapByte() != old)
-                reset();
         } else if (op < 97) {
             const std::string s = RandomText(random);
             model.lines.clear();

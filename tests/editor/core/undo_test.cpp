@@ -94,22 +94,32 @@ TEST_F(UndoTest, ListMaxIsNeverBelowSixtyFour)
     EXPECT_EQ(core.Document().UndoObj().UndoList().Count(), 70);
 }
 
-TEST_F(UndoTest, RewrappingClearsBothLists)
+TEST_F(UndoTest, UndoAndRedoGoOnThroughANewLayoutOfTheSameText)
 {
-    lines.Add("a");
-    lines.Add("b");
-    core.Undo();
-    ASSERT_TRUE(core.CanUndo() && core.CanRedo());
     core.SetWordWrap(true);
-    EXPECT_FALSE(core.CanUndo() || core.CanRedo());
-    lines.Add("c");
-    core.SetWrapByte(80);  // unchanged: nothing is cleared
-    EXPECT_TRUE(core.CanUndo());
-    core.SetWrapByte(40);
-    EXPECT_FALSE(core.CanUndo());
-    lines.Add("d");
+    core.SetWrapByte(20);
+    lines.Add(std::string(30, 'a'));  // wrapped onto two rows
+    lines.Add("b");
+    core.PlaceCaretAt(1, 5);
+    core.TypeChars("xyz");  // inside the wrapped row
+    const std::string typed = std::string(25, 'a') + "xyz" + std::string(5, 'a');
+    core.SetWrapByte(40);  // the line fits one row now: the records name rows that are gone
+    ASSERT_TRUE(core.CanUndo());
+    core.Undo();
+    EXPECT_EQ(lines.Get(0), std::string(30, 'a'));
+    EXPECT_EQ(Caret(), "0,25");  // where the typing began, in the new rows
+    core.Redo();
+    EXPECT_EQ(lines.Get(0), typed);
     core.SetWordWrap(false);
+    for (int i = 0; i < 3; ++i)
+        core.Undo();
+    EXPECT_EQ(Dump(core.Rows()), "");
     EXPECT_FALSE(core.CanUndo());
+    core.SetWordWrap(true);
+    for (int i = 0; i < 3; ++i)
+        core.Redo();
+    EXPECT_EQ(lines.Get(0), typed);
+    EXPECT_EQ(DumpLengths(core.Rows()), "33|B 1|B");
 }
 
 TEST_F(UndoTest, AnOpenFullRowGainsNoEmptyRestWhenRestored)
