@@ -216,6 +216,10 @@ void TForm12::CreateSyntaxOptions()
     CheckBox19->setToolTip(QStringLiteral("オフのときは、ダイアログのルールを文書の末尾に追加します"));
     CheckBox20 = Box(this, {648, 360}, QStringLiteral("行番号を表示する"));
     connect(CheckBox20, &QCheckBox::toggled, this, [this](bool on) { Editor1->SetLineNumbers(on); });
+    // The preview keeps its narrow width of 20 whatever its size: like the wrap width, this is
+    // for the main editor only.
+    CheckBox21 = Box(this, {648, 384}, QStringLiteral("ウィンドウ幅で折り返す"));
+    CheckBox21->setToolTip(QStringLiteral("折り返し桁数をウィンドウの幅に合わせます"));
     connect(CheckBox18, &QCheckBox::toggled, this, [this](bool on) {
         Editor1->SetSyntaxColoring(on);
         for (QToolButton* button : SyntaxColorButtons)
@@ -239,7 +243,7 @@ void TForm12::LinkOptions()
     tavi::ShowWith(CheckBox4, {SpeedButton2});
     tavi::EnableWith(CheckBox6, {CheckBox5});
     tavi::ShowWith(CheckBox5, {SpeedButton3});
-    tavi::EnableWith(CheckBox12, {SpinEdit3});
+    tavi::EnableWith(CheckBox12, {SpinEdit3, CheckBox21});
     tavi::EnableWith(CheckBox13, {CheckBox14});
     tavi::EnableWith(CheckBox15, {CheckBox16});
     tavi::EnableWith(CheckBox3, {CheckBox7, CheckBox8, CheckBox9});
@@ -285,6 +289,7 @@ void TForm12::FormCreate()
     CheckBox15->setChecked(main_->RetMark());
     CheckBox18->setChecked(main_->SyntaxColoring());
     CheckBox20->setChecked(main_->LineNumbers());
+    CheckBox21->setChecked(main_->WrapToWindow());
     ShowSyntaxColors();
     CheckBox19->setVisible(insertRuleAtCaret_ != nullptr);
     CheckBox19->setChecked(insertRuleAtCaret_ && *insertRuleAtCaret_);
@@ -328,6 +333,7 @@ void TForm12::BitBtn3Click()
             throw tavi::NotAnInteger(text);
         main_->SetWrapByte(*width);
     }
+    main_->SetWrapToWindow(CheckBox21->isChecked());
     if (insertRuleAtCaret_)
         *insertRuleAtCaret_ = CheckBox19->isChecked();
     close();

@@ -68,6 +68,7 @@ public:
     QCheckBox* CheckBox18;  // CSS syntax colouring
     QCheckBox* CheckBox19;  // new rules at the caret
     QCheckBox* CheckBox20;  // line numbers
+    QCheckBox* CheckBox21;  // wrap at the window's width
     // The colour of each class of the CSS reading but Plain, in TCssClass order from Comment.
     std::array<QToolButton*, tavi::kCssClassCount - 1> SyntaxColorButtons;
     TBitBtn* BitBtn3;  // OK

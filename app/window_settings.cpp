@@ -31,6 +31,7 @@ void TForm1::ApplySettings()
         previewSettings_ = ReadPreviewSettings(profile);
         InsertRuleAtCaret = tavi::ReadBool(profile, "MainEditor", "InsertRuleAtCaret?", false);
         ExtMemo1->SetZoom(tavi::ReadInteger(profile, "MainEditor", "Zoom", 100));
+        ExtMemo1->SetWrapToWindow(tavi::ReadBool(profile, "MainEditor", "WrapToWindow?", false));
         recentFiles_ = ReadRecentFiles(profile);
     });
     // The preview opens again once the window shows, so that the editor comes first.
@@ -47,6 +48,7 @@ void TForm1::WriteSettingsFile()
     WriteSettings(profile, normal ? std::optional<QRect>(QRect(pos(), size())) : std::nullopt, *ExtMemo1);
     tavi::WriteBool(profile, "MainEditor", "InsertRuleAtCaret?", InsertRuleAtCaret);
     tavi::WriteInteger(profile, "MainEditor", "Zoom", ExtMemo1->Zoom());
+    tavi::WriteBool(profile, "MainEditor", "WrapToWindow?", ExtMemo1->WrapToWindow());
     WriteRecentFiles(profile, recentFiles_);
     if (Preview)
         previewSettings_.Width = Preview->width();

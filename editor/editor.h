@@ -70,6 +70,11 @@ public:
     bool LineNumbers() const { return lineNumbers_; }
     void SetLineNumbers(bool value);
     int GutterWidth() const { return gutterWidth_; }
+    // On (with WordWrap on): the wrap width follows the visible columns (20..250) as the
+    // control changes size, font or zoom; the caret and selection keep their place in the
+    // text and the caret's row its place on the screen, and undo goes on.
+    bool WrapToWindow() const { return wrapToWindow_; }
+    void SetWrapToWindow(bool value);
     tavi::TColor FontColor() const { return fontColor_; }
     void SetFontColor(tavi::TColor value);
     bool ReserveWordColor() const { return reserveWordColor_; }
@@ -295,6 +300,7 @@ private:
 
     // editor_metrics.cpp
     void Relayout();
+    void FollowWindowWidth();
     void ApplyZoom();
     // Sizes and places the line-number strip for the current line count and font.
     void PlaceGutter();
@@ -375,6 +381,8 @@ private:
     int zoom_ = 100;
     int zoomWheel_ = 0;  // high-resolution wheel steps short of a notch
     bool lineNumbers_ = false;
+    bool wrapToWindow_ = false;
+    bool followingWidth_ = false;  // FollowWindowWidth is re-wrapping
     int gutterWidth_ = 0;
     int gutterCaretRow_ = -1;  // the caret row the strip last showed
     TLineNumberGutter* gutter_ = nullptr;

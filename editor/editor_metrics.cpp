@@ -30,6 +30,34 @@ void TEditor::Relayout()
     UpdateCaretPos();
     RepaintGutterFrom(0);
     viewport()->update();
+    FollowWindowWidth();
+}
+
+void TEditor::SetWrapToWindow(bool value)
+{
+    wrapToWindow_ = value;
+    FollowWindowWidth();
+}
+
+void TEditor::FollowWindowWidth()
+{
+    // One cell stays free for the return mark after a full row.
+    const int width = std::clamp(visibleCols_ - 1, 20, 250);
+    if (!wrapToWindow_ || !core_.WordWrap() || followingWidth_ || width == core_.WrapByte())
+        return;
+    followingWidth_ = true;
+    const bool selected = core_.Selected();
+    const long long start = core_.SelStart();
+    const long long length = core_.SelLength();
+    const int caretBand = core_.CaretRow() - topRow_;
+    core_.SetWrapByte(width);
+    core_.SetSelStart(start);
+    if (selected)
+        core_.SetSelLength(length);
+    if (caretBand >= 0 && caretBand < visibleRows_)
+        SetTopRow(std::max(0, core_.CaretRow() - caretBand));
+    ScrollToCaret();
+    followingWidth_ = false;
 }
 
 void TEditor::ApplyScrollBarPolicy()

@@ -242,6 +242,24 @@ TEST_F(CustomizeDialogTest, OkAppliesTheLookAndClampsTheWrapWidthCancelDiscards)
     EXPECT_EQ(dialog->Editor1->WrapByte(), 20);  // the preview never shows the chosen width
 }
 
+TEST_F(CustomizeDialogTest, LineNumbersShowInThePreviewAndWrappingAtTheWindowGoesToTheMainEditor)
+{
+    TForm12& d = *dialog;
+    EXPECT_EQ(d.CheckBox20->text(), "行番号を表示する");
+    EXPECT_EQ(d.CheckBox21->text(), "ウィンドウ幅で折り返す");
+    EXPECT_EQ(d.CheckBox20->isChecked(), main.LineNumbers());
+    d.CheckBox20->setChecked(true);
+    EXPECT_TRUE(d.Editor1->LineNumbers());
+    d.CheckBox21->setChecked(true);
+    EXPECT_FALSE(d.Editor1->WrapToWindow());  // the preview keeps its width of 20
+    d.CheckBox12->setChecked(false);
+    EXPECT_FALSE(d.CheckBox21->isEnabled());  // only with wrapping on
+    d.CheckBox12->setChecked(true);
+    d.BitBtn3->click();
+    EXPECT_TRUE(main.LineNumbers());
+    EXPECT_TRUE(main.WrapToWindow());
+}
+
 }  // namespace
 
 TEST(CustomizeDialogRulePlace, TheBoxForNewRulesAtTheCaretShowsAndSetsTheWindowsChoice)

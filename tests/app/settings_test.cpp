@@ -178,6 +178,7 @@ TEST_F(SettingsTest, CloseWritesEveryKeyInOrderAndColoursByNameWhenTheyHaveOne)
                                  "LineNumbers?",
                                  "InsertRuleAtCaret?",
                                  "Zoom",
+                                 "WrapToWindow?",
                                  "Left",
                                  "Top",
                                  "Width",
@@ -272,6 +273,7 @@ TEST_F(SettingsTest, TheZoomLineNumbersAndRecentFilesAreKeptForTheNextStart)
     auto form = Start();
     EXPECT_TRUE(form->ExtMemo1->LineNumbers());  // on unless the file says otherwise
     form->ExtMemo1->SetLineNumbers(false);
+    form->ExtMemo1->SetWrapToWindow(true);
     QTest::keyClick(form->ExtMemo1, Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_EQ(form->ExtMemo1->Zoom(), 110);
     form->OpenStartupFile(dir.filePath("a.css"));
@@ -284,5 +286,6 @@ TEST_F(SettingsTest, TheZoomLineNumbersAndRecentFilesAreKeptForTheNextStart)
     auto again = Start();
     EXPECT_EQ(again->ExtMemo1->Zoom(), 110);
     EXPECT_FALSE(again->ExtMemo1->LineNumbers());
+    EXPECT_TRUE(again->ExtMemo1->WrapToWindow());
     EXPECT_EQ(again->RecentFiles().Files, QStringList{dir.filePath("a.css")});
 }

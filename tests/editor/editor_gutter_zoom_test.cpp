@@ -1,4 +1,4 @@
-// Tests of the line-number strip beside the text and of the editor's zoom.
+// Tests of the line-number strip beside the text, the editor's zoom and wrapping at the window's width.
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <string>
@@ -127,4 +127,36 @@ TEST_F(EditorTest, ZoomScalesTheShownFontAndTheGridButNotTheFontAsSet)
     wheel(-120, Qt::NoModifier);
     EXPECT_EQ(editor.Zoom(), 100);
     EXPECT_EQ(editor.TopRow(), 3);
+}
+
+TEST_F(EditorTest, WrappingAtTheWindowsWidthFollowsResizesKeepingCaretSelectionAndUndo)
+{
+    editor.SetWordWrap(true);
+    const std::string line(300, 'a');
+    SetText("p {}\r\n" + line + "\r\n");
+    editor.SetWrapToWindow(true);
+    EXPECT_EQ(editor.WrapByte(), editor.VisibleCols() - 1);
+    QTest::keyClicks(&editor, "xyz");  // at the start: an edit to undo later
+    editor.SetSelStart(6 + 150);
+    editor.SetSelLength(10);
+    const std::string selected = editor.SelText();
+
+    editor.resize(editor.width() + 120, editor.height());
+    EXPECT_EQ(editor.WrapByte(), editor.VisibleCols() - 1);
+    EXPECT_EQ(editor.SelStart(), 6 + 150);
+    EXPECT_EQ(editor.SelText(), selected);
+    // The zoom changes the columns too; the narrowest wrap is 20.
+    editor.SetZoom(400);
+    EXPECT_EQ(editor.WrapByte(), std::max(20, editor.VisibleCols() - 1));
+    editor.SetZoom(100);
+    editor.SetWrapToWindow(false);
+    const int width = editor.WrapByte();
+    editor.resize(editor.width() - 200, editor.height());
+    EXPECT_EQ(editor.WrapByte(), width);
+
+    for (int key = 0; key < 3; ++key) {
+        ASSERT_TRUE(editor.Core().CanUndo());
+        editor.Core().Undo();
+    }
+    EXPECT_EQ(editor.Lines().GetTextStr(), "p {}\r\n" + line + "\r\n");
 }
