@@ -8,7 +8,6 @@
 #include <string>
 
 #include "editor/editor.h"
-#include "editor/grid_text.h"
 
 TLineNumberGutter::TLineNumberGutter(TEditor& editor) : QWidget(&editor), editor_(editor)
 {
@@ -61,31 +60,46 @@ void TLineNumberGutter::paintEvent(QPaintEvent* event)
     p.setPen(pal.color(QPalette::Mid));
     p.drawLine(width() - 1, event->rect().top(), width() - 1, event->rect().bottom());
 
-    // The numbers go on a grid of digit cells in two batches (the caret's line stands out), drawn
-    // as the rows are: one call each, not one per number.
-    const QFont& font = editor_.ShownFont();
-    if (font != metricsFont_) {
-        const QFontMetrics metrics(font);
-        metricsFont_ = font;
-        digitWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('0')));
-        ascent_ = metrics.ascent();
-    }
-    const int cell = digitWidth_;
-    const int ascent = ascent_;
+    // Digits are drawn once per font, colour and pixel ratio and then copied: a page shows
+    // hundreds of them, and copying is far cheaper than drawing glyphs each time.
+    const QColor normal = pal.color(QPalette::PlaceholderText);
+    const QColor caretColor = pal.color(QPalette::WindowText);
+    PrepareDigits(editor_.ShownFont(), normal, caretColor, devicePixelRatioF());
     const tavi::TEditorCore& core = editor_.Core();
     const int caretLine = core.LineOfRow(core.CaretRow()) + 1;
-    tavi::TGridBatch others, caret;
     for (const TNumberedRow& numbered : NumberedRows()) {
         const int y = editor_.TopMargin() + (numbered.Row - editor_.TopRow()) * editor_.RowPitch();
         if (y > event->rect().bottom() || y + editor_.RowPitch() < event->rect().top())
             continue;
-        const std::string digits = std::to_string(numbered.Number);
-        const int count = static_cast<int>(digits.size());
-        const int x = width() - (count + 1) * cell;
-        (numbered.Number == caretLine ? caret : others).Add(digits, 0, count, x, y + ascent, cell);
+        const std::array<QPixmap, 10>& digits = numbered.Number == caretLine ? digits_.Caret : digits_.Normal;
+        const std::string text = std::to_string(numbered.Number);
+        int x = width() - (static_cast<int>(text.size()) + 1) * digits_.Width;
+        for (const char digit : text) {
+            p.drawPixmap(x, y, digits[static_cast<std::size_t>(digit - '0')]);
+            x += digits_.Width;
+        }
     }
-    others.Flush(p, font, pal.color(QPalette::PlaceholderText));
-    caret.Flush(p, font, pal.color(QPalette::WindowText));
+}
+
+void TLineNumberGutter::PrepareDigits(const QFont& font, const QColor& normal, const QColor& caret, qreal ratio)
+{
+    if (font == digits_.Font && normal == digits_.NormalColor && caret == digits_.CaretColor && ratio == digits_.Ratio)
+        return;
+    const QFontMetrics metrics(font);
+    digits_ = {font, normal, caret, ratio, std::max(1, metrics.horizontalAdvance(QLatin1Char('0'))), {}, {}};
+    const QSize size(digits_.Width, metrics.height());
+    for (int d = 0; d < 10; ++d) {
+        for (auto [images, color] : {std::pair{&digits_.Normal, normal}, std::pair{&digits_.Caret, caret}}) {
+            QPixmap image(size * ratio);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            QPainter q(&image);
+            q.setFont(font);
+            q.setPen(color);
+            q.drawText(QPointF(0, metrics.ascent()), QString(QChar(u'0' + d)));
+            (*images)[static_cast<std::size_t>(d)] = image;
+        }
+    }
 }
 
 void TLineNumberGutter::mousePressEvent(QMouseEvent* event)

@@ -1,8 +1,12 @@
 // The strip left of the editor's text that numbers its logical lines.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWidget>
+#include <array>
 #include <vector>
 
 class TEditor;
@@ -34,9 +38,17 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The ten digits drawn in the font and the two colours, and their cell width.
+    struct TDigitImages {
+        QFont Font;
+        QColor NormalColor, CaretColor;
+        qreal Ratio = 0;
+        int Width = 1;
+        std::array<QPixmap, 10> Normal, Caret;
+    };
+    void PrepareDigits(const QFont& font, const QColor& normal, const QColor& caret, qreal ratio);
+
     TEditor& editor_;
     int anchorLine_ = 0;  // where the drag started
-    QFont metricsFont_;   // the font digitWidth_ and ascent_ were measured in
-    int digitWidth_ = 1;
-    int ascent_ = 0;
+    TDigitImages digits_;
 };
