@@ -58,13 +58,12 @@ public:
     const QFont& Font() const { return font_; }
     void SetFont(const QFont& value);
     // Zoom in percent of Font's size (25..400): the text and its grid are drawn in
-    // ShownFont, Font itself stays as set. Ctrl+wheel steps it; OnZoomChange follows.
+    // ShownFont, Font itself stays as set. Ctrl+wheel steps it.
     int Zoom() const { return zoom_; }
     void SetZoom(int percent);
     // Moves the zoom by `steps` of the zoom ladder (negative: smaller).
     void StepZoom(int steps);
     const QFont& ShownFont() const { return shownFont_; }
-    std::function<void(TEditor* sender)> OnZoomChange;
     // On: logical line numbers in a strip left of the text area (TLineNumberGutter); the
     // viewport, and with it every viewport coordinate below, starts right of the strip.
     bool LineNumbers() const { return lineNumbers_; }

@@ -43,8 +43,6 @@ void TEditor::SetZoom(int percent)
     if (caretBand >= 0 && caretBand < visibleRows_)
         SetTopRow(core_.CaretRow() - std::min(caretBand, std::max(0, visibleRows_ - 1)));
     ScrollToCaret();
-    if (OnZoomChange)
-        OnZoomChange(this);
 }
 
 void TEditor::StepZoom(int steps)
