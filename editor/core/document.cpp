@@ -126,14 +126,14 @@ std::optional<TChange> TDocument::SetWrapRule(const TWrapRule& rule)
     return WholeChange(oldRows, oldEnd);
 }
 
-// Replaces the record's band by its text; `inverse` receives what was there. Everything is
-// made ready before the rows change, so that a stop changes nothing.
 void TDocument::NewLayout()
 {
     layouts_.push_back(rule_);
     layout_ = static_cast<int>(layouts_.size()) - 1;
 }
 
+// Replaces the record's band by its text; `inverse` receives what was there. Everything is
+// made ready before the rows change, so that a stop changes nothing.
 std::optional<TChange> TDocument::Apply(const TUndoRecord& original, TUndoRecord& inverse)
 {
     // A record of an earlier layout is restated for this one first.
