@@ -181,6 +181,23 @@ std::optional<TChange> TDocument::Apply(const TUndoRecord& original, TUndoRecord
     change.ByteFrom = static_cast<long long>(record.KeptHead);
     change.OldBytes = static_cast<long long>(removed.size());
     change.NewBytes = static_cast<long long>(record.Text.size());
+    if (restated) {
+        // A restated band's rows may end otherwise than the record's did (an empty last row
+        // after a final line break, or none): the bytes that differ are found by comparing.
+        std::string after;
+        for (int r = 0; r < fresh.Count(); ++r)
+            after.append(fresh.Text(r)).append(fresh.End(r) == reBreak ? "\r\n" : "");
+        const std::string& before = kept ? taken.Text : removed;  // the whole band either way
+        const std::size_t shorter = std::min(before.size(), after.size());
+        std::size_t head = 0, tail = 0;
+        while (head < shorter && before[head] == after[head])
+            ++head;
+        while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+        change.ByteFrom = static_cast<long long>(head);
+        change.OldBytes = static_cast<long long>(before.size() - head - tail);
+        change.NewBytes = static_cast<long long>(after.size() - head - tail);
+    }
     rows_.Replace(record.Row.Value(), taken.Count, fresh);
 
     inverse.Row = record.Row;

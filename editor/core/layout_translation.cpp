@@ -104,8 +104,16 @@ TRestatedRecord RecordInLayout(const TUndoRecord& record, const TWrapRule& rule,
     }
     if (newFirst == count)
         newEnd = count, head = tail = 0;
+    // A text that ends with a line break may or may not have an empty last row after it,
+    // whatever the layout: a band that reaches the text's end takes such a row along.
+    if (record.RowCount > 0 && tail == 0 && newEnd == count - 1 && rows.End(count - 1) == reEof &&
+        rows.Text(count - 1).empty())
+        newEnd = count;
     if (record.RowCount == 0 && head == 0) {
-        newEnd = newFirst;  // an insertion between rows stays one
+        // An insertion between rows stays one; at the text's end it takes the place of an
+        // empty last row, which only the last row may be.
+        const bool emptyLast = newFirst < count && rows.End(newFirst) == reEof && rows.Text(newFirst).empty();
+        newEnd = emptyLast ? newFirst + 1 : newFirst;
         tail = 0;
     }
 
@@ -114,7 +122,9 @@ TRestatedRecord RecordInLayout(const TUndoRecord& record, const TWrapRule& rule,
     moved.RowCount = newEnd - newFirst;
     moved.KeptHead += static_cast<std::size_t>(head);
     moved.KeptTail += static_cast<std::size_t>(tail);
-    if (head + tail > 0)
+    // The rows put back end as the band's did, unless bytes after it are kept: then as the
+    // row that holds them.
+    if (tail > 0 || (head > 0 && record.LastEnd == -1))
         moved.LastEnd = rows.End(newEnd - 1);
     return {moved, caretPos};
 }
